@@ -1,0 +1,56 @@
+#include "KyBaseMgr.h"
+
+#include "KyDbpMessage.h"
+
+KyBaseMgr::KyBaseMgr(const std::string& name) : m_name(name) {}
+
+KyBaseMgr::~KyBaseMgr() = default;
+
+void KyBaseMgr::addReplyTypes(int first, int last)
+{
+    for (int t = first; t <= last; ++t)
+        m_replyTypes.insert(t);
+}
+
+void KyBaseMgr::setCallback(Callback cb)
+{
+    std::lock_guard<std::mutex> lock(m_cbMutex);
+    m_callback = std::move(cb);
+}
+
+bool KyBaseMgr::hasCallback() const
+{
+    std::lock_guard<std::mutex> lock(m_cbMutex);
+    return static_cast<bool>(m_callback);
+}
+
+void KyBaseMgr::callback(int event, int id, const void* data) const
+{
+    Callback cb;
+    {
+        std::lock_guard<std::mutex> lock(m_cbMutex);
+        cb = m_callback;
+    }
+    if (cb)
+        cb(event, id, data);
+}
+
+void KyBaseMgr::onReply(int, const KyDbpMessage&) {}
+
+void KyBaseMgr::onFailedRequest(int, int, const KyDbpMessage&) {}
+
+bool KyBaseMgr::onPush(const KyDbpMessage& msg)
+{
+    const std::string name = msg.pushName();
+    if (!handlesCode(name))
+        return false;
+    if (msg.packetType == "DELETE")
+        return onNotification(name, msg.body);
+    return parseBody(name, msg.body);
+}
+
+bool KyBaseMgr::parseBody(const std::string&, const std::string&) { return false; }
+
+bool KyBaseMgr::onNotification(const std::string&, const std::string&) { return false; }
+
+bool KyBaseMgr::handlesCode(const std::string&) const { return false; }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+
+struct KyDbpMessage;
+
+// Base of every protocol manager. The hub offers replies by request type and
+// pushes by name; all of these run in the receive thread.
+class KyBaseMgr {
+public:
+    // Plain callback a list manager registers: an event code of the manager's
+    // own choosing, an id, and a pointer to manager-specific data.
+    using Callback = std::function<void(int event, int id, const void* data)>;
+
+    explicit KyBaseMgr(const std::string& name);
+    virtual ~KyBaseMgr();
+
+    const std::string& name() const { return m_name; }
+
+    // Request types this manager owns (client-internal numbers).
+    void addReplyType(int requestType) { m_replyTypes.insert(requestType); }
+    void addReplyTypes(int first, int last);
+    bool ownsRequestType(int requestType) const { return m_replyTypes.count(requestType) != 0; }
+
+    // Registering twice replaces, never adds a second callback.
+    void setCallback(Callback cb);
+    bool hasCallback() const;
+    void callback(int event, int id, const void* data) const;
+
+    // A "DBP/1.0 200" reply to one of this manager's requests.
+    virtual void onReply(int requestType, const KyDbpMessage& msg);
+    // A reply with any other status (body may carry a result text).
+    virtual void onFailedRequest(int requestType, int resultCode, const KyDbpMessage& msg);
+    // A push; returns true when this manager took it. The default sends
+    // "DELETE_<Kind>" to onNotification and everything else to parseBody.
+    virtual bool onPush(const KyDbpMessage& msg);
+    // Body of a push with rows; returns true when taken.
+    virtual bool parseBody(const std::string& pushName, const std::string& body);
+    // Named notification ("DELETE_MicGroup", ...); returns true when taken.
+    virtual bool onNotification(const std::string& name, const std::string& body);
+    // Whether this manager handles messages of a given push name.
+    virtual bool handlesCode(const std::string& pushName) const;
+
+private:
+    std::string m_name;
+    std::set<int> m_replyTypes;
+    Callback m_callback;
+    mutable std::mutex m_cbMutex;  // guards m_callback
+};

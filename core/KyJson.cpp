@@ -1,0 +1,45 @@
+#include "KyJson.h"
+
+#include <memory>
+
+std::string kyJsonWrite(const Json::Value& value)
+{
+    Json::FastWriter writer;
+    return writer.write(value);
+}
+
+bool kyJsonParse(const std::string& text, Json::Value& out)
+{
+    Json::CharReaderBuilder builder;
+    builder["collectComments"] = false;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    std::string errors;
+    Json::Value value;
+    if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors) || !value.isObject())
+        return false;
+    out = value;
+    return true;
+}
+
+std::string kyJsonText(const Json::Value& obj, const char* key)
+{
+    if (!obj.isObject() || !obj.isMember(key))
+        return std::string();
+    const Json::Value& v = obj[key];
+    if (v.isString())
+        return v.asString();
+    if (v.isInt64())
+        return std::to_string(v.asInt64());
+    if (v.isUInt64())
+        return std::to_string(v.asUInt64());
+    if (v.isBool())
+        return v.asBool() ? "1" : "0";
+    if (v.isDouble())
+        return std::to_string(static_cast<long long>(v.asDouble()));
+    return std::string();
+}
+
+std::string kyDec(long long value)
+{
+    return std::to_string(value);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include <json/json.h>
+
+// JSON bodies: one object, every value a string (integers as decimal text).
+
+// Json::FastWriter text (keys sorted, ends in "\n").
+std::string kyJsonWrite(const Json::Value& value);
+// False when text is not a JSON object.
+bool kyJsonParse(const std::string& text, Json::Value& out);
+// Member as text: a string as it is, a number as decimal text, else "".
+std::string kyJsonText(const Json::Value& obj, const char* key);
+// Decimal text of an integer, the form every numeric value is sent in.
+std::string kyDec(long long value);
