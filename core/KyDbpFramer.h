@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "KyDbpMessage.h"
+
+// Cuts a byte stream into DBP messages at the blank line that ends the header
+// and the Content-Length of the body, whatever the segmentation. Shared by
+// the console and the stand-in server.
+//
+// Malformed input is logged and dropped: a header block over kMaxHeader bytes
+// without a blank line, or a non-numeric Content-Length, drops the buffered
+// bytes up to the next line that starts a message; a Content-Length over
+// kMaxBody makes the stream unusable (fatal(), the connection is to be
+// closed).
+class KyDbpFramer {
+public:
+    static constexpr size_t kMaxHeader = 64 * 1024;
+    static constexpr size_t kMaxBody = 16 * 1024 * 1024;
+
+    // Appends bytes and moves every complete message into out.
+    void feed(const char* data, size_t size, std::vector<KyDbpMessage>& out);
+    bool fatal() const { return m_fatal; }
+    size_t buffered() const { return m_buf.size() - m_pos; }
+    size_t dropped() const { return m_dropped; }
+    void reset();
+
+    // Parses one header block (without the blank line). False when it is not
+    // a message header; contentLength is -1 when missing, -2 when invalid.
+    static bool parseHeader(const char* data, size_t size, KyDbpMessage& msg, long long& contentLength);
+
+private:
+    bool extractOne(std::vector<KyDbpMessage>& out);
+    void resync(size_t from);
+    void compact();
+
+    std::string m_buf;
+    size_t m_pos = 0;
+    size_t m_dropped = 0;
+    bool m_fatal = false;
+};
