@@ -1,5 +1,7 @@
 #include "KyCommandRequest.h"
 
+#include "KyJson.h"
+
 KyCommandRequest::KyCommandRequest(const std::string& method, const std::string& packetType,
                                    const std::string& packetSubtype, const std::string& body)
     : m_method(method), m_packetType(packetType), m_packetSubtype(packetSubtype), m_body(body)
@@ -26,4 +28,22 @@ std::string KyCommandRequest::toString() const
     text += "\r\n\r\n";
     text += m_body;
     return text;
+}
+
+KyCommandRequest KyCommandRequest::sqlQuery(const std::string& subtype, const std::string& sql,
+                                            const std::string& packetType)
+{
+    Json::Value body(Json::objectValue);
+    body["Sql"] = sql;
+    return KyCommandRequest("GET", packetType, subtype, kyJsonWrite(body));
+}
+
+KyCommandRequest KyCommandRequest::post(const std::string& packetType, const Json::Value& body)
+{
+    return KyCommandRequest("POST", packetType, std::string(), kyJsonWrite(body));
+}
+
+KyCommandRequest KyCommandRequest::get(const std::string& packetType, const Json::Value& body)
+{
+    return KyCommandRequest("GET", packetType, std::string(), kyJsonWrite(body));
 }

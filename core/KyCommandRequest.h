@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace Json { class Value; }
+
 // Text of one DBP request: request line, CSeq, Packet-Type, Packet-Subtype
 // (only when set), Content-Length (bytes, always), blank line, body.
 class KyCommandRequest {
@@ -22,6 +24,14 @@ public:
     const std::string& packetSubtype() const { return m_packetSubtype; }
     const std::string& body() const { return m_body; }
     int cseq() const { return m_cseq; }
+
+    // "GET" SqlConfig (or another query type) with {"Sql": sql} as body.
+    static KyCommandRequest sqlQuery(const std::string& subtype, const std::string& sql,
+                                     const std::string& packetType = "SqlConfig");
+    // "POST" of a change with a JSON object body (Json::FastWriter text).
+    static KyCommandRequest post(const std::string& packetType, const Json::Value& body);
+    // "GET" with a JSON object body (single-terminal reads).
+    static KyCommandRequest get(const std::string& packetType, const Json::Value& body);
 
     // The complete message text as it goes on the wire.
     std::string toString() const;
