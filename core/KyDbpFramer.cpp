@@ -1,5 +1,6 @@
 #include "KyDbpFramer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
@@ -55,7 +56,7 @@ bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, 
         std::string codeText = msg.firstLine.substr(8, msg.firstLine.find(' ', 8) == std::string::npos
                                                               ? std::string::npos
                                                               : msg.firstLine.find(' ', 8) - 8);
-        if (!parseDecimal(codeText, code))
+        if (!parseDecimal(codeText, code) || code < 100 || code > 999)
             return false;
         msg.statusCode = static_cast<int>(code);
     } else if (msg.firstLine.find(" DBP/1.0") == std::string::npos) {
@@ -90,6 +91,8 @@ void KyDbpFramer::reset()
 {
     m_buf.clear();
     m_pos = 0;
+    m_scan = 0;
+    m_haveHeader = false;
     m_fatal = false;
 }
 
@@ -103,6 +106,13 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
     compact();
 }
 
+void KyDbpFramer::advanceTo(size_t pos)
+{
+    m_pos = pos;
+    m_scan = 0;
+    m_haveHeader = false;
+}
+
 void KyDbpFramer::compact()
 {
     if (m_pos > 0 && (m_pos >= m_buf.size() || m_pos > 65536)) {
@@ -112,77 +122,109 @@ void KyDbpFramer::compact()
 }
 
 // Drops bytes from m_pos up to the next line that starts a message at or
-// after 'from'; keeps a tail that may be the start of one.
+// after 'from'; keeps a short tail that may be the start of one.
 void KyDbpFramer::resync(size_t from)
 {
+    static const size_t kTail = 16;
     size_t p = from;
     while (true) {
         size_t nl = m_buf.find('\n', p);
         if (nl == std::string::npos) {
-            size_t keep = m_buf.size() - m_pos > 16 ? m_buf.size() - 16 : m_pos;
-            if (keep < from)
-                keep = from;
+            size_t keep = std::max(from, m_buf.size() > kTail ? m_buf.size() - kTail : size_t(0));
+            keep = std::min(keep, m_buf.size());
             m_dropped += keep - m_pos;
-            m_pos = keep;
+            advanceTo(keep);
             return;
         }
-        if (startsMessage(m_buf.data() + nl + 1, m_buf.size() - nl - 1) ||
-            m_buf.size() - nl - 1 < 16) {
+        if (startsMessage(m_buf.data() + nl + 1, m_buf.size() - nl - 1) || m_buf.size() - nl - 1 < kTail) {
             m_dropped += nl + 1 - m_pos;
-            m_pos = nl + 1;
+            advanceTo(nl + 1);
             return;
         }
         p = nl + 1;
     }
 }
 
+// The header ends at a line feed followed by an empty line (CRLF or LF).
+// hdrSize is the offset of that line feed, sepLen the bytes up to the body.
+bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
+{
+    const char* base = m_buf.data() + m_pos;
+    const size_t avail = m_buf.size() - m_pos;
+    size_t i = m_scan;
+    while (i < avail) {
+        const char* lf = static_cast<const char*>(std::memchr(base + i, '\n', avail - i));
+        if (!lf)
+            break;
+        const size_t at = static_cast<size_t>(lf - base);
+        if (at + 1 < avail && base[at + 1] == '\n') {
+            hdrSize = at;
+            sepLen = 2;
+            return true;
+        }
+        if (at + 2 < avail && base[at + 1] == '\r' && base[at + 2] == '\n') {
+            hdrSize = at;
+            sepLen = 3;
+            return true;
+        }
+        if (at + 2 >= avail) {   // undecided until more bytes come
+            m_scan = at;
+            return false;
+        }
+        i = at + 1;
+    }
+    m_scan = avail;
+    return false;
+}
+
 bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
 {
-    // Skip blank lines between messages.
-    while (m_pos < m_buf.size() && (m_buf[m_pos] == '\r' || m_buf[m_pos] == '\n'))
-        ++m_pos;
-    if (m_pos >= m_buf.size())
-        return false;
-    const char* base = m_buf.data() + m_pos;
-    size_t avail = m_buf.size() - m_pos;
-    const char* hdrEnd = static_cast<const char*>(memmem(base, avail, "\r\n\r\n", 4));
-    size_t sepLen = 4;
-    const char* lf = static_cast<const char*>(memmem(base, avail, "\n\n", 2));
-    if (lf && (!hdrEnd || lf < hdrEnd)) {
-        hdrEnd = lf;
-        sepLen = 2;
-    }
-    if (!hdrEnd) {
-        if (avail > kMaxHeader) {
-            std::fprintf(stderr, "dbp: header over %zu bytes without an end, dropped\n", kMaxHeader);
+    if (!m_haveHeader) {
+        size_t p = m_pos;   // blank lines between messages
+        while (p < m_buf.size() && (m_buf[p] == '\r' || m_buf[p] == '\n'))
+            ++p;
+        if (p != m_pos)
+            advanceTo(p);
+        if (m_pos >= m_buf.size())
+            return false;
+        size_t hdrSize = 0, sepLen = 0;
+        if (!findHeaderEnd(hdrSize, sepLen)) {
+            if (m_buf.size() - m_pos > kMaxHeader) {
+                std::fprintf(stderr, "dbp: header over %zu bytes without an end, dropped\n", kMaxHeader);
+                resync(m_pos + 1);
+                return true;
+            }
+            return false;
+        }
+        const char* base = m_buf.data() + m_pos;
+        KyDbpMessage msg;
+        long long length = -1;
+        if (hdrSize > kMaxHeader || !parseHeader(base, hdrSize, msg, length) || length == -2) {
+            const size_t shown = std::min<size_t>(std::strcspn(base, "\r\n"), std::min<size_t>(hdrSize, 60));
+            std::fprintf(stderr, "dbp: malformed header dropped: %s\n", std::string(base, shown).c_str());
             resync(m_pos + 1);
             return true;
         }
+        if (length < 0)
+            length = 0;
+        if (static_cast<unsigned long long>(length) > kMaxBody) {
+            std::fprintf(stderr, "dbp: Content-Length %lld over the limit, connection unusable\n", length);
+            m_fatal = true;
+            return false;
+        }
+        m_head = std::move(msg);
+        m_bodyOffset = hdrSize + sepLen;
+        m_total = m_bodyOffset + static_cast<size_t>(length);
+        m_haveHeader = true;
+    }
+    if (m_buf.size() - m_pos < m_total) {
+        if (m_buf.capacity() < m_pos + m_total)
+            m_buf.reserve(m_pos + m_total);
         return false;
     }
-    size_t hdrSize = hdrEnd - base;
-    KyDbpMessage msg;
-    long long length = -1;
-    if (hdrSize > kMaxHeader || !parseHeader(base, hdrSize, msg, length) || length == -2) {
-        std::fprintf(stderr, "dbp: malformed header dropped: %.60s\n", std::string(base, std::min<size_t>(hdrSize, 60)).c_str());
-        resync(m_pos + 1);
-        return true;
-    }
-    if (length < 0)
-        length = 0;
-    if (static_cast<unsigned long long>(length) > kMaxBody) {
-        std::fprintf(stderr, "dbp: Content-Length %lld over the limit, connection unusable\n", length);
-        m_fatal = true;
-        return false;
-    }
-    size_t total = hdrSize + sepLen + static_cast<size_t>(length);
-    if (avail < total) {
-        if (m_buf.capacity() < m_pos + total)
-            m_buf.reserve(m_pos + total);
-        return false;
-    }
-    msg.body.assign(base + hdrSize + sepLen, static_cast<size_t>(length));
-    m_pos += total;
-    out.push_back(std::move(msg));
+    m_head.body.assign(m_buf, m_pos + m_bodyOffset, m_total - m_bodyOffset);
+    out.push_back(std::move(m_head));
+    m_head = KyDbpMessage();
+    advanceTo(m_pos + m_total);
     return true;
 }

@@ -33,11 +33,18 @@ public:
 
 private:
     bool extractOne(std::vector<KyDbpMessage>& out);
+    bool findHeaderEnd(size_t& hdrSize, size_t& sepLen);
+    void advanceTo(size_t pos);
     void resync(size_t from);
     void compact();
 
     std::string m_buf;
     size_t m_pos = 0;
+    size_t m_scan = 0;          // header-end search resumes here (from m_pos)
+    bool m_haveHeader = false;  // header parsed, body still incomplete
+    KyDbpMessage m_head;
+    size_t m_bodyOffset = 0;    // header + blank line of m_head
+    size_t m_total = 0;         // and its body
     size_t m_dropped = 0;
     bool m_fatal = false;
 };

@@ -54,6 +54,9 @@ public:
     // Server time text: empty until the GetSystemTime reply, then the value
     // of "SystemTime", or "----" when it was empty. Copied under a lock.
     std::string systemTime() const;
+    // The server time as seconds since 1970, or -1 while none was received
+    // or the value was empty or not a number.
+    long long systemTimeSeconds() const;
 
     // Called by the receive thread for every framed message.
     void dispatch(const KyDbpMessage& msg, int requestType);

@@ -31,6 +31,11 @@ void KyManageContext::destroy()
     g_context = nullptr;
 }
 
+KyUser& kyUserRecord()
+{
+    return g_user;
+}
+
 KyUser* currentUser()
 {
     return g_context ? &g_user : nullptr;

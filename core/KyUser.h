@@ -10,3 +10,7 @@ struct KyUser {
 
 // The process-wide user record when the manage context exists, else null.
 KyUser* currentUser();
+
+// The process-wide user record itself, whether or not the context exists
+// (the login fills it).
+KyUser& kyUserRecord();

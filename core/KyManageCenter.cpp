@@ -1,0 +1,170 @@
+#include "KyManageCenter.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "KyBaseMgr.h"
+#include "KyJson.h"
+#include "KyDbpRows.h"
+#include "KyNetManage.h"
+#include "KyResult.h"
+#include "KyUser.h"
+
+namespace {
+std::atomic<KyManageCenter*> g_center{nullptr};
+
+bool isHubType(int requestType)
+{
+    return requestType >= KyManageCenter::RT_LOGIN1 && requestType <= KyManageCenter::RT_SYSTEM_TIME;
+}
+}
+
+KyManageCenter::KyManageCenter() : m_net(new KyNetManage(this))
+{
+    g_center = this;
+}
+
+KyManageCenter::~KyManageCenter()
+{
+    m_net->disconnect();
+    KyManageCenter* self = this;
+    g_center.compare_exchange_strong(self, nullptr);
+}
+
+KyManageCenter* KyManageCenter::instance()
+{
+    return g_center.load();
+}
+
+void KyManageCenter::registerManager(KyBaseMgr* mgr)
+{
+    if (!mgr)
+        return;
+    std::lock_guard<std::mutex> lock(m_mgrMutex);
+    if (std::find(m_managers.begin(), m_managers.end(), mgr) == m_managers.end())
+        m_managers.push_back(mgr);
+}
+
+void KyManageCenter::unregisterManager(KyBaseMgr* mgr)
+{
+    std::lock_guard<std::mutex> lock(m_mgrMutex);
+    m_managers.erase(std::remove(m_managers.begin(), m_managers.end(), mgr), m_managers.end());
+}
+
+KyBaseMgr* KyManageCenter::managerForRequestType(int requestType) const
+{
+    std::lock_guard<std::mutex> lock(m_mgrMutex);
+    for (KyBaseMgr* mgr : m_managers)
+        if (mgr->ownsRequestType(requestType))
+            return mgr;
+    return nullptr;
+}
+
+KyBaseMgr* KyManageCenter::managerByName(const std::string& name) const
+{
+    std::lock_guard<std::mutex> lock(m_mgrMutex);
+    for (KyBaseMgr* mgr : m_managers)
+        if (mgr->name() == name)
+            return mgr;
+    return nullptr;
+}
+
+int KyManageCenter::login(const std::string& host, int port, const std::string& user, const std::string& password)
+{
+    return m_net->login(host, port, user, password);
+}
+
+void KyManageCenter::logout()
+{
+    m_net->disconnect();
+}
+
+bool KyManageCenter::isLoggedIn() const
+{
+    return m_net->isLoggedIn();
+}
+
+int KyManageCenter::sendRequest(int requestType, KyCommandRequest& req, KyDbpMessage* reply)
+{
+    if (!isHubType(requestType) && !managerForRequestType(requestType))
+        return KY_NO_OBJECT;
+    return m_net->sendRequestAndWait(requestType, req, reply);
+}
+
+int KyManageCenter::postRequest(int requestType, KyCommandRequest& req)
+{
+    if (!isHubType(requestType) && !managerForRequestType(requestType))
+        return KY_NO_OBJECT;
+    return m_net->postRequest(requestType, req);
+}
+
+std::string KyManageCenter::systemTime() const
+{
+    std::lock_guard<std::mutex> lock(m_timeMutex);
+    return m_systemTime;
+}
+
+long long KyManageCenter::systemTimeSeconds() const
+{
+    const long long v = kyToInt64(systemTime(), -1);
+    return v < 0 ? -1 : v;
+}
+
+void KyManageCenter::setSystemTime(const std::string& text)
+{
+    std::lock_guard<std::mutex> lock(m_timeMutex);
+    m_systemTime = text.empty() ? "----" : text;
+}
+
+void KyManageCenter::dispatch(const KyDbpMessage& msg, int requestType)
+{
+    if (msg.isReply && isHubType(requestType)) {
+        handleHubReply(requestType, msg);
+        return;
+    }
+    if (msg.isReply) {
+        KyBaseMgr* mgr = managerForRequestType(requestType);
+        if (!mgr) {
+            std::fprintf(stderr, "reply %s for request type %d has no manager, dropped\n",
+                         msg.packetType.c_str(), requestType);
+            return;
+        }
+        if (msg.statusCode == 200)
+            mgr->onReply(requestType, msg);
+        else
+            mgr->onFailedRequest(requestType, msg.resultCode(), msg);
+        return;
+    }
+    std::vector<KyBaseMgr*> managers;
+    {
+        std::lock_guard<std::mutex> lock(m_mgrMutex);
+        managers = m_managers;
+    }
+    for (KyBaseMgr* mgr : managers)
+        if (mgr->onPush(msg))
+            return;
+    std::fprintf(stderr, "push %s taken by no manager, dropped\n", msg.pushName().c_str());
+}
+
+void KyManageCenter::handleHubReply(int requestType, const KyDbpMessage& msg)
+{
+    if (msg.statusCode != 200)
+        return;   // the login state is stepped by the network part
+    Json::Value obj;
+    if (requestType == RT_SYSTEM_TIME) {
+        if (kyJsonParse(msg.body, obj))
+            setSystemTime(kyJsonText(obj, "SystemTime"));
+        else
+            std::fprintf(stderr, "GetSystemTime reply without a JSON body, dropped\n");
+    } else if (requestType == RT_LOGIN2) {
+        if (!kyJsonParse(msg.body, obj)) {
+            std::fprintf(stderr, "login reply without a JSON body; level left as it is\n");
+            return;
+        }
+        KyUser& user = kyUserRecord();
+        user.level = kyToInt(kyJsonText(obj, "Level"), user.level);
+        const std::string name = kyJsonText(obj, "Name");
+        if (!name.empty())
+            user.name = name;
+    }
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "KyCommandRequest.h"
+#include "KyDbpFramer.h"
+#include "KyDbpMessage.h"
+#include "KySocket.h"
+
+class KyManageCenter;
+
+// Network part of the hub: the connection to the central server, the CSeq
+// counter, the pending-request list (CSeq -> request type), the receive
+// thread, the two-step login, keep-alive and loss detection.
+class KyNetManage {
+public:
+    static constexpr int kConnectTimeoutMs = 3000;
+    static constexpr int kSelectTimeoutMs = 200;
+    static constexpr int kPollMs = 10;
+    // A request times out when more than this many whole seconds passed.
+    static constexpr int kWaitWholeSeconds = 2;
+    static constexpr int kDefaultKeepAliveMs = 20000;
+    static constexpr int kDefaultLossTimeoutMs = 300000;
+
+    // Keep-alive interval and loss time (ms); tests shorten them.
+    static void setKeepAliveIntervalMs(int ms);
+    static int keepAliveIntervalMs();
+    static void setLossTimeoutMs(int ms);
+    static int lossTimeoutMs();
+
+    explicit KyNetManage(KyManageCenter* center);
+    ~KyNetManage();
+    KyNetManage(const KyNetManage&) = delete;
+    KyNetManage& operator=(const KyNetManage&) = delete;
+
+    // Connects, starts the receive thread and runs the login. 0 logged in,
+    // 1 refused, 3 timed out, 4 connect failed. On non-zero the connection
+    // is closed and no receive thread is left.
+    int login(const std::string& host, int port, const std::string& user, const std::string& password);
+    // Stops the receive thread and closes the connection.
+    void disconnect();
+    bool isConnected() const { return m_connected.load(); }
+    bool isLoggedIn() const;
+
+    // One request outstanding at a time: waits its turn, sends, then polls
+    // every 10 ms (processing events other than user input) until the reply
+    // has been handed to its manager or the time runs out. 0 done, 1 refused,
+    // 2 busy, 3 timed out, 4 not connected.
+    int sendRequestAndWait(int requestType, KyCommandRequest& req, KyDbpMessage* reply = nullptr);
+    // Sends without waiting (outside the one-outstanding rule): 0 sent,
+    // 4 not connected.
+    int postRequest(int requestType, KyCommandRequest& req);
+
+    // Sleeps ms in 10 ms steps, processing events other than user input.
+    static void sleepProcessingEvents(int ms);
+    // Monotonic milliseconds.
+    static long long nowMs();
+
+private:
+    enum LoginState { Idle, Step1, Step2, LoggedIn, Refused };
+
+    struct Pending {
+        int requestType = 0;
+        long long deadlineMs = 0;
+        bool waited = false;   // a caller waits for it (one at a time)
+        bool done = false;
+        int result = 0;
+        KyDbpMessage reply;
+    };
+
+    static long long deadlineFrom(long long startMs);
+    bool waitedOutstandingLocked(long long now) const;
+    // Takes a CSeq, registers it and sends; the CSeq, 0 while another waited
+    // request is outstanding (when waited), -1 when the send failed.
+    int sendTracked(int requestType, KyCommandRequest& req, bool waited);
+    int waitForReply(int cseq, KyDbpMessage* reply);
+    int waitLoginStep(LoginState step, long long startMs);
+    void connectionBroken(const char* why);
+
+    void receiveLoop();
+    void readSocket(char* buf, size_t size);
+    void handleMessage(const KyDbpMessage& msg);
+    void stepHubState(int requestType, const KyDbpMessage& msg);
+    void sendLoginStep2(const std::string& nonce);
+    void tick();
+
+    KyManageCenter* m_center;
+    KySocket m_socket;
+    KyDbpFramer m_framer;           // receive thread only
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_connected{false};
+    std::atomic<int> m_loginState{Idle};
+
+    std::mutex m_sendOrderMutex;    // CSeq order equals send order
+    mutable std::mutex m_mutex;     // guards the members below
+    std::map<int, Pending> m_pending;
+    int m_nextCSeq = 1;
+    std::string m_user;
+    std::string m_password;         // kept only while the login runs
+
+    // Receive-thread clocks.
+    std::atomic<long long> m_lastReplyMs{0};
+    long long m_lastKeepAliveMs = 0;
+    bool m_lossRaised = false;
+};
