@@ -1,0 +1,81 @@
+#pragma once
+
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include "KyBookTermManage.h"
+#include "KyTermListBase.h"
+
+// Shared part of the mic11 and m12 list managers: the locked list walk, the
+// single-terminal refresh and the books of the terminal requested last.
+template <class Rec>
+class KyBookListBase : public KyTermListBase<Rec> {
+public:
+    using List = std::list<Rec>;
+
+    // Locks the list mutex and returns the list; null, without locking, before
+    // the first list reply. The caller calls unlockList() after the walk.
+    List* lockList() { return this->m_cache.lock(); }
+    void unlockList() { this->m_cache.unlock(); }
+
+protected:
+    explicit KyBookListBase(KyBookTermManage<Rec>* mgr) : KyTermListBase<Rec>(mgr, false) {}
+
+    KyBookTermManage<Rec>* bookMgr() const { return static_cast<KyBookTermManage<Rec>*>(this->m_mgr); }
+
+    // Requests one terminal when it is cached and no refresh is in flight;
+    // the reply replaces the record and notifies. -1 when nothing was sent.
+    int refresh(KyManageCenter* center, int id)
+    {
+        if (!center || !this->m_cache.contains(id) || m_refreshing.exchange(true))
+            return -1;
+        int rc = this->send(center, bookMgr()->refreshType(), bookMgr()->refreshRequest(id), KY_PAUSE_SAVE_MS);
+        m_refreshing = false;
+        return rc;
+    }
+
+    // Empties that book, then queries it; only this reply refills it.
+    int requestBook(const KyBookReq& req)
+    {
+        KyCommandRequest cmd;
+        if (!bookMgr()->bookQuery(req, cmd))
+            return -1;
+        setBook(req.type, {});
+        return this->send(this->hub(), req.type, cmd, KY_PAUSE_QUERY_MS);
+    }
+
+    int saveBook(const KyBookSaveReq& req)
+    {
+        KyCommandRequest cmd;
+        if (!bookMgr()->bookSave(req, cmd))
+            return -1;
+        return this->send(this->hub(), req.type, cmd, KY_PAUSE_SAVE_MS);
+    }
+
+    std::vector<KyBookEntry> book(int type) const
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_bookMutex);
+        auto it = m_books.find(type);
+        return it == m_books.end() ? std::vector<KyBookEntry>() : it->second;
+    }
+
+    void setBook(int type, std::vector<KyBookEntry> entries)
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_bookMutex);
+        m_books[type].swap(entries);
+    }
+
+    void onOtherEvent(int event, int id, const void* data) override
+    {
+        if (event == KY_EV_ENTRIES)
+            setBook(id, *static_cast<const std::vector<KyBookEntry>*>(data));
+    }
+
+    mutable std::recursive_mutex m_bookMutex;
+
+private:
+    std::map<int, std::vector<KyBookEntry>> m_books;
+    std::atomic<bool> m_refreshing{false};
+};

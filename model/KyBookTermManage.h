@@ -1,0 +1,84 @@
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "KyBookEntry.h"
+#include "KyTermRowManage.h"
+
+// Protocol part shared by the mic11 and m12 managers: the single-terminal
+// read (GET "Terminal" {"Data","Id"}) and the terminal's books.
+template <class Rec>
+class KyBookTermManage : public KyTermRowManage<Rec> {
+public:
+    struct BookQuery { const char* subtype; const char* table; };
+    struct BookSave { const char* packetType; const char* key; };
+
+    KyBookTermManage(const std::string& name, int listType, const std::string& listSubtype, const std::string& table,
+                     const std::string& deleteKind, int refreshType, const std::string& refreshData)
+        : KyTermRowManage<Rec>(name, listType, listSubtype, table, deleteKind), m_refreshType(refreshType),
+          m_refreshData(refreshData)
+    {
+        this->addRowReplyType(refreshType);
+    }
+
+    int refreshType() const { return m_refreshType; }
+
+    KyCommandRequest refreshRequest(int id) const
+    {
+        Json::Value body(Json::objectValue);
+        body["Data"] = m_refreshData;
+        body["Id"] = kyDec(id);
+        return KyCommandRequest::get("Terminal", body);
+    }
+
+    // False when the type is no book query of this kind.
+    bool bookQuery(const KyBookReq& req, KyCommandRequest& out) const
+    {
+        auto it = m_queries.find(req.type);
+        if (it == m_queries.end())
+            return false;
+        out = KyCommandRequest::sqlQuery(it->second.subtype, std::string("select * from ") + it->second.table +
+                                                                 " where terminalId = " + std::to_string(req.terminalId));
+        return true;
+    }
+
+    // {"Action":"Mod","Id",<key>: text}; false for an unknown type.
+    bool bookSave(const KyBookSaveReq& req, KyCommandRequest& out) const
+    {
+        auto it = m_saves.find(req.type);
+        if (it == m_saves.end())
+            return false;
+        Json::Value body(Json::objectValue);
+        body["Action"] = "Mod";
+        body["Id"] = kyDec(req.terminalId);
+        body[it->second.key] = req.text;
+        out = KyCommandRequest::post(it->second.packetType, body);
+        return true;
+    }
+
+protected:
+    void addBookQuery(int type, BookQuery q)
+    {
+        m_queries[type] = q;
+        this->addEntryReplyType(type);
+    }
+    void addBookSave(int type, BookSave s)
+    {
+        m_saves[type] = s;
+        this->addReplyType(type);
+    }
+
+    void deliverEntries(int requestType, const std::string& body) override
+    {
+        std::vector<KyBookEntry> entries;
+        if (kyRowsTo(body, entries, this->name().c_str()))
+            this->callback(KY_EV_ENTRIES, requestType, &entries);
+    }
+
+private:
+    int m_refreshType;
+    std::string m_refreshData;
+    std::map<int, BookQuery> m_queries;
+    std::map<int, BookSave> m_saves;
+};

@@ -1,0 +1,57 @@
+#include "KyCapList.h"
+
+#include "KyCreateViewCtrMgr.h"
+#include "KyManageContext.h"
+
+KyCapList::KyCapList()
+    : KyTermListBase<KyCap>(KyCapManage::instance(), false),
+      m_view(KyCreateViewCtrMgr::instance()->createViewCtrl())
+{
+    hookCallback();
+}
+
+KyCapList* KyCapList::instance()
+{
+    static KyCapList* list = [] {
+        auto* l = new KyCapList;
+        if (KyManageContext* ctx = KyManageContext::instance())
+            ctx->setCapList(l);
+        l->init();
+        return l;
+    }();
+    return list;
+}
+
+int KyCapList::request(KyManageCenter* center)
+{
+    return requestList(center, KY_PAUSE_SAVE_MS);
+}
+
+int KyCapList::init()
+{
+    return request(hub());
+}
+
+int KyCapList::requestListUntilDone(KyManageContext* ctx)
+{
+    return ctx ? request(ctx->manageCenter()) : -1;
+}
+
+int KyCapList::saveCap(KyManageCenter* center, const KyCap& cap)
+{
+    const KyCap sent = cap;
+    int rc = send(center, KyCapManage::RT_SAVE, KyCapManage::instance()->saveRequest(sent), KY_PAUSE_SAVE_MS);
+    if (rc == 0)
+        m_cache.moveToEnd(sent);
+    return rc;
+}
+
+int KyCapList::removeCap(KyManageCenter* center, const KyCap& cap)
+{
+    const int id = cap.id;
+    int rc = send(center, KyCapManage::RT_REMOVE,
+                  KyCommandRequest::post("RemoveDevice", kyRemoveBody(id, cap.type, true)), KY_PAUSE_SAVE_MS);
+    if (rc == 0)
+        m_cache.remove(id);
+    return rc;
+}

@@ -1,0 +1,48 @@
+#include "KyM11Manage.h"
+
+#include "KyTermRows.h"
+
+KyM11Manage::KyM11Manage()
+    : KyBookTermManage<KyMic>("KyM11Manage", RT_LIST, "M11List", "mic11", "Mic11", RT_REFRESH, "Mic")
+{
+    addReplyTypes(RT_SAVE, RT_REMOVE);
+    addEntryReplyType(RT_PLAY_TERMINALS);
+    addBookQuery(RT_MONITOR_BOOK, {"FixMonitorList", "fixmonitor"});
+    addBookQuery(RT_SOURCE_BOOK, {"FixSsTaskList", "fixsstask"});
+    addBookQuery(RT_REGION_BOOK, {"FixRegionList", "fixregion"});
+    addBookSave(RT_MONITOR_SAVE, {"M11MonitorBook", "Monitor"});
+    addBookSave(RT_SOURCE_SAVE, {"M11SoundSource", "SoundSource"});
+    addBookSave(RT_REGION_SAVE, {"M11BroadBook", "RegionId"});
+}
+
+KyM11Manage* KyM11Manage::instance()
+{
+    static KyM11Manage mgr;
+    return &mgr;
+}
+
+KyCommandRequest KyM11Manage::saveRequest(const KyMic& mic) const
+{
+    Json::Value body = kyTalkTerminalBody(mic.id, mic.name, mic.vol);
+    body["PttMode"] = kyDec(mic.pttMode);
+    return KyCommandRequest::post("ModTalkTerminal", body);
+}
+
+KyCommandRequest KyM11Manage::playTerminalsQuery() const
+{
+    return KyCommandRequest::sqlQuery(
+        "AllPlayTerminalList",
+        "select terminalId,name,type,exten from mic02 union select terminalId,name,type,exten from mic04 "
+        "union select terminalId,name,type,exten from ipamp order by terminalId");
+}
+
+void KyM11Manage::deliverEntries(int requestType, const std::string& body)
+{
+    if (requestType != RT_PLAY_TERMINALS) {
+        KyBookTermManage<KyMic>::deliverEntries(requestType, body);
+        return;
+    }
+    std::vector<KyTerminal> terms;
+    if (kyRowsTo(body, terms, name().c_str()))
+        callback(KY_EV_ENTRIES, requestType, &terms);
+}

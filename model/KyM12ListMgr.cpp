@@ -1,0 +1,53 @@
+#include "KyM12ListMgr.h"
+
+#include <algorithm>
+
+KyM12ListMgr::KyM12ListMgr() : KyBookListBase<KyM12>(KyM12Manage::instance())
+{
+    hookCallback();
+}
+
+KyM12ListMgr* KyM12ListMgr::instance()
+{
+    static KyM12ListMgr* mgr = new KyM12ListMgr;
+    return mgr;
+}
+
+int KyM12ListMgr::init()
+{
+    return requestList(hub(), KY_PAUSE_QUERY_MS);
+}
+
+int KyM12ListMgr::refreshM12(KyManageCenter* center, int id)
+{
+    return refresh(center, id);
+}
+
+int KyM12ListMgr::removeM12(KyM12& m12)
+{
+    return removeRecord(m12, KyM12Manage::RT_REMOVE, false);
+}
+
+int KyM12ListMgr::saveM12(KyM12* m12)
+{
+    if (!m12)
+        return -1;
+    const KyM12 sent = *m12;
+    int rc = send(hub(), KyM12Manage::RT_SAVE, KyM12Manage::instance()->saveRequest(sent), KY_PAUSE_SAVE_MS);
+    if (rc == 0 && m_cache.modify(sent.id, [&sent](KyM12& m) {
+            m.name = sent.name;
+            std::copy(sent.vol, sent.vol + 4, m.vol);
+        }))
+        emit m12Changed(sent.id);
+    return rc;
+}
+
+int KyM12ListMgr::requestBooks(const KyBookReq& req)
+{
+    return requestBook(req);
+}
+
+int KyM12ListMgr::saveBooks(const KyBookSaveReq& req)
+{
+    return saveBook(req);
+}

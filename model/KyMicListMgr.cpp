@@ -1,0 +1,80 @@
+#include "KyMicListMgr.h"
+
+KyMicListMgr::KyMicListMgr() : KyBookListBase<KyMic>(KyM11Manage::instance())
+{
+    hookCallback();
+}
+
+KyMicListMgr* KyMicListMgr::instance()
+{
+    static KyMicListMgr* mgr = new KyMicListMgr;
+    return mgr;
+}
+
+int KyMicListMgr::init()
+{
+    return requestList(hub(), KY_PAUSE_QUERY_MS);
+}
+
+int KyMicListMgr::removeMic(KyMic& mic)
+{
+    return removeRecord(mic, KyM11Manage::RT_REMOVE, false);
+}
+
+int KyMicListMgr::refreshMic(KyManageCenter* center, int id)
+{
+    return refresh(center, id);
+}
+
+int KyMicListMgr::saveMic(KyMic* mic)
+{
+    if (!mic)
+        return -1;
+    const KyMic sent = *mic;
+    int rc = send(hub(), KyM11Manage::RT_SAVE, KyM11Manage::instance()->saveRequest(sent), KY_PAUSE_SAVE_MS);
+    if (rc == 0 && m_cache.modify(sent.id, [&sent](KyMic& m) {
+            m.name = sent.name;
+            std::copy(sent.vol, sent.vol + 4, m.vol);
+            m.pttMode = sent.pttMode;
+        }))
+        emit micChanged(sent.id);
+    return rc;
+}
+
+int KyMicListMgr::requestMicBooks(const KyBookReq& req)
+{
+    if (req.type != KyM11Manage::RT_PLAY_TERMINALS)
+        return requestBook(req);
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_bookMutex);
+        m_playTerminals.clear();
+    }
+    return send(hub(), req.type, KyM11Manage::instance()->playTerminalsQuery(), KY_PAUSE_QUERY_MS);
+}
+
+int KyMicListMgr::saveMicBooks(const KyBookSaveReq& req)
+{
+    return saveBook(req);
+}
+
+std::list<KyTerminal>* KyMicListMgr::lockPlayTerminals()
+{
+    m_bookMutex.lock();
+    return &m_playTerminals;
+}
+
+void KyMicListMgr::unlockPlayTerminals()
+{
+    m_bookMutex.unlock();
+}
+
+void KyMicListMgr::onOtherEvent(int event, int id, const void* data)
+{
+    if (event == KY_EV_ENTRIES && id == KyM11Manage::RT_PLAY_TERMINALS) {
+        const auto* terms = static_cast<const std::vector<KyTerminal>*>(data);
+        std::lock_guard<std::recursive_mutex> lock(m_bookMutex);
+        m_playTerminals.assign(terms->begin(), terms->end());
+        return;
+    }
+    KyBookListBase<KyMic>::onOtherEvent(event, id, data);
+}

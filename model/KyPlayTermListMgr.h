@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+
+#include "KyIpAmpManage.h"
+#include "KyTermListBase.h"
+
+// Play-terminal list manager; the list is kept sorted by ascending id.
+class KyPlayTermListMgr : public QObject, public KyTermListBase<KyTerminal> {
+    Q_OBJECT
+public:
+    static KyPlayTermListMgr* instance();
+    // Requests the list ("TerminalList"), busy retry every 10 ms.
+    int init();
+
+    // Locks the list mutex and returns the list; null, without locking, when
+    // no list was ever loaded. The caller calls unlockList() after the walk.
+    std::list<KyTerminal>* lockList() { return m_cache.lock(); }
+    void unlockList() { m_cache.unlock(); }
+
+    bool getTerminal(int id, KyTerminal& out) const { return getRecord(id, out); }
+    bool getTerminal(int id, KyTerminal* out) const { return getRecord(id, out); }
+    KyTerminal* findTerminal(int id) const { return cloneRecord(id); }
+
+    // The following send with busy retry (100 ms) and return the hub's result.
+    // "IpAmpSet"; on 0 replaces the cached record.
+    int saveTerminal(const KyTerminal& term);
+    // "IpAmpPower"; the text is not used; -1 without a center. On 0 sets the cached power.
+    int setPower(KyManageCenter* center, int id, const char* text, int state);
+    // RemoveDevice with the type; on 0 removes the cached record.
+    int deleteTerminal(const KyTerminal& term);
+    // "IpAmpSpkCheck"; the outcome arrives later as a changed terminal.
+    int sendSpeakerCheck(KyManageCenter* center, const KyTerminal& term);
+    // POST "Terminal" with the firewall and default fields; -1 when either
+    // pointer is null; on 0 replaces the cached record.
+    int setTerminal(KyManageCenter* center, const KyTerminal* term);
+
+    // Replaces the cached record with the same id; -1 when there is none.
+    int replaceTerminal(const KyTerminal& term);
+    // Text of the last failed-deletion notice.
+    std::string lastDeleteError() const;
+
+signals:
+    void gotPlayTermList();       // list loaded, or a new terminal appended
+    void playTermChanged(int id);
+    void delTermError();
+    void playTermDeleted(int id); // declared for the pages; nothing emits it
+
+private:
+    KyPlayTermListMgr();
+    void notifyList() override { emit gotPlayTermList(); }
+    void notifyChanged(int id, bool appended) override;
+    void notifyDeleted(int) override {}
+    void onDeleteFailed(int id, const std::string& text) override;
+
+    mutable std::mutex m_errorMutex;
+    std::string m_lastDeleteError;
+};

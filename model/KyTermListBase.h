@@ -1,0 +1,102 @@
+#pragma once
+
+#include <string>
+
+#include "KyFacade.h"
+#include "KyManageCenter.h"
+#include "KyTermCache.h"
+#include "KyTermRowManage.h"
+#include "KyTermRows.h"
+
+// Busy-retry pauses: list and book queries, saves.
+enum { KY_PAUSE_QUERY_MS = 10, KY_PAUSE_SAVE_MS = 100 };
+
+// Registers the manager with the hub (a no-op when it is registered) and
+// sends; pauseMs > 0 repeats while busy (bounded). -1 without a hub.
+int kyTermSend(KyManageCenter* center, KyBaseMgr* mgr, int requestType, KyCommandRequest req,
+               int pauseMs, KyDbpMessage* reply = nullptr);
+
+// Shared part of the terminal list managers: the cache, the callback from the
+// protocol manager, and the operations every kind has. The Qt subclass names
+// the signals.
+template <class Rec>
+class KyTermListBase {
+public:
+    using List = std::list<Rec>;
+
+    virtual ~KyTermListBase() = default;
+
+    bool getRecord(int id, Rec& out) const { return m_cache.get(id, out); }
+    bool getRecord(int id, Rec* out) const { return out && m_cache.get(id, *out); }
+    Rec* cloneRecord(int id) const { return m_cache.clone(id); }
+    List copyRecords() const { return m_cache.copy(); }
+
+protected:
+    KyTermListBase(KyTermRowManage<Rec>* mgr, bool sorted) : m_cache(sorted), m_mgr(mgr) {}
+
+    // Called once from the subclass constructor.
+    void hookCallback()
+    {
+        m_mgr->setCallback([this](int event, int id, const void* data) { onTermEvent(event, id, data); });
+    }
+
+    static KyManageCenter* hub() { return KyManageCenter::instance(); }
+
+    int send(KyManageCenter* center, int requestType, KyCommandRequest req, int pauseMs)
+    {
+        return kyTermSend(center, m_mgr, requestType, std::move(req), pauseMs);
+    }
+
+    int requestList(KyManageCenter* center, int pauseMs)
+    {
+        return send(center, m_mgr->listType(), m_mgr->listRequest(), pauseMs);
+    }
+
+    // "RemoveDevice" with retry; on 0 removes the record. True in *removed when it was cached.
+    int removeRecord(const Rec& rec, int requestType, bool withType, bool* removed = nullptr)
+    {
+        const int id = rec.id;  // rec may be a cached record that goes away meanwhile
+        int rc = send(hub(), requestType, KyCommandRequest::post("RemoveDevice", kyRemoveBody(id, rec.type, withType)),
+                      KY_PAUSE_SAVE_MS);
+        bool gone = rc == 0 && m_cache.remove(id);
+        if (removed)
+            *removed = gone;
+        return rc;
+    }
+
+    virtual void onTermEvent(int event, int id, const void* data)
+    {
+        switch (event) {
+        case KY_EV_LIST:
+            m_cache.replaceAll(*static_cast<const List*>(data));
+            notifyList();
+            break;
+        case KY_EV_CHANGED:
+            notifyChanged(id, !m_cache.upsert(*static_cast<const Rec*>(data)));
+            break;
+        case KY_EV_DELETED:
+            if (m_cache.remove(id))
+                notifyDeleted(id);
+            break;
+        case KY_EV_DELETE_FAILED:
+            onDeleteFailed(id, *static_cast<const std::string*>(data));
+            break;
+        default:
+            onOtherEvent(event, id, data);
+            break;
+        }
+    }
+
+    virtual void notifyList() = 0;
+    // appended: the id was new to the cache.
+    virtual void notifyChanged(int id, bool appended) = 0;
+    virtual void notifyDeleted(int id) = 0;
+    virtual void onDeleteFailed(int id, const std::string& text)
+    {
+        std::fprintf(stderr, "%s: deletion of %d failed: %s\n", m_mgr->name().c_str(), id, text.c_str());
+    }
+    virtual void onOtherEvent(int, int, const void*) {}
+
+    KyTermCache<Rec> m_cache;
+    KyTermRowManage<Rec>* m_mgr;
+};

@@ -1,0 +1,12 @@
+#include "KyTermListBase.h"
+
+int kyTermSend(KyManageCenter* center, KyBaseMgr* mgr, int requestType, KyCommandRequest req,
+               int pauseMs, KyDbpMessage* reply)
+{
+    if (!center || !mgr)
+        return -1;
+    center->registerManager(mgr);
+    if (pauseMs > 0)
+        return mcSendRequestRetry(center, requestType, req, pauseMs, reply);
+    return mcSendRequest(center, requestType, req, reply);
+}

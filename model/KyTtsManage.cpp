@@ -1,0 +1,21 @@
+#include "KyTtsManage.h"
+
+#include "KyTermRows.h"
+
+KyTtsManage::KyTtsManage() : KyTermRowManage<KyTts>("KyTtsManage", RT_LIST, "TtsList", "tts", "Tts")
+{
+    addReplyTypes(RT_SAVE, RT_REMOVE);
+}
+
+KyTtsManage* KyTtsManage::instance()
+{
+    static KyTtsManage mgr;
+    return &mgr;
+}
+
+KyCommandRequest KyTtsManage::saveRequest(const KyTts& tts) const
+{
+    Json::Value body = kyIdBody(tts.id);
+    body["Name"] = tts.name;
+    return KyCommandRequest::post("TtsSet", body);
+}
