@@ -1,4 +1,9 @@
-int main()
+#include <QApplication>
+
+#include "KyAppMain.h"
+#include "KyCommandLine.h"
+
+int main(int argc, char* argv[])
 {
-    return 0;
+    return appMain(argc, argv, [](QApplication&, const KyCommandLine&) { return 0; });
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+class QApplication;
+struct KyCommandLine;
+
+// What start-up runs once the application stands: the login and the main
+// window; its result is the process exit code.
+using KyAppRun = std::function<int(QApplication& app, const KyCommandLine& commandLine)>;
+
+// Start-up: copies the arguments, creates the application, reads the command
+// line and the login fields, loads the port settings, installs the style
+// sheet ":/files/talkback_center.css" and the translation "./translate/zh.qm"
+// when present, sets the locale codec to UTF-8, then calls run.
+int appMain(int argc, char* argv[], const KyAppRun& run);

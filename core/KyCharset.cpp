@@ -1,0 +1,71 @@
+#include "KyCharset.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <iconv.h>
+
+namespace {
+
+bool fail(const char* what, const std::string& text, std::string* out, std::string* error)
+{
+    out->clear();
+    fprintf(stderr, "%s failed. error string:%s\n", what, text.c_str());
+    if (error)
+        *error = text;
+    return false;
+}
+
+bool convert(const char* from, const char* to, const std::string& in, std::string* out, std::string* error)
+{
+    static const char* what = "iconv";
+    std::string scratch;
+    if (!out)
+        out = &scratch;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return fail(what, std::string("no conversion from ") + from + " to " + to, out, error);
+
+    std::string result(in.size() * 2 + 16, '\0');
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size();
+    size_t done = 0;
+    bool ok = true;
+    std::string problem;
+    while (srcLeft > 0) {
+        char* dst = &result[done];
+        size_t dstLeft = result.size() - done;
+        const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        done = result.size() - dstLeft;
+        if (rc != static_cast<size_t>(-1))
+            continue;
+        if (errno == E2BIG) {
+            result.resize(result.size() * 2);
+            continue;
+        }
+        const size_t offset = in.size() - srcLeft;
+        problem = std::string(errno == EINVAL ? "incomplete" : "invalid or unconvertible") + " " + from +
+                  " sequence at byte " + std::to_string(offset);
+        ok = false;
+        break;
+    }
+    iconv_close(cd);
+    if (!ok)
+        return fail(what, problem, out, error);
+    result.resize(done);
+    *out = std::move(result);
+    return true;
+}
+
+}  // namespace
+
+bool utf8ToGbk(const std::string& in, std::string* out, std::string* error)
+{
+    return convert("UTF-8", "GBK", in, out, error);
+}
+
+bool gbkToUtf8(const std::string& in, std::string* out, std::string* error)
+{
+    return convert("GBK", "UTF-8", in, out, error);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// Conversions between UTF-8 (server, database) and GBK (CSV export) through
+// iconv. A byte sequence that is invalid or cannot be represented in the
+// target stops the conversion: the function returns false, *out is empty and
+// the offset of the fault is given in *error (when not null) and on stderr.
+bool utf8ToGbk(const std::string& in, std::string* out, std::string* error = nullptr);
+bool gbkToUtf8(const std::string& in, std::string* out, std::string* error = nullptr);

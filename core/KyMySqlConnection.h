@@ -1,0 +1,52 @@
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "KyMySqlResult.h"
+
+typedef struct st_mysql MYSQL;
+
+// The process-wide connection to the log database. The user-interface thread
+// and the export thread share it: every connect and every query-and-fetch
+// runs under the connection's mutex.
+class KyMySqlConnection {
+public:
+    static KyMySqlConnection* instance();
+
+    KyMySqlConnection();
+    ~KyMySqlConnection();
+    KyMySqlConnection(const KyMySqlConnection&) = delete;
+    KyMySqlConnection& operator=(const KyMySqlConnection&) = delete;
+
+    // Stores the parameters, sets the set-up flag (whatever the outcome) and
+    // connects; the connected flag tells whether it worked.
+    bool connect(const std::string& host, int port, const std::string& user, const std::string& password,
+                 const std::string& database);
+    bool isSetUp() const { return m_setUp; }
+    bool isConnected() const { return m_connected; }
+
+    // Runs sql and fetches its whole result. Reconnects with the stored
+    // parameters first when not connected, and once more (repeating the
+    // query) when the server dropped the connection. On failure the result
+    // is empty and false is returned.
+    bool query(const std::string& sql, KyMySqlResult* result);
+
+    void close();
+
+private:
+    bool connectLocked();
+    bool runLocked(const std::string& sql, KyMySqlResult* result, unsigned* errorCode);
+    void closeLocked();
+
+    std::mutex m_mutex;
+    MYSQL* m_mysql = nullptr;
+    std::atomic<bool> m_setUp{false};
+    std::atomic<bool> m_connected{false};
+    std::string m_host;
+    int m_port = 0;
+    std::string m_user;
+    std::string m_password;
+    std::string m_database;
+};
