@@ -1,4 +1,78 @@
-int main()
+// ky-testserver: the stand-in central server as a program.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+#include "KyTestServer.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_quit = 0;
+
+void onSignal(int)
 {
+    g_quit = 1;
+}
+
+struct Options {
+    int port = 0;
+    std::string host = "127.0.0.1";
+    std::string fixture = KyTestServer::demoFixturePath();
+    bool verbose = false;
+};
+
+void usage(const char* argv0)
+{
+    std::fprintf(stderr,
+                 "usage: %s [-p|--port N] [-H|--host 127.x.x.x] [-f|--fixture FILE] [-v|--verbose]\n"
+                 "  port 0 (default) picks a free port and prints it\n",
+                 argv0);
+}
+
+bool parseOptions(int argc, char** argv, Options& opt)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        bool hasValue = i + 1 < argc;
+        if ((a == "-p" || a == "--port") && hasValue)
+            opt.port = std::atoi(argv[++i]);
+        else if ((a == "-H" || a == "--host") && hasValue)
+            opt.host = argv[++i];
+        else if ((a == "-f" || a == "--fixture") && hasValue)
+            opt.fixture = argv[++i];
+        else if (a == "-v" || a == "--verbose")
+            opt.verbose = true;
+        else
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options opt;
+    if (!parseOptions(argc, argv, opt)) {
+        usage(argv[0]);
+        return 2;
+    }
+    KyTestServer server;
+    server.setVerbose(opt.verbose);
+    if (!server.loadFixture(opt.fixture))
+        return 1;
+    int port = server.start(opt.port, opt.host);
+    if (port < 0)
+        return 1;
+    std::printf("central server listening on %s:%d (fixture %s)\n", opt.host.c_str(), port, opt.fixture.c_str());
+    std::fflush(stdout);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    while (!g_quit)
+        usleep(100 * 1000);
+    server.stop();
     return 0;
 }
