@@ -1,0 +1,6 @@
+#include "KyFtpListRelay.h"
+
+KyFtpListRelay::KyFtpListRelay(QObject* parent) : QObject(parent)
+{
+    qRegisterMetaType<QList<KyMediaFile_t>>("QList<KyMediaFile_t>");
+}

@@ -1,0 +1,404 @@
+#include "TcpSocketClient.h"
+
+#include <QCollator>
+#include <QDebug>
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "KyFileConnection.h"
+#include "KyFileRequest.h"
+
+using namespace KyFileRequest;
+
+std::string g_mediaRootPath8 = "/";
+
+namespace {
+
+// Waits of the exchanges, in milliseconds.
+constexpr int kShortConnectWait = 3000;
+constexpr int kShortReplyWait = 5000;
+constexpr int kListConnectWait = 5000;
+constexpr int kLongWait = 30000;
+constexpr int kIdlePoll = 20;
+
+// Directories first, then files, each part in the Chinese collation order.
+void sortMediaList(QList<KyMediaFile_t>& list)
+{
+    QCollator collator;
+    collator.setLocale(QLocale(QLocale::Chinese));
+    QList<KyMediaFile_t> dirs, files;
+    for (const KyMediaFile_t& f : list)
+        (f.isDir ? dirs : files).append(f);
+    auto before = [&collator](const KyMediaFile_t& a, const KyMediaFile_t& b) {
+        return collator.compare(a.fileName, b.fileName) < 0;
+    };
+    std::stable_sort(dirs.begin(), dirs.end(), before);
+    std::stable_sort(files.begin(), files.end(), before);
+    list = dirs + files;
+}
+
+KyMediaFile_t mediaFileOf(const Json::Value& entry)
+{
+    KyMediaFile_t f;
+    f.fullName = KyFileConnection::member(entry, "FileName");
+    f.fileSize = KyFileConnection::member(entry, "Size");
+    f.createDate = KyFileConnection::member(entry, "CreatDate");
+    f.isDir = f.fileSize == QLatin1String("-1") ? 1 : 0;
+    const int slash = f.fullName.lastIndexOf('/');
+    f.path = slash < 0 ? QString() : f.fullName.left(slash + 1);
+    f.fileName = f.fullName.mid(slash + 1);
+    qDebug() << "FileName : " << f.fullName << "Size : " << f.fileSize << "CreatDate : " << f.createDate;
+    return f;
+}
+
+} // namespace
+
+TcpSocketClient* TcpSocketClient::instance()
+{
+    static TcpSocketClient* worker = new TcpSocketClient();
+    return worker;
+}
+
+TcpSocketClient::TcpSocketClient(QObject* parent) : QThread(parent)
+{
+    qRegisterMetaType<KyMediaFile_t>("KyMediaFile_t");
+    qRegisterMetaType<QList<KyMediaFile_t>>("QList<KyMediaFile_t>");
+}
+
+TcpSocketClient::~TcpSocketClient()
+{
+    requestInterruption();
+    wait();
+}
+
+void TcpSocketClient::setServer(const QString& ip, int port)
+{
+    QMutexLocker lock(&mStateMutex);
+    mServerIp = ip;
+    mServerPort = port;
+}
+
+void TcpSocketClient::setRecordServer(const QString& host, int port)
+{
+    QMutexLocker lock(&mStateMutex);
+    mRecordServerIp = host;
+    mRecordServerPort = port;
+}
+
+QString TcpSocketClient::recordHost() const
+{
+    QMutexLocker lock(&mStateMutex);
+    return mRecordServerIp;
+}
+
+int TcpSocketClient::recordPort() const
+{
+    QMutexLocker lock(&mStateMutex);
+    return mRecordServerPort;
+}
+
+QString TcpSocketClient::mediaRoot() const
+{
+    QMutexLocker lock(&mStateMutex);
+    return mMediaRoot;
+}
+
+QString TcpSocketClient::fileNameOfPath(const QString& path)
+{
+    return KyFileRequest::fileNameOfPath(path);
+}
+
+QString TcpSocketClient::dirOfPath(const QString& path)
+{
+    return KyFileRequest::dirOfPath(path);
+}
+
+void TcpSocketClient::enqueue(const KyFileTask& task)
+{
+    QMutexLocker lock(&mTaskMutex);
+    mTaskList.append(task);
+}
+
+bool TcpSocketClient::takeTask(KyFileTask* task)
+{
+    QMutexLocker lock(&mTaskMutex);
+    if (mTaskList.isEmpty())
+        return false;
+    *task = mTaskList.takeFirst();
+    return true;
+}
+
+void TcpSocketClient::getFileRoot()
+{
+    KyFileTask t;
+    t.type = 1;
+    enqueue(t);
+}
+
+void TcpSocketClient::getFileList(const QString& dir)
+{
+    KyFileTask t;
+    t.type = 2;
+    t.mode = 0;
+    t.targetPath = dir;
+    enqueue(t);
+}
+
+void TcpSocketClient::getTaskFileList(const QString& dir)
+{
+    KyFileTask t;
+    t.type = 2;
+    t.mode = 1;
+    t.targetPath = dir;
+    runListing(t);
+}
+
+bool TcpSocketClient::getFile(const QString& remotePath, const QString& localPath, int id)
+{
+    if (!isSafeName(fileNameOfPath(remotePath)) || !isSafeLocalPath(localPath)) {
+        fprintf(stderr, "download refused, unsafe name: %s -> %s\n", qPrintable(remotePath), qPrintable(localPath));
+        return false;
+    }
+    KyFileTask t;
+    t.type = 3;
+    t.id = id;
+    t.sourcePath = remotePath;
+    t.targetPath = localPath;
+    enqueue(t);
+    return true;
+}
+
+void TcpSocketClient::postFile(const QString& localPath, const QString& remotePath, int id)
+{
+    KyFileTask t;
+    t.type = 4;
+    t.id = id;
+    t.sourcePath = localPath;
+    t.targetPath = remotePath;
+    enqueue(t);
+    const int slash = remotePath.lastIndexOf('/');
+    if (slash == 0)
+        return;
+    KyFileTask list;
+    list.type = 2;
+    list.mode = 0;
+    list.id = id;
+    list.targetPath = slash < 0 ? remotePath : remotePath.left(slash);
+    enqueue(list);
+}
+
+void TcpSocketClient::deleteEntry(const QString& path, int isDir)
+{
+    KyFileTask t;
+    t.type = 5;
+    t.mode = isDir;
+    t.targetPath = path;
+    t.root8 = QByteArray::fromStdString(g_mediaRootPath8);
+    enqueue(t);
+}
+
+void TcpSocketClient::rename(const QString& oldPath, const QString& newPath, int isDir)
+{
+    KyFileTask t;
+    t.type = 6;
+    t.mode = isDir;
+    t.sourcePath = oldPath;
+    t.targetPath = newPath;
+    enqueue(t);
+}
+
+void TcpSocketClient::createDir(const QString& path)
+{
+    KyFileTask t;
+    t.type = 8;
+    t.targetPath = path;
+    t.root8 = QByteArray::fromStdString(g_mediaRootPath8);
+    enqueue(t);
+}
+
+void TcpSocketClient::run()
+{
+    qDebug() << "当前线程对像地址：" << QThread::currentThread();
+    while (!isInterruptionRequested()) {
+        KyFileTask task;
+        if (!takeTask(&task)) {
+            msleep(kIdlePoll);
+            continue;
+        }
+        runTask(task);
+    }
+}
+
+void TcpSocketClient::runTask(const KyFileTask& task)
+{
+    switch (task.type) {
+    case 1: runFileRoot(); break;
+    case 2: runListing(task); break;
+    case 3: runGetFile(task); break;
+    case 4: runPostFile(task); break;
+    case 5: runDelete(task); break;
+    case 6: runRename(task); break;
+    case 8: runCreateDir(task); break;
+    default: break;
+    }
+}
+
+bool TcpSocketClient::exchange(const QByteArray& request, int connectMs, int replyMs, bool perWait, QByteArray* reply)
+{
+    if (request.isEmpty()) {
+        fprintf(stderr, "file-service request refused: too long\n");
+        return false;
+    }
+    QString host;
+    int port;
+    {
+        QMutexLocker lock(&mStateMutex);
+        host = mServerIp;
+        port = mServerPort;
+    }
+    KyFileConnection conn(host, port, scaled(connectMs));
+    return conn.send(request, scaled(replyMs)) && conn.readReply(scaled(replyMs), perWait, reply);
+}
+
+void TcpSocketClient::runFileRoot()
+{
+    QByteArray text;
+    Json::Value reply;
+    if (!exchange(format(kGetFileRoot, {cseqText()}), kShortConnectWait, kShortReplyWait, false, &text)
+        || !KyFileConnection::parseReply(text, reply))
+        return;
+    qDebug() << "Command : " << KyFileConnection::member(reply, "Command")
+             << "CSeq : " << KyFileConnection::member(reply, "CSeq");
+    if (KyFileConnection::member(reply, "Command") != QLatin1String("PostFileRoot"))
+        return;
+    bool present = false;
+    const QString root = KyFileConnection::member(reply, "FileRoot", &present);
+    QString now;
+    {
+        QMutexLocker lock(&mStateMutex);
+        if (present)
+            mMediaRoot = root;
+        now = mMediaRoot;
+    }
+    qDebug() << "MediaRoot : " << now;
+    emit socketGetMediaPath(now);
+}
+
+QByteArray TcpSocketClient::listRequest(const QString& dir)
+{
+    return format(kGetFileList, {dir.toUtf8(), cseqText()});
+}
+
+bool TcpSocketClient::fetchListing(const QString& dir, QList<KyMediaFile_t>* list, bool* usable)
+{
+    QByteArray text;
+    *usable = false;
+    if (!exchange(listRequest(dir), kListConnectWait, kLongWait, true, &text))
+        return false;
+    Json::Value reply;
+    if (!KyFileConnection::parseReply(text, reply) || !reply["FileList"].isArray())
+        return true;
+    *usable = true;
+    list->clear();
+    for (const Json::Value& entry : reply["FileList"]) {
+        if (entry.isObject())
+            list->append(mediaFileOf(entry));
+    }
+    return true;
+}
+
+void TcpSocketClient::runListing(const KyFileTask& task)
+{
+    const bool media = task.mode == 0;
+    QList<KyMediaFile_t> list;
+    bool usable = false;
+    if (!fetchListing(task.targetPath, &list, &usable) || !usable) {
+        emit ftpError(1, fileNameOfPath(task.targetPath), -1);
+        return;
+    }
+    sortMediaList(list);
+    (media ? mMediaMgrInfoList : mTaskMediaInfoList) = list;
+    printf(media ? "\r\nmMediaMgrInfoList size: %d\r\n" : "\r\nmTaskMediaInfoList size: %d\r\n", list.size());
+    fflush(stdout);
+    const ListCallback hook = media ? mMediaListCallback.load() : mTaskMediaListCallback.load();
+    if (hook)
+        hook(list);
+}
+
+TcpSocketClient::DirCheck TcpSocketClient::checkSubDirs(const QString& dir)
+{
+    QList<KyMediaFile_t> list;
+    bool usable = false;
+    if (!fetchListing(dir, &list, &usable) || !usable)
+        return CheckFailed;
+    for (const KyMediaFile_t& f : list) {
+        if (f.isDir)
+            return HasSubDir;
+    }
+    return NoSubDir;
+}
+
+void TcpSocketClient::runDelete(const KyFileTask& task)
+{
+    const QString name = fileNameOfPath(task.targetPath);
+    QByteArray text;
+    if (task.mode == 1) {
+        const DirCheck check = checkSubDirs(task.targetPath);
+        if (check != NoSubDir) {
+            emit ftpError(3, name, check == HasSubDir ? 1 : -1);
+            return;
+        }
+        const QByteArray dir = belowRoot(task.targetPath.toUtf8(), task.root8);
+        if (!exchange(format(kDeleteDir, {dir, cseqText()}), kShortConnectWait, kShortReplyWait, false, &text)) {
+            emit ftpError(3, name, -1);
+            return;
+        }
+    } else {
+        const QByteArray request =
+            format(kDelFile, {dirOfPath(task.targetPath).toUtf8(), name.toUtf8(), cseqText()});
+        if (!exchange(request, kShortConnectWait, kShortReplyWait, false, &text)) {
+            emit ftpError(2, name, -1);
+            return;
+        }
+    }
+    Json::Value reply;
+    if (KyFileConnection::parseReply(text, reply))
+        qDebug() << "Command : " << KyFileConnection::member(reply, "Command")
+                 << "CSeq : " << KyFileConnection::member(reply, "CSeq");
+}
+
+void TcpSocketClient::runRename(const KyFileTask& task)
+{
+    const QString folder = renameFolder(task.targetPath, mediaRoot());
+    const QByteArray oldName = fileNameOfPath(task.sourcePath).toUtf8();
+    const QByteArray newName = fileNameOfPath(task.targetPath).toUtf8();
+    QByteArray request;
+    if (task.mode == 1) {
+        const QByteArray prefix = folder.toUtf8() + '/';
+        request = format(kRenameDir, {cseqText(), prefix + oldName, prefix + newName});
+    } else {
+        request = format(kRenameFile, {cseqText(), folder.toUtf8(), oldName, newName});
+    }
+    QByteArray text;
+    if (!exchange(request, kShortConnectWait, kShortReplyWait, false, &text))
+        emit ftpError(7, fileNameOfPath(task.sourcePath), task.mode);
+}
+
+void TcpSocketClient::runCreateDir(const KyFileTask& task)
+{
+    const QByteArray dir = belowRoot(task.targetPath.toUtf8(), task.root8);
+    QByteArray text;
+    if (!exchange(format(kCreatDir, {dir, cseqText()}), kShortConnectWait, kShortReplyWait, false, &text)) {
+        emit ftpError(6, fileNameOfPath(task.targetPath), -1);
+        return;
+    }
+    Json::Value reply;
+    if (!KyFileConnection::parseReply(text, reply))
+        return;
+    qDebug() << "Command : " << KyFileConnection::member(reply, "Command")
+             << "CSeq : " << KyFileConnection::member(reply, "CSeq");
+    if (KyFileConnection::member(reply, "Command") == QLatin1String("CreatDIR"))
+        emit socketUpdateMedia();
+}

@@ -1,0 +1,159 @@
+// Downloads and uploads of the file-service worker.
+#include "TcpSocketClient.h"
+
+#include <QFile>
+#include <QMutexLocker>
+#include <QSaveFile>
+
+#include <climits>
+#include <cstdio>
+
+#include "KyFileConnection.h"
+#include "KyFileRequest.h"
+
+using namespace KyFileRequest;
+
+namespace {
+
+constexpr int kGetConnectWait = 10000;
+constexpr int kDataWait = 30000;
+constexpr int kPostConnectWait = 3000;
+constexpr int kPostReplyWait = 5000;
+constexpr int kPieceSize = 8192;
+constexpr int kPiecePauseMs = 10;
+constexpr qint64 kMaxRead = 4 * 1024 * 1024;
+
+int percentOf(qint64 done, qint64 total)
+{
+    return total <= 0 ? 100 : static_cast<int>(done * 100 / total);
+}
+
+// FileLen of a download header: a decimal text from 0 to INT_MAX, else -1.
+qint64 fileLenOf(const QByteArray& header)
+{
+    Json::Value reply;
+    bool present = false;
+    if (!KyFileConnection::parseReply(header, reply))
+        return -1;
+    const QString text = KyFileConnection::member(reply, "FileLen", &present);
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    return present && ok && n >= 0 && n <= INT_MAX ? n : -1;
+}
+
+} // namespace
+
+void TcpSocketClient::runGetFile(const KyFileTask& task)
+{
+    const QString& remote = task.sourcePath;
+    const QString name = fileNameOfPath(remote);
+    const bool recording = isRecordingPath(remote);
+    qint64 total = 0;
+    auto report = [&](qint64 done, int status) {
+        if (recording)
+            emit updateRecordDownloadMsgTip(name, status == 1 ? 100 : total > 0 ? percentOf(done, total) : 0, status);
+        else
+            emit updateProgressIndicator(task.id, static_cast<int>(done), status);
+    };
+
+    QString host;
+    int port;
+    {
+        QMutexLocker lock(&mStateMutex);
+        const bool useRecord = recording && !mRecordServerIp.isEmpty() && mRecordServerIp != mServerIp
+            && mRecordServerIp != QLatin1String("127.0.0.1");
+        host = useRecord ? mRecordServerIp : mServerIp;
+        port = useRecord ? mRecordServerPort : mServerPort;
+    }
+    const QByteArray request =
+        format(kGetFile, {cseqText(), dirOfPath(remote).toUtf8(), name.toUtf8()}, kGetFileBufferSize);
+    KyFileConnection conn(host, port, scaled(kGetConnectWait));
+    QByteArray header, data;
+    if (request.isEmpty() || !conn.send(request, scaled(kDataWait))
+        || !conn.readReply(scaled(kDataWait), true, &header, &data) || (total = fileLenOf(header)) < 0) {
+        total = 0;
+        report(0, -1);
+        return;
+    }
+    // Written under a temporary name; the target is replaced only when complete.
+    QSaveFile file(task.targetPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        report(0, -1);
+        return;
+    }
+    data.truncate(static_cast<int>(qMin<qint64>(data.size(), total)));
+    qint64 done = file.write(data) == data.size() ? data.size() : -1;
+    int lastPercent = percentOf(done, total);
+    QTcpSocket& sock = conn.socket();
+    while (done >= 0 && done < total) {
+        if (sock.bytesAvailable() == 0 && !sock.waitForReadyRead(scaled(kDataWait)) && sock.bytesAvailable() == 0)
+            break;
+        const QByteArray piece = sock.read(qMin(total - done, kMaxRead));
+        if (file.write(piece) != piece.size())
+            break;
+        done += piece.size();
+        const int percent = percentOf(done, total);
+        if (percent > lastPercent && done < total) {
+            lastPercent = percent;
+            report(done, 0);
+        }
+    }
+    if (done != total || !file.commit()) {
+        file.cancelWriting();
+        report(qMax<qint64>(done, 0), -1);
+        return;
+    }
+    report(total, recording ? 1 : 0);
+}
+
+void TcpSocketClient::runPostFile(const KyFileTask& task)
+{
+    const QString& local = task.sourcePath;
+    qint64 done = 0;
+    auto fail = [&]() { emit updateProgressIndicator(task.id, static_cast<int>(done), -1); };
+
+    QFile file(local);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > INT_MAX) {
+        fprintf(stderr, "upload of %s failed: cannot read the file\n", qPrintable(local));
+        fail();
+        return;
+    }
+    const qint64 size = file.size();
+    const QByteArray request = format(kPostFile, {dirOfPath(task.targetPath).toUtf8(),
+        cseqText(), fileNameOfPath(local).toUtf8(), QByteArray::number(size)}, kPostFileBufferSize);
+    QString host;
+    int port;
+    {
+        QMutexLocker lock(&mStateMutex);
+        host = mServerIp;
+        port = mServerPort;
+    }
+    KyFileConnection conn(host, port, scaled(kPostConnectWait));
+    if (request.isEmpty() || !conn.send(request, scaled(kDataWait))) {
+        fail();
+        return;
+    }
+    QByteArray piece(kPieceSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = file.read(piece.data(), kPieceSize);
+        if (n < 0 || (n > 0 && !conn.send(piece.left(static_cast<int>(n)), scaled(kDataWait)))) {
+            fail();
+            return;
+        }
+        if (n == 0)
+            break;
+        done += n;
+        // The last report waits for the server's reply.
+        if (done < size)
+            emit updateProgressIndicator(task.id, static_cast<int>(done), 0);
+        msleep(kPiecePauseMs);
+    }
+    QByteArray text;
+    Json::Value reply;
+    if (done != size || !conn.readReply(scaled(kPostReplyWait), false, &text)
+        || !KyFileConnection::parseReply(text, reply)) {
+        fail();
+        return;
+    }
+    emit updateProgressIndicator(task.id, static_cast<int>(done), 0);
+}
