@@ -6,6 +6,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "KyTestFileService.h"
 #include "KyTestServer.h"
 
 namespace {
@@ -22,13 +23,19 @@ struct Options {
     std::string host = "127.0.0.1";
     std::string fixture = KyTestServer::demoFixturePath();
     bool verbose = false;
+    int filePort = 8906;
+    std::string fileDir = "ky-files";
+    std::string recordHost = "127.0.0.2";
 };
 
 void usage(const char* argv0)
 {
     std::fprintf(stderr,
                  "usage: %s [-p|--port N] [-H|--host 127.x.x.x] [-f|--fixture FILE] [-v|--verbose]\n"
-                 "  port 0 (default) picks a free port and prints it\n",
+                 "          [--file-port N] [--file-dir DIR] [--record-host 127.x.x.x]\n"
+                 "  port 0 (default) picks a free port and prints it\n"
+                 "  the file service (default port 8906, folder ./ky-files) also answers as the\n"
+                 "  record server on the record host (default 127.0.0.2), same port and folder\n",
                  argv0);
 }
 
@@ -43,6 +50,12 @@ bool parseOptions(int argc, char** argv, Options& opt)
             opt.host = argv[++i];
         else if ((a == "-f" || a == "--fixture") && hasValue)
             opt.fixture = argv[++i];
+        else if (a == "--file-port" && hasValue)
+            opt.filePort = std::atoi(argv[++i]);
+        else if (a == "--file-dir" && hasValue)
+            opt.fileDir = argv[++i];
+        else if (a == "--record-host" && hasValue)
+            opt.recordHost = argv[++i];
         else if (a == "-v" || a == "--verbose")
             opt.verbose = true;
         else
@@ -68,11 +81,19 @@ int main(int argc, char** argv)
     if (port < 0)
         return 1;
     std::printf("central server listening on %s:%d (fixture %s)\n", opt.host.c_str(), port, opt.fixture.c_str());
+    KyTestFileService files(QString::fromStdString(opt.fileDir));
+    KyTestFileService records(QString::fromStdString(opt.fileDir));
+    const int filePort = files.start(quint16(opt.filePort), QString::fromStdString(opt.host));
+    const int recordPort = records.start(quint16(filePort), QString::fromStdString(opt.recordHost));
+    std::printf("file service on %s:%d, record server on %s:%d (folder %s, media root %s)\n", opt.host.c_str(),
+                filePort, opt.recordHost.c_str(), recordPort, opt.fileDir.c_str(), qPrintable(files.fileRoot()));
     std::fflush(stdout);
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     while (!g_quit)
         usleep(100 * 1000);
+    records.stop();
+    files.stop();
     server.stop();
     return 0;
 }
