@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <QFile>
 #include <QSettings>
 
 #include "KyDbAccount.h"
@@ -14,11 +15,23 @@ std::string env(const char* name, const char* fallback)
     const char* value = getenv(name);
     return value && *value ? value : fallback;
 }
+
+// The announced port, else the one of this build folder's private server
+// (never another folder's), else 0.
+int serverPort()
+{
+    if (KyTestLogDb::announced())
+        return atoi(getenv("KY_TEST_MYSQL_PORT"));
+    QFile file(QStringLiteral(KY_TEST_MARIADB_DIR "/port"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().trimmed().toInt();
+}
 }  // namespace
 
 KyTestLogDb::KyTestLogDb()
     : m_host(env("KY_TEST_MYSQL_HOST", "127.0.0.1")),
-      m_port(atoi(env("KY_TEST_MYSQL_PORT", "18666").c_str())),
+      m_port(serverPort()),
       m_user(env("KY_TEST_MYSQL_ADMIN_USER", "kytest")),
       m_password(env("KY_TEST_MYSQL_ADMIN_PASSWORD", "kytest"))
 {
@@ -32,7 +45,7 @@ bool KyTestLogDb::announced()
 
 bool KyTestLogDb::open(QString* why)
 {
-    if (m_admin.connect(m_host, m_port, m_user, m_password, "talkbacklog"))
+    if (m_port > 0 && m_admin.connect(m_host, m_port, m_user, m_password, "talkbacklog"))
         return true;
     if (why)
         *why = QString("no log database server on %1:%2").arg(QString::fromStdString(m_host)).arg(m_port);

@@ -47,7 +47,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_configDir;
 };
 
-// Skips when no server was announced and none runs on the default port;
+// Skips when no server was announced and none of this build folder runs;
 // fails when the announced server cannot be reached.
 #define KY_REQUIRE_LOGDB(db)                                                                      \
     do {                                                                                          \
