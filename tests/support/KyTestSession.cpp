@@ -1,0 +1,48 @@
+#include "KyTestSession.h"
+
+#include <cstdio>
+
+#include "KyManageCenter.h"
+#include "KyManageContext.h"
+#include "KyNetManage.h"
+
+const char* const KyTestSession::kUser = "admin";
+const char* const KyTestSession::kPassword = "admin123";
+
+KyTestSession::KyTestSession(bool login)
+{
+    if (!m_server.loadFixture(KyTestServer::demoFixturePath()))
+        std::fprintf(stderr, "test session: demo fixture not loaded\n");
+    m_port = m_server.start();
+    m_center.reset(new KyManageCenter);
+    KyManageContext::create(m_center.get());
+    if (login)
+        this->login();
+}
+
+KyTestSession::~KyTestSession()
+{
+    m_center->logout();
+    KyManageContext::destroy();
+    m_center.reset();
+    m_server.stop();
+    KyNetManage::setKeepAliveIntervalMs(KyNetManage::kDefaultKeepAliveMs);
+    KyNetManage::setLossTimeoutMs(KyNetManage::kDefaultLossTimeoutMs);
+}
+
+int KyTestSession::login(const std::string& user, const std::string& password)
+{
+    m_loginResult = m_center->login("127.0.0.1", m_port, user, password);
+    return m_loginResult;
+}
+
+bool KyTestSession::loggedIn() const
+{
+    return m_center->isLoggedIn();
+}
+
+void KyTestSession::shortenIntervals(int keepAliveMs, int lossMs)
+{
+    KyNetManage::setKeepAliveIntervalMs(keepAliveMs);
+    KyNetManage::setLossTimeoutMs(lossMs);
+}
