@@ -1,0 +1,3 @@
+#include "KyMediaMgrForm.h"
+
+KyMediaMgrForm::KyMediaMgrForm() : QWidget(nullptr) {}

@@ -1,0 +1,68 @@
+#include "BaseSetNameDialog.h"
+
+#include "BaseMessageDialog.h"
+#include "KyTipsInfo.h"
+
+BaseSetNameDialog::BaseSetNameDialog() : ShadowWidget<QDialog>(nullptr), m_mover(this)
+{
+    ui.setupUi(this);
+    setWindowIcon(QIcon(":/images/edit20x20.png"));
+    ui.fNameEdit->setMaxLength(32);
+    ui.iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
+    setTitle(KyTipsInfo::setName());
+    ui.fCloseBtn->setFixedSize(23, 25);
+    ui.fNameEdit->setFocus();
+
+    connect(ui.fOkBtn, &QPushButton::clicked, this, &BaseSetNameDialog::accept);
+    connect(ui.fCancelBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
+    connect(ui.fCloseBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
+}
+
+void BaseSetNameDialog::setName(const char* text)
+{
+    if (text)
+        ui.fNameEdit->setText(QString::fromLocal8Bit(text));
+}
+
+void BaseSetNameDialog::setTitle(const QString& title)
+{
+    setWindowTitle(title);
+    ui.titleNameLabel->setText(title);
+}
+
+std::string BaseSetNameDialog::getName() const
+{
+    return ui.fNameEdit->text().toLocal8Bit().toStdString();
+}
+
+void BaseSetNameDialog::accept()
+{
+    const std::string name = getName();
+    if (name.empty()) {
+        BaseMessageDialog msg(KyTipsInfo::tips(), tr("Setting Error!"), 1);
+        msg.exec();
+        return;
+    }
+    m_name = name;
+    QDialog::accept();
+}
+
+void BaseSetNameDialog::reject()
+{
+    QDialog::reject();
+}
+
+void BaseSetNameDialog::mousePressEvent(QMouseEvent* event)
+{
+    m_mover.mousePress(event);
+}
+
+void BaseSetNameDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    m_mover.mouseMove(event);
+}
+
+void BaseSetNameDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_mover.mouseRelease(event);
+}

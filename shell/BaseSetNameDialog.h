@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "KyDragMoveHelper.h"
+#include "ShadowWidget.h"
+#include "ui_fSetNameDialog.h"
+
+// Asks for one name (at most 32 characters, not empty); hands it back as local 8-bit text.
+class BaseSetNameDialog : public ShadowWidget<QDialog> {
+    Q_OBJECT
+public:
+    BaseSetNameDialog();
+
+    void setName(const char* text);
+    void setTitle(const QString& title);
+    std::string getName() const;
+
+    std::string acceptedName() const { return m_name; }
+    Ui::fSetNameDialog& form() { return ui; }
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::string m_name;
+    Ui::fSetNameDialog ui;
+    KyDragMoveHelper m_mover;
+};

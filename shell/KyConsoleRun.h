@@ -1,0 +1,10 @@
+#pragma once
+
+class KyManageCenter;
+struct KyCommandLine;
+
+// Start-up after the application stands: the login (at once with "-serverip",
+// "-user" and "-password", else LoginDialog), the loss notice, then the main
+// window, maximised unless "-max 0", until it closes. The loop's result, or 1
+// when the login did not succeed.
+int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center);

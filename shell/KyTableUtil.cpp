@@ -1,0 +1,160 @@
+#include "KyTableUtil.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <cstdlib>
+
+void KyTableUtil::setupTableWidget(QTableWidget* table)
+{
+    table->setWordWrap(true);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->verticalHeader()->setHighlightSections(false);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setStretchLastSection(true);
+}
+
+QTableWidgetItem* KyTableUtil::setTableItem(QTableWidget* table, const char* text, int row, int column, int data)
+{
+    auto* item = new QTableWidgetItem(QString::fromLocal8Bit(text ? text : ""));
+    table->setItem(row, column, item);
+    item->setData(Qt::UserRole, data);
+    return item;
+}
+
+QTableWidgetItem* KyTableUtil::setTableItemU64(QTableWidget* table, const QString& text, int row, int column,
+                                               uint64_t data)
+{
+    auto* item = new QTableWidgetItem(text);
+    table->setItem(row, column, item);
+    item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(data));
+    return item;
+}
+
+int KyTableUtil::tableItemIntData(QTableWidget* table, int row, int column)
+{
+    QTableWidgetItem* item = table->item(row, column);
+    return item ? item->data(Qt::UserRole).toInt() : -1;
+}
+
+void KyTableUtil::swapTableRows(QTableWidget* table, int rowA, int rowB, int columnCount)
+{
+    for (int c = 0; c < columnCount; ++c) {
+        QTableWidgetItem* b = table->item(rowB, c);
+        if (!b)
+            continue;
+        const QString textB = b->text();
+        const QVariant dataB = b->data(Qt::UserRole);
+        QTableWidgetItem* a = table->item(rowA, c);
+        if (!a)
+            continue;
+        b->setText(a->text());
+        b->setData(Qt::UserRole, a->data(Qt::UserRole));
+        a->setText(textB);
+        a->setData(Qt::UserRole, dataB);
+    }
+    table->selectRow(rowA);
+}
+
+int KyTableUtil::clearTableWidget(QTableWidget* table)
+{
+    if (!table)
+        return -1;
+    if (table->rowCount() > 0) {
+        table->clearContents();
+        table->setRowCount(0);
+    }
+    return 0;
+}
+
+int KyTableUtil::removeTableRow(QTableWidget* table, int row)
+{
+    if (!table)
+        return -1;
+    table->removeRow(row);
+    return 0;
+}
+
+void KyTableUtil::setItemTextLocal(QTableWidgetItem* item, const char* text, int data)
+{
+    item->setText(QString::fromLocal8Bit(text ? text : ""));
+    item->setData(Qt::UserRole, data);
+}
+
+int KyTableUtil::setRowBackground(QTableWidget* table, int row, const QColor& colour)
+{
+    const int columns = table->columnCount();
+    for (int c = 0; c < columns; ++c) {
+        if (QTableWidgetItem* item = table->item(row, c))
+            item->setBackground(colour);
+    }
+    return columns;
+}
+
+void KyTableUtil::setSelectedCellsInColumn(QTableWidget* table, int column, const char* text, int data)
+{
+    const QList<QTableWidgetItem*> selected = table->selectedItems();
+    for (QTableWidgetItem* item : selected) {
+        if (item->column() == column)
+            setItemTextLocal(item, text, data);
+    }
+}
+
+QColor KyTableUtil::pickColor(int a, int b, const QColor& ifEqual, const QColor& otherwise)
+{
+    return a == b ? ifEqual : otherwise;
+}
+
+void KyTableUtil::setItemAlignColor(QTableWidgetItem* item, int alignment, const QColor& colour)
+{
+    item->setTextAlignment(alignment);
+    item->setForeground(colour);
+}
+
+namespace {
+template <class Append>
+void splitPieces(const std::string& text, const std::string& separator, Append append)
+{
+    if (separator.empty()) {
+        if (!text.empty())
+            append(text);
+        return;
+    }
+    std::string::size_type pos = 0;
+    std::string::size_type found = text.find(separator, pos);
+    while (found != std::string::npos) {
+        append(text.substr(pos, found - pos));
+        pos = found + separator.size();
+        found = text.find(separator, pos);
+    }
+    if (pos < text.size())
+        append(text.substr(pos));
+}
+}
+
+void KyTableUtil::splitToInts(const std::string& text, std::vector<int>& out, const std::string& separator)
+{
+    splitPieces(text, separator, [&out](const std::string& piece) { out.push_back(std::atoi(piece.c_str())); });
+}
+
+void KyTableUtil::splitToStrings(const std::string& text, std::vector<std::string>& out,
+                                 const std::string& separator)
+{
+    splitPieces(text, separator, [&out](const std::string& piece) { out.push_back(piece); });
+}
+
+void setupTableWidget(QTableWidget* table)
+{
+    KyTableUtil::setupTableWidget(table);
+}
+
+int setRowBackground(QTableWidget* table, int row, const QColor& colour)
+{
+    return KyTableUtil::setRowBackground(table, row, colour);
+}
+
+void swapTableRows(QTableWidget* table, int rowA, int rowB, int columnCount)
+{
+    KyTableUtil::swapTableRows(table, rowA, rowB, columnCount);
+}

@@ -1,0 +1,3 @@
+#include "KyTalkLogInfoForm.h"
+
+KyTalkLogInfoForm::KyTalkLogInfoForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "KyTalkRecordForm.h"
+
+KyTalkRecordForm::KyTalkRecordForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,104 @@
+#include "KyTerBaseCtr.h"
+
+#include <QTableWidget>
+
+#include "KyLevelList.h"
+
+int KyTerBaseCtr::getLevel(KyLevelList* list, KyLevel& out)
+{
+    return list ? list->getTerminalLevel(out) : -1;
+}
+
+void KyTerBaseCtr::setGeometry(const QRect& rect)
+{
+    if (QWidget* w = widget())
+        w->setGeometry(rect);
+}
+
+void KyTerBaseCtr::updateRow(int, int) {}
+
+int KyTerBaseCtr::findRowById(int id)
+{
+    QTableWidget* t = table();
+    const int rows = t ? t->rowCount() : 0;
+    for (int row = 0; row < rows; ++row) {
+        QTableWidgetItem* item = t->item(row, 0);
+        if (item && item->data(Qt::UserRole).toInt() == id)
+            return row;
+    }
+    return -1;
+}
+
+int KyTerBaseCtr::removeRowById(int id)
+{
+    const int row = findRowById(id);
+    if (row < 0)
+        return -1;
+    table()->removeRow(row);
+    return 0;
+}
+
+int KyTerBaseCtr::refreshRowById(int id)
+{
+    const int row = findRowById(id);
+    if (row < 0)
+        return -1;
+    updateRow(row, id);
+    return 0;
+}
+
+void KyTerBaseCtr::setupTable()
+{
+    m_tableUtil.setupTableWidget(table());
+}
+
+QTableWidgetItem* KyTerBaseCtr::setIdItem(const char* text, int column, int data)
+{
+    return m_tableUtil.setTableItem(table(), text, 0, column, data);
+}
+
+QTableWidgetItem* KyTerBaseCtr::setCellItem(const char* text, int row, int column, int data)
+{
+    return m_tableUtil.setTableItem(table(), text, row, column, data);
+}
+
+QTableWidgetItem* KyTerBaseCtr::setCellText(const QString& text, int row, int column, int data)
+{
+    return m_tableUtil.setTableItemU64(table(), text, row, column,
+                                       static_cast<uint64_t>(static_cast<int64_t>(data)));
+}
+
+int KyTerBaseCtr::cellInt(int row, int column)
+{
+    return m_tableUtil.tableItemIntData(table(), row, column);
+}
+
+int KyTerBaseCtr::clearTable()
+{
+    return m_tableUtil.clearTableWidget(table());
+}
+
+int KyTerBaseCtr::removeRow(int row)
+{
+    return m_tableUtil.removeTableRow(table(), row);
+}
+
+void KyTerBaseCtr::setItemTextAndId(QTableWidgetItem* item, const char* text, int data)
+{
+    m_tableUtil.setItemTextLocal(item, text, data);
+}
+
+bool KyTerBaseCtr::isOffline(int state)
+{
+    return state == 0;
+}
+
+bool KyTerBaseCtr::isPrimaryId(int id)
+{
+    return (id / 10000) % 10000 == 0;
+}
+
+void KyTerBaseCtr::slot_delRowById(int id)
+{
+    removeRowById(id);
+}

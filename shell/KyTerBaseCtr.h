@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include "KyBaseLevelCtr.h"
+#include "KyTableUtil.h"
+
+class QTableWidget;
+class QTableWidgetItem;
+class QWidget;
+
+// Row-controller base of the list pages: rows found, redrawn and removed by
+// the record id in column 0; level type 5 (terminal management).
+class KyTerBaseCtr : public KyBaseLevelCtr {
+public:
+    int getLevel(KyLevelList* list, KyLevel& out) override;
+    virtual void setGeometry(const QRect& rect);
+    virtual QWidget* widget() = 0;
+    virtual QTableWidget* table() = 0;
+    virtual void updateRow(int row, int id);
+
+    int findRowById(int id);
+    int removeRowById(int id);
+    int refreshRowById(int id);
+    void setupTable();
+    QTableWidgetItem* setIdItem(const char* text, int column, int data);
+    QTableWidgetItem* setCellItem(const char* text, int row, int column, int data);
+    QTableWidgetItem* setCellText(const QString& text, int row, int column, int data);
+    int cellInt(int row, int column);
+    int clearTable();
+    int removeRow(int row);
+    void setItemTextAndId(QTableWidgetItem* item, const char* text, int data);
+    static bool isOffline(int state);
+    static bool isPrimaryId(int id);
+
+    // Shared body of the pages' delete-row slots.
+    void slot_delRowById(int id);
+
+protected:
+    KyTableUtil m_tableUtil;
+};

@@ -1,0 +1,3 @@
+#include "KyTermLogInfoForm.h"
+
+KyTermLogInfoForm::KyTermLogInfoForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "KyUserLogInfoForm.h"
+
+KyUserLogInfoForm::KyUserLogInfoForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include "KyDragMoveHelper.h"
+#include "ShadowWidget.h"
+#include "ui_LoginDialog.h"
+
+class KyManageCenter;
+struct KyLoginInfo;
+
+// Asks for server, port, user and password and logs in to the central
+// server. A refused or failed login shows why and keeps the dialog open; a
+// successful one writes ServerIp, ServerPort and User back to "config.ini".
+class LoginDialog : public ShadowWidget<QDialog> {
+    Q_OBJECT
+public:
+    LoginDialog(KyManageCenter* center, KyLoginInfo& info);
+
+    // Text for a login result (0 ok, 1 refused, 3 timed out, 4 connect failed).
+    static QString resultText(int result);
+
+    int lastResult() const { return m_lastResult; }
+    Ui::LoginDialog& form() { return ui; }
+
+public slots:
+    void loginClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool checkFields(int* port);
+    void showMessage(const QString& text);
+
+    KyManageCenter* m_center;
+    KyLoginInfo& m_info;
+    Ui::LoginDialog ui;
+    KyDragMoveHelper m_mover;
+    int m_lastResult = -1;
+};

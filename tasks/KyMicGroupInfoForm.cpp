@@ -1,0 +1,3 @@
+#include "KyMicGroupInfoForm.h"
+
+KyMicGroupInfoForm::KyMicGroupInfoForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "KyPlanTaskMgrForm.h"
+
+KyPlanTaskMgrForm::KyPlanTaskMgrForm() : QWidget(nullptr) {}

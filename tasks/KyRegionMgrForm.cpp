@@ -1,0 +1,3 @@
+#include "KyRegionMgrForm.h"
+
+KyRegionMgrForm::KyRegionMgrForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,6 @@
+#include "KySsTaskMgrForm.h"
+
+KySsTaskMgrForm::KySsTaskMgrForm(int taskType) : QWidget(nullptr)
+{
+    Q_UNUSED(taskType);
+}

@@ -1,0 +1,3 @@
+#include "KyCapInfoForm.h"
+
+KyCapInfoForm::KyCapInfoForm() : QWidget(nullptr) {}

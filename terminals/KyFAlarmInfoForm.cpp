@@ -1,0 +1,3 @@
+#include "KyFAlarmInfoForm.h"
+
+KyFAlarmInfoForm::KyFAlarmInfoForm() : QWidget(nullptr) {}

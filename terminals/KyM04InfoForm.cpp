@@ -1,0 +1,3 @@
+#include "KyM04InfoForm.h"
+
+KyM04InfoForm::KyM04InfoForm(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "KyM12InfoForm.h"
+
+KyM12InfoForm::KyM12InfoForm() : QWidget(nullptr) {}

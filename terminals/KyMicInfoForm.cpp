@@ -1,0 +1,3 @@
+#include "KyMicInfoForm.h"
+
+KyMicInfoForm::KyMicInfoForm() : QWidget(nullptr) {}

@@ -1,0 +1,3 @@
+#include "KyPlayerInfoForm.h"
+
+KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr) {}

@@ -1,0 +1,3 @@
+#include "KyTtsInfoForm.h"
+
+KyTtsInfoForm::KyTtsInfoForm() : QWidget(nullptr) {}
