@@ -1,0 +1,194 @@
+#include "KySchemeDataMgr.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include "KyCreateViewCtrMgr.h"
+#include "KyDbpMessage.h"
+#include "KyFacade.h"
+#include "KyManageCenter.h"
+#include "KyManageContext.h"
+#include "KyModelUtil.h"
+#include "KyQtViewCtrl.h"
+
+KySchemeDataMgr::KySchemeDataMgr()
+{
+    m_manage.setCallback([this](int event, int id, const void* data) { onManagerEvent(event, id, data); });
+}
+
+KySchemeDataMgr* KySchemeDataMgr::instance()
+{
+    static KySchemeDataMgr* store = new KySchemeDataMgr;
+    kyAttachManager(&store->m_manage);
+    if (KyManageContext* ctx = KyManageContext::instance())
+        ctx->setSchemeStore(store);
+    return store;
+}
+
+std::list<KyScheme>& KySchemeDataMgr::listOf(int kind)
+{
+    if (!m_lists[kind])
+        m_lists[kind].reset(new std::list<KyScheme>);
+    return *m_lists[kind];
+}
+
+std::list<KyScheme>* KySchemeDataMgr::lockSchemes(int kind)
+{
+    if (!validKind(kind))
+        return nullptr;
+    lock();
+    if (m_lists[kind])
+        return m_lists[kind].get();
+    unlock();
+    requestList(kind);
+    return nullptr;
+}
+
+int KySchemeDataMgr::requestList(int kind)
+{
+    if (!validKind(kind))
+        return -1;
+    KyCommandRequest req = m_manage.listRequest(kind);
+    return mcSendRequestRetry(KyManageCenter::instance(), KySchemeManage::RT_LIST, req, 10);
+}
+
+bool KySchemeDataMgr::findScheme(int id, int kind, KyScheme* out)
+{
+    if (!validKind(kind))
+        return false;
+    std::lock_guard<std::recursive_mutex> guard(mutex());
+    const std::list<KyScheme>& list = listOf(kind);
+    auto it = std::find_if(list.begin(), list.end(), [id](const KyScheme& s) { return s.id == id; });
+    if (it == list.end())
+        return false;
+    if (out)
+        *out = *it;
+    return true;
+}
+
+KyQtViewCtrl* KySchemeDataMgr::viewCtrl(int kind)
+{
+    if (!validKind(kind))
+        return nullptr;
+    std::lock_guard<std::mutex> guard(m_ctrlMutex);
+    if (!m_ctrls[kind]) {
+        m_ctrls[kind].reset(KyCreateViewCtrMgr::instance()->createViewCtrl());
+        // Made by a push in the receive thread: hand it to the UI thread.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app && QThread::currentThread() != app->thread())
+            m_ctrls[kind]->viewSignal()->moveToThread(app->thread());
+    }
+    return m_ctrls[kind].get();
+}
+
+int KySchemeDataMgr::sendChange(int requestType, KyCommandRequest& req, KyScheme& record, int kind)
+{
+    KyDbpMessage reply;
+    const int rc = mcSendRequest(KyManageCenter::instance(), requestType, req, &reply);
+    KyScheme reported;
+    if (rc == 0 && KySchemeManage::schemeOfReply(reply.body, kind, reported))
+        record = reported;
+    return rc;
+}
+
+int KySchemeDataMgr::addScheme(KyScheme& record, int kind)
+{
+    if (!validKind(kind))
+        return -1;
+    KyCommandRequest req = KySchemeManage::addRequest(record, kind);
+    return sendChange(KySchemeManage::RT_ADD, req, record, kind);
+}
+
+int KySchemeDataMgr::modifyScheme(KyScheme& record, int kind)
+{
+    if (!validKind(kind))
+        return -1;
+    KyCommandRequest req = KySchemeManage::modifyRequest(record, kind);
+    return sendChange(KySchemeManage::RT_MODIFY, req, record, kind);
+}
+
+int KySchemeDataMgr::enableScheme(KyScheme& record, int kind)
+{
+    KyScheme flipped = record;
+    flipped.enable = flipped.enable == 0 ? 1 : 0;
+    const int rc = modifyScheme(flipped, kind);
+    if (rc == 0)
+        record = flipped;
+    return rc;
+}
+
+int KySchemeDataMgr::deleteScheme(int id, int kind)
+{
+    if (!validKind(kind))
+        return -1;
+    KyCommandRequest req = KySchemeManage::deleteRequest(id, kind);
+    return mcSendRequest(KyManageCenter::instance(), KySchemeManage::RT_DELETE, req);
+}
+
+int KySchemeDataMgr::onSchemeDeleted(int id, int kind)
+{
+    if (!validKind(kind))
+        return 0;
+    bool removed = false;
+    {
+        std::lock_guard<std::recursive_mutex> guard(mutex());
+        std::list<KyScheme>& list = listOf(kind);
+        auto it = std::find_if(list.begin(), list.end(), [id](const KyScheme& s) { return s.id == id; });
+        if (it != list.end()) {
+            list.erase(it);
+            removed = true;
+        }
+    }
+    if (removed)
+        viewCtrl(kind)->delTerminal(id);
+    return 0;
+}
+
+void KySchemeDataMgr::storeList(int kind, const std::vector<KyScheme>& schemes)
+{
+    if (!validKind(kind))
+        return;
+    {
+        std::lock_guard<std::recursive_mutex> guard(mutex());
+        listOf(kind).assign(schemes.begin(), schemes.end());
+    }
+    viewCtrl(kind)->haveTerminals();
+}
+
+void KySchemeDataMgr::storeReported(const KyScheme& scheme)
+{
+    bool known = false;
+    {
+        std::lock_guard<std::recursive_mutex> guard(mutex());
+        std::list<KyScheme>& list = listOf(scheme.kind);
+        auto it = std::find_if(list.begin(), list.end(), [&](const KyScheme& s) { return s.id == scheme.id; });
+        known = it != list.end();
+        if (known)
+            *it = scheme;
+        else
+            list.push_back(scheme);
+    }
+    if (known)
+        viewCtrl(scheme.kind)->updateTerminal(scheme.id);
+    else
+        viewCtrl(scheme.kind)->addTerminal(scheme.id);
+}
+
+void KySchemeDataMgr::onManagerEvent(int event, int id, const void* data)
+{
+    switch (event) {
+    case KySchemeManage::EV_LIST:
+        storeList(id, *static_cast<const std::vector<KyScheme>*>(data));
+        break;
+    case KySchemeManage::EV_REPORTED:
+        storeReported(*static_cast<const KyScheme*>(data));
+        break;
+    case KySchemeManage::EV_DELETED:
+        onSchemeDeleted(id, *static_cast<const int*>(data));
+        break;
+    default:
+        break;
+    }
+}

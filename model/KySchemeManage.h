@@ -1,0 +1,43 @@
+#pragma once
+
+#include <mutex>
+#include <vector>
+
+#include "KyBaseMgr.h"
+#include "KyCommandRequest.h"
+#include "KyScheme.h"
+
+struct KyRow;
+
+// Protocol manager of the schemes ("timerplan"): list query per kind,
+// "TimerPlan" add/modify/delete, pushed scheme rows and DELETE_TimerPlan.
+class KySchemeManage : public KyBaseMgr {
+public:
+    enum { RT_LIST = 150, RT_ADD = 151, RT_MODIFY = 152, RT_DELETE = 153 };
+    // EV_LIST: std::vector<KyScheme> of the kind in id; EV_REPORTED: one
+    // KyScheme (added or changed); EV_DELETED: id, data = the kind (int).
+    enum { EV_LIST = 1, EV_REPORTED = 2, EV_DELETED = 3 };
+
+    KySchemeManage();
+
+    // Also notes the kind, which the list reply does not carry when empty.
+    KyCommandRequest listRequest(int kind);
+    static KyCommandRequest addRequest(const KyScheme& scheme, int kind);
+    static KyCommandRequest modifyRequest(const KyScheme& scheme, int kind);
+    static KyCommandRequest deleteRequest(int id, int kind);
+    static KyScheme fromRow(const KyRow& row, int kind);
+    // The first scheme row of a reply body; false when there is none.
+    static bool schemeOfReply(const std::string& body, int kind, KyScheme& out);
+
+    void onReply(int requestType, const KyDbpMessage& msg) override;
+    bool parseBody(const std::string& pushName, const std::string& body) override;
+    bool onNotification(const std::string& name, const std::string& body) override;
+    bool handlesCode(const std::string& pushName) const override;
+
+private:
+    void reportRows(const std::string& body);
+    void reportDeleted(const std::string& body);
+
+    std::mutex m_kindMutex;
+    int m_listKind = 0;
+};

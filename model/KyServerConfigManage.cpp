@@ -1,0 +1,111 @@
+#include "KyServerConfigManage.h"
+
+#include <cstdio>
+
+#include "KyDbpMessage.h"
+#include "KyDbpRows.h"
+#include "KyJson.h"
+#include "KyModelUtil.h"
+
+namespace {
+KyCommandRequest parameterChange(const char* name, const std::string& value)
+{
+    Json::Value body(Json::objectValue);
+    body["Action"] = "Mod";
+    body["Name"] = name;
+    body["Value"] = value;
+    return KyCommandRequest::post("SystemParameter", body);
+}
+}
+
+KyServerConfigManage::KyServerConfigManage() : KyBaseMgr("KyServerConfigManage")
+{
+    addReplyTypes(RT_SYSTEM_NAME, RT_RECOVERY);
+}
+
+KyCommandRequest KyServerConfigManage::parametersRequest()
+{
+    return KyCommandRequest::sqlQuery("SystemParameter", "select * from parameter");
+}
+
+KyCommandRequest KyServerConfigManage::logServerRequest()
+{
+    return KyCommandRequest::sqlQuery("Log_Server", "select * from parameter where name = 'Talk_Log_Server'");
+}
+
+bool KyServerConfigManage::valueRequest(int requestType, const std::string& value, KyCommandRequest& out)
+{
+    Json::Value body(Json::objectValue);
+    switch (requestType) {
+    case RT_SYSTEM_NAME:
+        out = parameterChange("System_Name", value);
+        return true;
+    case RT_RECORD_SERVER:
+        out = parameterChange("Record_Server", value);
+        return true;
+    case RT_VAD_PTT:
+        out = parameterChange("Vad_Ptt_Time_Out", value);
+        return true;
+    case RT_TALK_LOG_SERVER:
+        out = parameterChange("Talk_Log_Server", value);
+        return true;
+    case RT_ADMIN_PASSWORD:
+        // The server takes the new password in clear text.
+        body["Action"] = "Mod";
+        body["Name"] = "admin";
+        body["PassWord"] = value;
+        out = KyCommandRequest::post("ModTalkManagerInfo", body);
+        return true;
+    case RT_BACKUP:
+        body["BackupFile"] = value;
+        out = KyCommandRequest::post("DataBackup", body);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool KyServerConfigManage::valueRequest2(int requestType, const std::string& first, const std::string& second,
+                                         KyCommandRequest& out)
+{
+    if (requestType != RT_RECOVERY)
+        return false;
+    Json::Value body(Json::objectValue);
+    body["RecoveryFile"] = first;
+    body["Md5"] = second;
+    out = KyCommandRequest::post("DataRecovery", body);
+    return true;
+}
+
+void KyServerConfigManage::onReply(int requestType, const KyDbpMessage& msg)
+{
+    std::vector<KyRow> rows;
+    if (requestType == RT_PARAMETERS || requestType == RT_LOG_SERVER) {
+        if (!kyParseRowsLogged(name(), msg.body, rows))
+            return;
+    }
+    if (requestType == RT_PARAMETERS) {
+        std::vector<KySystemParameter> params;
+        for (const KyRow& row : rows) {
+            KySystemParameter p;
+            p.name = row.text("name");
+            p.value = row.text("value");
+            p.kind = KySystemParameter::kindOfName(p.name);
+            params.push_back(p);
+        }
+        callback(EV_PARAMETERS, 0, &params);
+    } else if (requestType == RT_LOG_SERVER) {
+        const std::string value = rows.empty() ? std::string() : rows.front().text("value");
+        callback(EV_LOG_SERVER, 0, &value);
+    } else if (requestType == RT_BACKUP) {
+        Json::Value obj;
+        if (!kyJsonParse(msg.body, obj)) {
+            std::fprintf(stderr, "%s: backup reply is not JSON, dropped\n", name().c_str());
+            return;
+        }
+        KyBackup backup;
+        backup.file = kyJsonText(obj, "BackupFile");
+        backup.md5 = kyJsonText(obj, "Md5");
+        callback(EV_BACKUP, 0, &backup);
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <vector>
+
+#include "KyBaseMgr.h"
+#include "KyCommandRequest.h"
+#include "KyLogEntry.h"
+
+struct KyRow;
+
+// Protocol manager of the logs read through the central server ("SqlLog").
+// Kinds: 0 user count, 1 user page, 2 talk count, 3 talk page, 4 terminal
+// count, 5 terminal page, 6 recording count, 7 recording page.
+class KyServiceLogManage : public KyBaseMgr {
+public:
+    enum { RT_FIRST = 190, KIND_COUNT = 8 };
+    // EV_COUNT: id = kind, data = the count (int); EV_PAGE: id = kind, data =
+    // std::vector<KyLogEntry> in reply order.
+    enum { EV_COUNT = 1, EV_PAGE = 2 };
+
+    KyServiceLogManage();
+
+    // False for an unknown kind.
+    static bool logRequest(int kind, int start, KyCommandRequest& out);
+    static bool isCountKind(int kind) { return kind % 2 == 0; }
+    // Row of the log the kind reads (user log by position, the others by name).
+    static KyLogEntry entryFromRow(int kind, const KyRow& row);
+
+    void onReply(int requestType, const KyDbpMessage& msg) override;
+};

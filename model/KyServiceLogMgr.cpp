@@ -1,0 +1,79 @@
+#include "KyServiceLogMgr.h"
+
+#include "KyFacade.h"
+#include "KyManageCenter.h"
+#include "KyModelUtil.h"
+
+KyServiceLogMgr::KyServiceLogMgr()
+{
+    m_manage.setCallback([this](int event, int kind, const void* data) { onManagerEvent(event, kind, data); });
+}
+
+KyServiceLogMgr* KyServiceLogMgr::instance()
+{
+    static KyServiceLogMgr* mgr = new KyServiceLogMgr;
+    kyAttachManager(&mgr->m_manage);
+    return mgr;
+}
+
+int KyServiceLogMgr::requestLogs(int kind, int start)
+{
+    KyCommandRequest req;
+    if (!KyServiceLogManage::logRequest(kind, start, req))
+        return -1;
+    return mcSendRequestRetry(KyManageCenter::instance(), KyServiceLogManage::RT_FIRST + kind, req, 10);
+}
+
+std::list<KyLogEntry> KyServiceLogMgr::page(int index) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_pages[index];
+}
+
+bool KyServiceLogMgr::getTalkRecord(int id, KyLogEntry& record) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const KyLogEntry& e : m_pages[3]) {
+        if (e.id == id) {
+            record = e;
+            return true;
+        }
+    }
+    return false;
+}
+
+void KyServiceLogMgr::onManagerEvent(int event, int kind, const void* data)
+{
+    if (event == KyServiceLogManage::EV_COUNT) {
+        emitCount(kind, *static_cast<const int*>(data));
+    } else if (event == KyServiceLogManage::EV_PAGE) {
+        const auto* rows = static_cast<const std::vector<KyLogEntry>*>(data);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_pages[kind / 2].assign(rows->begin(), rows->end());
+        }
+        emitPage(kind);
+    }
+}
+
+void KyServiceLogMgr::emitCount(int kind, int n)
+{
+    switch (kind) {
+    case 0: emit gotUserLogSize(n); break;
+    case 2: emit gotTalkLogSize(n); break;
+    case 4: emit gotTermLogSize(n); break;
+    case 6: emit gotTalkRecordSize(n); break;
+    default: break;
+    }
+}
+
+void KyServiceLogMgr::emitPage(int kind)
+{
+    switch (kind) {
+    case 1: emit gotUserLogList(); break;
+    case 3: emit gotTalkLogList(); break;
+    case 5: emit gotTermLogList(); break;
+    case 7: emit gotTalkRecordList(); break;
+    default: break;
+    }
+}

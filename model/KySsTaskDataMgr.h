@@ -1,0 +1,47 @@
+#pragma once
+
+#include <list>
+#include <mutex>
+
+#include <QObject>
+#include <QString>
+
+#include "KyRecordCache.h"
+#include "KySsTask.h"
+#include "KySsTaskManage.h"
+
+// Task store. List replies, pushed rows and delete results arrive in the
+// receive thread; signals reach user-interface receivers queued.
+class KySsTaskDataMgr : public QObject {
+    Q_OBJECT
+public:
+    static KySsTaskDataMgr* instance();
+
+    int requestList();
+
+    // Copy of the cached tasks, in store order.
+    std::list<KySsTask> taskList() const { return m_cache.copy(); }
+    bool getTask(int id, KySsTask& out) const { return m_cache.get(id, &out); }
+
+    // op 0 add, 1 modify, 2 delete, 3 start, 4 stop. Retries while busy and
+    // returns the server's result (-1 for an unknown op, no hub or manager).
+    // The cache changes from the server's replies and pushes only.
+    int saveTask(KySsTask& task, int op);
+
+signals:
+    void gotTaskList();
+    void taskChanged(int id);
+    void taskDeleted(int id);
+    void taskDeleteFailed(QString res);
+
+private:
+    KySsTaskDataMgr();
+    void onManagerEvent(int event, int id, const void* data);
+    void onDeleteResult(const KySsTaskManage::KyDeleteResult& res);
+
+    KySsTaskManage m_manage;
+    KyRecordCache<KySsTask> m_cache;
+    mutable std::mutex m_pendingMutex;
+    bool m_hasPending = false;
+    KySsTask m_pendingDelete;   // the task of the delete request in flight
+};
