@@ -38,6 +38,7 @@ struct KyFileTestRig {
     // A fresh worker unless one (the process-wide one) is given.
     explicit KyFileTestRig(TcpSocketClient* shared = nullptr, const QString& fileRoot = QStringLiteral("/data/media"))
     {
+        QDir().mkpath(localDir());
         service.reset(new KyTestFileService(srvDir(), fileRoot));
         service->start();
         if (shared) {
@@ -100,6 +101,17 @@ struct KyFileTestRig {
         QList<Progress> out;
         for (const Progress& p : progress) {
             if (p.id == id && (p.status != 0 || p.size == size))
+                out.append(p);
+        }
+        return out;
+    }
+
+    // Reports of job id with status -1.
+    QList<Progress> failuresOf(int id) const
+    {
+        QList<Progress> out;
+        for (const Progress& p : progress) {
+            if (p.id == id && p.status == -1)
                 out.append(p);
         }
         return out;
