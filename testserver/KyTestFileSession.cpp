@@ -13,7 +13,7 @@ namespace {
 const QByteArray kEnd("\r\n\r\n");
 constexpr int kSlice = 50;
 constexpr int kRequestWait = 30000;
-constexpr qint64 kChunk = 256 * 1024;
+constexpr qint64 kChunk = 1024 * 1024;
 
 Json::Value baseReply(const char* command, const Json::Value& request)
 {
@@ -196,17 +196,21 @@ void KyTestFileSession::getFile()
     case KyTestFileService::FileLenShort: v["FileLen"] = std::to_string(size + 1024); break;
     default: v["FileLen"] = std::to_string(size); break;
     }
-    QByteArray body = QByteArray::fromStdString(kyJsonWrite(v)).trimmed() + kEnd;
     const qint64 limit = cutting ? qMin(cut.value, size) : size;
-    qint64 sent = 0;
     // The header and the first data go out in one write.
-    while (mService.mRunning) {
-        const QByteArray data = file.read(qMin(kChunk, limit - sent));
-        sent += data.size();
-        body += data;
-        if (!writeAll(body) || sent >= limit || data.isEmpty())
+    QByteArray first = QByteArray::fromStdString(kyJsonWrite(v)).trimmed() + kEnd;
+    first += file.read(qMin(kChunk, limit));
+    qint64 sent = first.size() - (first.indexOf(kEnd) + kEnd.size());
+    bool sending = writeAll(first);
+    QByteArray data(int(kChunk), Qt::Uninitialized);
+    while (sending && sent < limit && mService.mRunning) {
+        const qint64 n = file.read(data.data(), qMin(kChunk, limit - sent));
+        if (n <= 0)
             break;
-        body.clear();
+        sent += n;
+        sending = mSocket.write(data.constData(), n) == n;
+        while (sending && mSocket.bytesToWrite() > 0)
+            sending = mService.mRunning && mSocket.waitForBytesWritten(kRequestWait);
     }
     mSocket.flush();
 }

@@ -3,7 +3,7 @@
 
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <climits>
 #include <cstdio>
@@ -41,6 +41,18 @@ qint64 fileLenOf(const QByteArray& header)
     return present && ok && n >= 0 && n <= INT_MAX ? n : -1;
 }
 
+// Moves a finished temporary file over target in one step.
+bool replaceTarget(QTemporaryFile& part, const QString& target)
+{
+    part.close();
+    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                        | QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return false;
+    part.setAutoRemove(false);
+    return true;
+}
+
 } // namespace
 
 void TcpSocketClient::runGetFile(const KyFileTask& task)
@@ -76,8 +88,8 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
         return;
     }
     // Written under a temporary name; the target is replaced only when complete.
-    QSaveFile file(task.targetPath);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QTemporaryFile file(task.targetPath + QStringLiteral(".XXXXXX.part"));
+    if (!file.open()) {
         report(0, -1);
         return;
     }
@@ -98,8 +110,7 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
             report(done, 0);
         }
     }
-    if (done != total || !file.commit()) {
-        file.cancelWriting();
+    if (done != total || !replaceTarget(file, task.targetPath)) {
         report(qMax<qint64>(done, 0), -1);
         return;
     }
