@@ -119,7 +119,7 @@ int KyTestDatabase::removeDevice(const Json::Value& req, std::string& body, std:
         body = kyJsonWrite(result(kInUse));
         if (tableName == "ipamp") {
             push["Result"] = kInUse;
-            pushes.push_back(deletePush(kind, push, true));
+            pushes.push_back(deletePush(kind, push, KyTestPush::SenderOnly));
         }
         return 403;
     }
@@ -153,7 +153,7 @@ int KyTestDatabase::ipAmpSpkCheck(const Json::Value& req, std::string&, std::vec
     if (!row)
         return 404;
     set(table("ipamp"), *row, "spkState", "1");
-    pushes.push_back(rowPush("ipamp", *row, true));
+    pushes.push_back(rowPush("ipamp", *row, KyTestPush::Everyone));
     return 200;
 }
 
@@ -457,7 +457,7 @@ int KyTestDatabase::soundSourceSwitch(const Json::Value& req, std::string&, std:
     if (!row)
         return 404;
     set(table("soundsource"), *row, "status", action == "Start" ? "1" : "2");
-    pushes.push_back(rowPush("soundsource", *row, true));
+    pushes.push_back(rowPush("soundsource", *row, KyTestPush::Everyone));
     return 200;
 }
 

@@ -324,14 +324,14 @@ std::string KyTestDatabase::rowXml(const std::string& tableName, const std::vect
 }
 
 KyTestPush KyTestDatabase::rowPush(const std::string& tableName, const std::vector<std::string>& row,
-                                   bool outcome) const
+                                   KyTestPush::Audience audience) const
 {
-    return KyTestPush{"SqlConfig", tableName, rowXml(tableName, row), outcome};
+    return KyTestPush{"SqlConfig", tableName, rowXml(tableName, row), audience};
 }
 
-KyTestPush KyTestDatabase::deletePush(const std::string& kind, const Json::Value& body, bool outcome)
+KyTestPush KyTestDatabase::deletePush(const std::string& kind, const Json::Value& body, KyTestPush::Audience audience)
 {
-    return KyTestPush{"DELETE", kind, kyJsonWrite(body), outcome};
+    return KyTestPush{"DELETE", kind, kyJsonWrite(body), audience};
 }
 
 int KyTestDatabase::handle(const KyDbpMessage& req, std::string& body, std::vector<KyTestPush>& pushes)

@@ -11,13 +11,15 @@
 
 struct KyDbpMessage;
 
-// A push that follows a change. Echoes of the change go to the other
-// consoles; an outcome of the sender's own request goes to the sender too.
+// A push that follows a change: an echo of the change for the other
+// consoles, an outcome every console sees (sender included), or a notice
+// meant for the sender alone.
 struct KyTestPush {
+    enum Audience { Others, Everyone, SenderOnly };
     std::string packetType;
     std::string subtype;
     std::string body;
-    bool outcome = false;
+    Audience audience = Others;
 };
 
 struct KyTestUser {
@@ -68,8 +70,10 @@ private:
     int removeRows(const std::string& tableName, const std::string& col, const std::string& v);
     long long maxId(const std::string& tableName, const std::string& col) const;
     std::string rowXml(const std::string& tableName, const std::vector<std::string>& row) const;
-    KyTestPush rowPush(const std::string& tableName, const std::vector<std::string>& row, bool outcome = false) const;
-    static KyTestPush deletePush(const std::string& kind, const Json::Value& body, bool outcome = false);
+    KyTestPush rowPush(const std::string& tableName, const std::vector<std::string>& row,
+                       KyTestPush::Audience audience = KyTestPush::Others) const;
+    static KyTestPush deletePush(const std::string& kind, const Json::Value& body,
+                                 KyTestPush::Audience audience = KyTestPush::Others);
     void resetSchema();
 
     // Queries (SqlConfig, SqlLog, single-terminal GET).

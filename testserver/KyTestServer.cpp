@@ -552,7 +552,10 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
     for (const KyTestPush& p : pushes) {
         for (auto& other : m_conns) {
             bool self = other.get() == &conn;
-            bool wanted = m_pushTarget == PushAll || (m_pushTarget == PushOthers && (!self || p.outcome));
+            bool wanted = m_pushTarget != PushNone &&
+                          (p.audience == KyTestPush::SenderOnly ? self
+                                                                : m_pushTarget == PushAll || !self ||
+                                                                      p.audience == KyTestPush::Everyone);
             if (other->loggedIn && wanted)
                 queue(*other, pushText(*other, p.packetType, p.subtype, p.body), self ? delayMs : 0);
         }

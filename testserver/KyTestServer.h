@@ -67,8 +67,9 @@ public:
     void setRows(const std::string& table, const std::vector<KyRow>& rows);
 
     // Who gets the pushes that follow a change (default PushOthers). Pushes
-    // that report the outcome of the sender's own request (speaker check,
-    // task start/stop, failed removal) reach the sender too unless PushNone.
+    // that report the outcome of a request (speaker check, task start/stop)
+    // reach the sender too, and the failed-removal notice reaches only the
+    // sender, unless PushNone.
     void setPushTarget(PushTarget target);
     // Pushes "POST DBP/1.0" with these headers to every logged-in connection.
     void pushToAll(const std::string& packetType, const std::string& subtype, const std::string& body);
