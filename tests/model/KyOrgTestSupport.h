@@ -1,8 +1,9 @@
 #pragma once
 
-// Shared set-up of the organisation-store tests: the stand-in server with
-// the demo fixture, the console's hub (the current hub instance, so the
-// stores use it) and a second console on its own connection.
+// Shared set-up of the organisation-store tests: the test session (the
+// stand-in server with the demo fixture and the console's hub, the current
+// hub instance, so the stores use it) and a second console on its own
+// connection.
 
 #include <memory>
 #include <mutex>
@@ -20,26 +21,21 @@
 #include "KyJson.h"
 #include "KyManageCenter.h"
 #include "KyTestServer.h"
+#include "KyTestSession.h"
 
 struct KyOrgEnv {
-    std::unique_ptr<KyManageCenter> other;   // second console, made first
-    KyTestServer server;
-    std::unique_ptr<KyManageCenter> hub;     // the console under test
+    std::unique_ptr<KyManageCenter> other;     // second console, made first
+    std::unique_ptr<KyTestSession> session;   // the console under test
 
     bool start()
     {
         other.reset(new KyManageCenter);
-        if (!server.loadFixture(KyTestServer::demoFixturePath()))
-            return false;
-        server.addUser("orgtest", "org-secret", 1);
-        const int port = server.start();
-        if (port <= 0)
-            return false;
-        hub.reset(new KyManageCenter);
-        return KyManageCenter::instance() == hub.get()
-            && hub->login("127.0.0.1", port, "orgtest", "org-secret") == 0
-            && other->login("127.0.0.1", port, "orgtest", "org-secret") == 0;
+        session.reset(new KyTestSession);
+        return session->loggedIn() && KyManageCenter::instance() == session->center()
+            && other->login("127.0.0.1", session->port(), KyTestSession::kUser, KyTestSession::kPassword) == 0;
     }
+
+    KyTestServer& server() const { return session->server(); }
 
     // Sends a change from the second console through its own manager.
     int sendFromOther(KyBaseMgr* mgr, int requestType, KyCommandRequest req)
@@ -55,7 +51,7 @@ struct KyOrgEnv {
     Json::Value lastBody(const std::string& packetType, const std::string& subtype = std::string()) const
     {
         Json::Value body;
-        for (const auto& r : server.received(packetType)) {
+        for (const auto& r : server().received(packetType)) {
             if (r.connection == consoleConnection() && (subtype.empty() || r.packetSubtype == subtype))
                 r.json(body);
         }
@@ -65,7 +61,7 @@ struct KyOrgEnv {
     int sent(const std::string& packetType) const
     {
         int n = 0;
-        for (const auto& r : server.received(packetType))
+        for (const auto& r : server().received(packetType))
             n += r.connection == consoleConnection();
         return n;
     }

@@ -17,7 +17,7 @@ private:
 
     std::string parameter(const std::string& name) const
     {
-        for (const KyRow& r : env.server.rows("parameter"))
+        for (const KyRow& r : env.server().rows("parameter"))
             if (r.text("name") == name)
                 return r.text("value");
         return "<none>";
@@ -26,7 +26,7 @@ private:
     void setParameter(const std::string& name, const std::string* value)
     {
         std::vector<KyRow> rows;
-        for (const KyRow& r : env.server.rows("parameter"))
+        for (const KyRow& r : env.server().rows("parameter"))
             if (r.text("name") != name)
                 rows.push_back(r);
         if (value) {
@@ -35,7 +35,7 @@ private:
             r.add("value", *value);
             rows.push_back(r);
         }
-        env.server.setRows("parameter", rows);
+        env.server().setRows("parameter", rows);
     }
 
 private slots:
@@ -64,11 +64,11 @@ private slots:
 
     void parametersAndLogServer()
     {
-        env.server.setBusy("SqlConfig", 2);
+        env.server().setBusy("SqlConfig", 2);
         QCOMPARE(config->getSystemParameter(), 0);
         KY_COMPARE_JSON(env.lastBody("SqlConfig", "SystemParameter"), kyJsonOf({{"Sql", "select * from parameter"}}));
         QTRY_COMPARE(log.count("gotServerList"), 1);
-        const auto rows = env.server.rows("parameter");
+        const auto rows = env.server().rows("parameter");
         const auto params = config->systemParameters();
         QCOMPARE(params.size(), rows.size());
         for (size_t i = 0; i < rows.size(); ++i) {
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(config->setSystemParameter("127.0.0.1:8100", 176), 0);
         KY_COMPARE_JSON(env.lastBody("SystemParameter"),
                         kyJsonOf({{"Action", "Mod"}, {"Name", "Record_Server"}, {"Value", "127.0.0.1:8100"}}));
-        env.server.setBusy("SystemParameter", 2);
+        env.server().setBusy("SystemParameter", 2);
         const int before = env.sent("SystemParameter");
         QCOMPARE(config->setSystemParameter("127.0.0.1:3307", 179), 0);
         QCOMPARE(env.sent("SystemParameter") - before, 3);
@@ -118,14 +118,14 @@ private slots:
         QCOMPARE(config->setSystemParameter("n3w-Pass", 180), 0);
         KY_COMPARE_JSON(env.lastBody("ModTalkManagerInfo"),
                         kyJsonOf({{"Action", "Mod"}, {"Name", "admin"}, {"PassWord", "n3w-Pass"}}));
-        env.server.setStatus("SystemParameter", 403);
+        env.server().setStatus("SystemParameter", 403);
         QCOMPARE(config->setSystemParameter("x", 173), 1);
-        env.server.setNoAnswer("SystemParameter", 1);
+        env.server().setNoAnswer("SystemParameter", 1);
         QCOMPARE(config->setVadPttTimeOut("50"), 3);
-        const int sent = int(env.server.received().size());
+        const int sent = int(env.server().received().size());
         QCOMPARE(config->setSystemParameter("x", 175), -1);
         QCOMPARE(config->sendRequest2(181, "a", "b"), -1);
-        QCOMPARE(int(env.server.received().size()), sent);
+        QCOMPARE(int(env.server().received().size()), sent);
     }
 
     void backupAndRestore()
@@ -143,7 +143,7 @@ private slots:
                         kyJsonOf({{"RecoveryFile", "KYO_2024-05-06.backup"}, {"Md5", md5}}));
         QCOMPARE(config->sendRequest2(182, "KYO_2024-05-06.backup", std::string(32, '0')), 1);
         QCOMPARE(config->sendRequest2(182, "KYO_1999-01-01.backup", md5), 1);
-        env.server.setStatus("DataBackup", 403);
+        env.server().setStatus("DataBackup", 403);
         QCOMPARE(config->sendRequest(181, "KYO_2024-05-07.backup"), 1);
         KySignalLog::settle();
         QCOMPARE(log.count("gotBackupMd5"), 1);
@@ -167,13 +167,13 @@ private slots:
         QCOMPARE(logs->requestLogs(8, 0), -1);
         QTRY_COMPARE(int(log.events().size()), 8);
         const std::vector<std::pair<std::string, int>> expected = {
-            {"userSize", int(env.server.rows("userlog").size())}, {"userList", 0},
-            {"talkSize", int(env.server.rows("talklog").size())}, {"talkList", 0},
-            {"termSize", int(env.server.rows("terminallog").size())}, {"termList", 0},
-            {"recordSize", int(env.server.rows("talklog").size())}, {"recordList", 0}};
+            {"userSize", int(env.server().rows("userlog").size())}, {"userList", 0},
+            {"talkSize", int(env.server().rows("talklog").size())}, {"talkList", 0},
+            {"termSize", int(env.server().rows("terminallog").size())}, {"termList", 0},
+            {"recordSize", int(env.server().rows("talklog").size())}, {"recordList", 0}};
         QCOMPARE(log.events(), expected);
 
-        const auto userRows = env.server.rows("userlog");
+        const auto userRows = env.server().rows("userlog");
         const auto user = logs->userLogList();
         QCOMPARE(int(user.size()), 100);
         QCOMPARE(user.front().id, int(userRows.size()));
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(user.front().content, newestUser.at(4));
 
         const auto term = logs->termLogList();
-        const KyRow newestTerm = env.server.rows("terminallog").back();
+        const KyRow newestTerm = env.server().rows("terminallog").back();
         QCOMPARE(term.front().id, newestTerm.toInt("id"));
         QCOMPARE(term.front().time, newestTerm.text("date"));
         QCOMPARE(term.front().terminalId, newestTerm.toInt("terminalId"));
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(term.front().ip, newestTerm.text("ip"));
 
         // Second page of recordings; a record is found only on the stored page.
-        const auto talkRows = env.server.rows("talklog");
+        const auto talkRows = env.server().rows("talklog");
         QCOMPARE(logs->requestLogs(7, 100), 0);
         QTRY_COMPARE(log.count("recordList"), 2);
         const auto records = logs->talkRecordList();
@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(logs->talkLogList().front().id, int(talkRows.size()));
 
         // A failed page request keeps the stored page.
-        env.server.setStatus("SqlLog", 403);
+        env.server().setStatus("SqlLog", 403);
         QCOMPARE(logs->requestLogs(1, 200), 1);
         QCOMPARE(logs->userLogList().front().id, int(userRows.size()));
     }

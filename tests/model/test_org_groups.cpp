@@ -44,7 +44,7 @@ private slots:
 
     void init()
     {
-        env.server.setPushTarget(KyTestServer::PushOthers);
+        env.server().setPushTarget(KyTestServer::PushOthers);
         KY_BUSY_RETRY_LIMIT_MS = 30000;
         KySignalLog::settle(50);
         log.clear();
@@ -53,7 +53,7 @@ private slots:
     // The first use loaded both lists; rows map field by field.
     void listsLoadedFromServer()
     {
-        const auto groupRows = env.server.rows("callservergroup");
+        const auto groupRows = env.server().rows("callservergroup");
         const auto cached = groups->groupList();
         QCOMPARE(cached.size(), groupRows.size());
         KyMicGroup first;
@@ -66,7 +66,7 @@ private slots:
             maxId = std::max(maxId, r.toInt("groupId"));
         QCOMPARE(groups->maxGroupId(), maxId);
 
-        const auto regionRows = env.server.rows("region");
+        const auto regionRows = env.server().rows("region");
         QCOMPARE(regions->regionList().size(), regionRows.size());
         KyRegion r;
         QVERIFY(regions->getRegion(regionRows.front().toInt("regionId"), &r));
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(!groups->getGroup(g.id, &cached));
         QCOMPARE(log.count("groupDeleted"), 1);
         bool onServer = false;
-        for (const KyRow& r : env.server.rows("callservergroup"))
+        for (const KyRow& r : env.server().rows("callservergroup"))
             onServer = onServer || r.toInt("groupId") == g.id;
         QVERIFY(!onServer);
         QCOMPARE(groups->saveGroup(nullptr, 4), -1);
@@ -115,7 +115,7 @@ private slots:
     void groupSaveResults()
     {
         KyMicGroup g = sampleGroup(groups->maxGroupId() + 3);
-        env.server.setBusy("CallService", 3);
+        env.server().setBusy("CallService", 3);
         const int before = env.sent("CallService");
         QCOMPARE(groups->saveGroup(&g, 4), 0);
         QCOMPARE(env.sent("CallService") - before, 4);
@@ -124,19 +124,19 @@ private slots:
 
         KyMicGroup changed = g;
         changed.name = "不应保存";
-        env.server.setStatus("CallService", 403);
+        env.server().setStatus("CallService", 403);
         QCOMPARE(groups->saveGroup(&changed, 5), 1);
         KyMicGroup twin = g;   // same id again: the server answers 409
         QCOMPARE(groups->saveGroup(&twin, 4), 1);
-        env.server.setNoAnswer("CallService", 1);
+        env.server().setNoAnswer("CallService", 1);
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(groups->saveGroup(&changed, 6), 3);
         QVERIFY(clock.elapsed() > 2000 && clock.elapsed() < 3600);
         KY_BUSY_RETRY_LIMIT_MS = 300;
-        env.server.setBusy("CallService", 1000);
+        env.server().setBusy("CallService", 1000);
         QCOMPARE(groups->saveGroup(&changed, 5), 2);
-        env.server.setBusy("CallService", 0);
+        env.server().setBusy("CallService", 0);
         KySignalLog::settle();
         QVERIFY(log.events().empty());
         KyMicGroup cached;
@@ -157,7 +157,7 @@ private slots:
             t.name = "功放";
             r.members.push_back(t);
         }
-        env.server.setBusy("BroadRegion", 2);
+        env.server().setBusy("BroadRegion", 2);
         QCOMPARE(regions->saveRegion(&r, 4), 0);
         KY_COMPARE_JSON(env.lastBody("BroadRegion"),
                         kyJsonOf({{"Action", "Add"}, {"Id", std::to_string(r.id)}, {"Name", "东区教学楼"},
@@ -166,9 +166,9 @@ private slots:
 
         KyRegion refused = r;
         refused.name = "改名失败";
-        env.server.setStatus("BroadRegion", 403);
+        env.server().setStatus("BroadRegion", 403);
         QCOMPARE(regions->saveRegion(&refused, 5), 1);
-        env.server.setNoAnswer("BroadRegion", 1);
+        env.server().setNoAnswer("BroadRegion", 1);
         QCOMPARE(regions->saveRegion(&refused, 6), 3);
         KySignalLog::settle();
         QCOMPARE(log.count("regionChanged"), 1);
@@ -203,8 +203,8 @@ private slots:
         QVERIFY(!regions->getRegion(gone.id, nullptr));
 
         // A notification for an id this console does not hold emits nothing.
-        env.server.pushToAll("DELETE", "MicGroup", "{\"Id\":\"987654\"}\n");
-        env.server.pushToAll("DELETE", "Region", "not json");
+        env.server().pushToAll("DELETE", "MicGroup", "{\"Id\":\"987654\"}\n");
+        env.server().pushToAll("DELETE", "Region", "not json");
         KySignalLog::settle();
         QCOMPARE(log.count("groupDeleted"), 1);
         QCOMPARE(log.count("regionDeleted"), 1);
@@ -213,10 +213,10 @@ private slots:
     // A list reply without rows empties the cache and is announced.
     void emptyListReplies()
     {
-        const auto groupRows = env.server.rows("callservergroup");
-        const auto regionRows = env.server.rows("region");
-        env.server.setRows("callservergroup", {});
-        env.server.setRows("region", {});
+        const auto groupRows = env.server().rows("callservergroup");
+        const auto regionRows = env.server().rows("region");
+        env.server().setRows("callservergroup", {});
+        env.server().setRows("region", {});
         QCOMPARE(groups->requestList(), 0);
         QCOMPARE(regions->requestList(), 0);
         QTRY_COMPARE(log.count("gotGroupList"), 1);
@@ -226,8 +226,8 @@ private slots:
         QCOMPARE(groups->maxGroupId(), 0);
         QCOMPARE(regions->maxRegionId(), 0);
 
-        env.server.setRows("callservergroup", groupRows);
-        env.server.setRows("region", regionRows);
+        env.server().setRows("callservergroup", groupRows);
+        env.server().setRows("region", regionRows);
         QCOMPARE(groups->requestList(), 0);
         QCOMPARE(groups->groupList().size(), groupRows.size());
     }

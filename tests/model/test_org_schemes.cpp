@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "KyDbpRows.h"
+#include "KyManageContext.h"
 #include "KyOrgTestSupport.h"
 #include "KyQtViewCtrl.h"
 #include "KySchemeDataMgr.h"
@@ -85,13 +86,14 @@ private slots:
     {
         QVERIFY(env.start());
         store = KySchemeDataMgr::instance();
+        QVERIFY(KyManageContext::instance() && KyManageContext::instance()->schemeStore() == store);
         for (int kind = 0; kind < 4; ++kind)
             watchKind(kind);
     }
 
     void init()
     {
-        env.server.setPushTarget(KyTestServer::PushOthers);
+        env.server().setPushTarget(KyTestServer::PushOthers);
         KySignalLog::settle(50);
         takeSeen();
     }
@@ -107,7 +109,7 @@ private slots:
         auto events = takeSeen();
         QCOMPARE(events[0].what, std::string("have"));
         QCOMPARE(events[0].kind, 0);
-        QCOMPARE(events[0].listSize, int(env.server.rows("timerplan").size()));
+        QCOMPARE(events[0].listSize, int(env.server().rows("timerplan").size()));
         QCOMPARE(listSize(0), events[0].listSize);
         // The mutex is recursive and released once per lock.
         QVERIFY(store->lockSchemes(0) != nullptr);
@@ -130,7 +132,7 @@ private slots:
         QVERIFY(!store->findScheme(1, 7, nullptr));
         KyScheme s;
         QVERIFY(store->findScheme(1, 0, &s));
-        QCOMPARE(s.name, env.server.rows("timerplan").front().text("name"));
+        QCOMPARE(s.name, env.server().rows("timerplan").front().text("name"));
     }
 
     // Add, modify, enable and delete: bodies, results, the record gets the
@@ -165,13 +167,13 @@ private slots:
         QCOMPARE(events[0].name, std::string("考试周方案B"));
 
         // A refused enable leaves the caller's record and the cache as they were.
-        env.server.setStatus("TimerPlan", 403);
+        env.server().setStatus("TimerPlan", 403);
         QCOMPARE(store->enableScheme(rec, 0), 1);
         QCOMPARE(rec.enable, 1);
         KyScheme cached;
         QVERIFY(store->findScheme(rec.id, 0, &cached));
         QCOMPARE(cached.enable, 1);
-        env.server.setNoAnswer("TimerPlan", 1);
+        env.server().setNoAnswer("TimerPlan", 1);
         QCOMPARE(store->enableScheme(rec, 0), 3);
         QCOMPARE(rec.enable, 1);
         KySignalLog::settle();
@@ -216,7 +218,7 @@ private slots:
         const std::string body = kyWriteRows({foreign});
         const std::string push = "POST DBP/1.0\r\nCSeq:1\r\nPacket-Type:SqlConfig\r\nPacket-Subtype:timerplan\r\n"
                                  "Content-Length:" + std::to_string(body.size()) + "\r\n\r\n" + body;
-        env.server.injectPushBeforeReply("TimerPlan", push);
+        env.server().injectPushBeforeReply("TimerPlan", push);
         KyScheme rec;
         rec.name = "本机方案";
         QCOMPARE(store->addScheme(rec, 0), 0);

@@ -104,14 +104,14 @@ private slots:
 
     void init()
     {
-        env.server.setPushTarget(KyTestServer::PushOthers);
+        env.server().setPushTarget(KyTestServer::PushOthers);
         KySignalLog::settle(50);
         log.clear();
     }
 
     void listLoaded()
     {
-        const auto rows = env.server.rows("soundsource");
+        const auto rows = env.server().rows("soundsource");
         QCOMPARE(tasks->taskList().size(), rows.size());
         KySsTask t;
         QVERIFY(tasks->getTask(rows.front().toInt("id"), t));
@@ -170,7 +170,7 @@ private slots:
     void taskSaveResults()
     {
         KySsTask t = timerTask();
-        env.server.setBusy("SoundSource", 2);
+        env.server().setBusy("SoundSource", 2);
         const int before = env.sent("SoundSource");
         QCOMPARE(tasks->saveTask(t, 0), 0);
         QCOMPARE(env.sent("SoundSource") - before, 3);
@@ -181,11 +181,11 @@ private slots:
         KySsTask changed;
         QVERIFY(tasks->getTask(id, changed));
         changed.name = "不应出现";
-        env.server.setStatus("SoundSource", 403);
+        env.server().setStatus("SoundSource", 403);
         QCOMPARE(tasks->saveTask(changed, 1), 1);
-        env.server.setNoAnswer("SoundSource", 1);
+        env.server().setNoAnswer("SoundSource", 1);
         QCOMPARE(tasks->saveTask(changed, 1), 3);
-        env.server.setStatus("SoundSourceSwitch", 404);
+        env.server().setStatus("SoundSourceSwitch", 404);
         QCOMPARE(tasks->saveTask(changed, 3), 1);
         KySignalLog::settle();
         QVERIFY(log.events().empty());
@@ -229,19 +229,19 @@ private slots:
         QTRY_COMPARE(log.count("taskDeleted"), 1);
         QVERIFY(!tasks->getTask(id, seen));
         // The same deletion pushed again changes nothing.
-        env.server.pushToAll("DELETE", "SoundSource", "{\"Id\":\"" + std::to_string(id) + "\",\"Result\":\"\"}\n");
+        env.server().pushToAll("DELETE", "SoundSource", "{\"Id\":\"" + std::to_string(id) + "\",\"Result\":\"\"}\n");
         KySignalLog::settle();
         QCOMPARE(log.count("taskDeleted"), 1);
     }
 
     void emptyListReply()
     {
-        const auto rows = env.server.rows("soundsource");
-        env.server.setRows("soundsource", {});
+        const auto rows = env.server().rows("soundsource");
+        env.server().setRows("soundsource", {});
         QCOMPARE(tasks->requestList(), 0);
         QTRY_COMPARE(log.count("gotTaskList"), 1);
         QVERIFY(tasks->taskList().empty());
-        env.server.setRows("soundsource", rows);
+        env.server().setRows("soundsource", rows);
         QCOMPARE(tasks->requestList(), 0);
         QCOMPARE(tasks->taskList().size(), rows.size());
     }

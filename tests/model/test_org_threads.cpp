@@ -21,7 +21,7 @@ private slots:
     {
         KyOrgEnv env;
         QVERIFY(env.start());
-        env.server.setPushTarget(KyTestServer::PushAll);
+        env.server().setPushTarget(KyTestServer::PushAll);
         auto* groups = KyMicGroupListMgr::instance();
         auto* regions = KyRegionListMgr::instance();
         auto* tasks = KySsTaskDataMgr::instance();
@@ -78,7 +78,7 @@ private slots:
         stop = true;
         reader.join();
         QVERIFY(walked > 0);
-        QCOMPARE(tasks->taskList().size(), env.server.rows("soundsource").size());
+        QCOMPARE(tasks->taskList().size(), env.server().rows("soundsource").size());
         KyScheme last;
         QVERIFY(schemes->findScheme(1, 0, &last));
         QCOMPARE(last.name, std::string("默认方案14"));
