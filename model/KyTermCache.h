@@ -48,6 +48,24 @@ public:
         return false;
     }
 
+    // Applies f to the cached record with that id, or to a new record with
+    // that id which is then inserted. True when the record was new.
+    template <class F>
+    bool merge(int id, F f)
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_mutex);
+        auto found = m_index.find(id);
+        if (found != m_index.end()) {
+            f(*found->second);
+            return false;
+        }
+        Rec rec;
+        rec.id = id;
+        f(rec);
+        insertNew(rec);
+        return true;
+    }
+
     // Replaces the record with the same id; false (nothing changed) when there is none.
     bool replaceExisting(const Rec& rec)
     {

@@ -71,9 +71,12 @@ protected:
             m_cache.replaceAll(*static_cast<const List*>(data));
             notifyList();
             break;
-        case KY_EV_CHANGED:
-            notifyChanged(id, !m_cache.upsert(*static_cast<const Rec*>(data)));
+        case KY_EV_CHANGED: {
+            // Only the fields the row carries change.
+            const KyRow& row = *static_cast<const KyRow*>(data);
+            notifyChanged(id, m_cache.merge(id, [&row](Rec& rec) { kyReadRow(row, rec); }));
             break;
+        }
         case KY_EV_DELETED:
             if (m_cache.remove(id))
                 notifyDeleted(id);

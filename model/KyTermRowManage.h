@@ -14,7 +14,7 @@
 // Events a terminal manager hands to its list manager's callback.
 enum KyTermEvent {
     KY_EV_LIST = 0,           // data: const std::list<Rec>*
-    KY_EV_CHANGED = 1,        // id, data: const Rec*
+    KY_EV_CHANGED = 1,        // id, data: const KyRow* (fields to apply to the record)
     KY_EV_DELETED = 2,        // id (removal notice with an empty result)
     KY_EV_DELETE_FAILED = 3,  // id, data: const std::string* (the notice's result text)
     KY_EV_ENTRIES = 4,        // id = request type, data: const std::vector<T>* (books, button calls)
@@ -114,11 +114,18 @@ protected:
 private:
     void deliverRows(const std::string& body)
     {
-        std::vector<Rec> rows;
-        if (!kyRowsTo(body, rows, name().c_str()))
+        std::vector<KyRow> rows;
+        if (!kyParseRows(body, rows)) {
+            std::fprintf(stderr, "%s: changed rows are not a row set, dropped\n", name().c_str());
             return;
-        for (const Rec& rec : rows)
-            callback(KY_EV_CHANGED, rec.id, &rec);
+        }
+        for (const KyRow& row : rows) {
+            const int id = row.toInt("terminalId", -1);
+            if (id < 0)
+                std::fprintf(stderr, "%s: changed row without terminalId, dropped\n", name().c_str());
+            else
+                callback(KY_EV_CHANGED, id, &row);
+        }
     }
 
     int m_listType;
