@@ -11,13 +11,14 @@ KyMicGroupListMgr::KyMicGroupListMgr()
 
 KyMicGroupListMgr* KyMicGroupListMgr::instance()
 {
-    static KyMicGroupListMgr* mgr = [] {
-        auto* m = new KyMicGroupListMgr;
-        kyAttachManager(&m->m_manage);
-        m->requestList();
-        return m;
-    }();
+    // Set before the first request: a slot run during its wait may ask again.
+    static KyMicGroupListMgr* mgr = nullptr;
+    const bool first = !mgr;
+    if (first)
+        mgr = new KyMicGroupListMgr;
     kyAttachManager(&mgr->m_manage);
+    if (first)
+        mgr->requestList();
     return mgr;
 }
 

@@ -11,13 +11,14 @@ KyRegionListMgr::KyRegionListMgr()
 
 KyRegionListMgr* KyRegionListMgr::instance()
 {
-    static KyRegionListMgr* mgr = [] {
-        auto* m = new KyRegionListMgr;
-        kyAttachManager(&m->m_manage);
-        m->requestList();
-        return m;
-    }();
+    // Set before the first request: a slot run during its wait may ask again.
+    static KyRegionListMgr* mgr = nullptr;
+    const bool first = !mgr;
+    if (first)
+        mgr = new KyRegionListMgr;
     kyAttachManager(&mgr->m_manage);
+    if (first)
+        mgr->requestList();
     return mgr;
 }
 

@@ -1,22 +1,12 @@
 #include "KyServerConfigManage.h"
 
 #include <cstdio>
+#include <map>
 
 #include "KyDbpMessage.h"
 #include "KyDbpRows.h"
 #include "KyJson.h"
 #include "KyModelUtil.h"
-
-namespace {
-KyCommandRequest parameterChange(const char* name, const std::string& value)
-{
-    Json::Value body(Json::objectValue);
-    body["Action"] = "Mod";
-    body["Name"] = name;
-    body["Value"] = value;
-    return KyCommandRequest::post("SystemParameter", body);
-}
-}
 
 KyServerConfigManage::KyServerConfigManage() : KyBaseMgr("KyServerConfigManage")
 {
@@ -35,34 +25,35 @@ KyCommandRequest KyServerConfigManage::logServerRequest()
 
 bool KyServerConfigManage::valueRequest(int requestType, const std::string& value, KyCommandRequest& out)
 {
+    static const std::map<int, const char*> parameterNames = {
+        {RT_SYSTEM_NAME, "System_Name"},
+        {RT_RECORD_SERVER, "Record_Server"},
+        {RT_VAD_PTT, "Vad_Ptt_Time_Out"},
+        {RT_TALK_LOG_SERVER, "Talk_Log_Server"},
+    };
     Json::Value body(Json::objectValue);
-    switch (requestType) {
-    case RT_SYSTEM_NAME:
-        out = parameterChange("System_Name", value);
+    auto name = parameterNames.find(requestType);
+    if (name != parameterNames.end()) {
+        body["Action"] = "Mod";
+        body["Name"] = name->second;
+        body["Value"] = value;
+        out = KyCommandRequest::post("SystemParameter", body);
         return true;
-    case RT_RECORD_SERVER:
-        out = parameterChange("Record_Server", value);
-        return true;
-    case RT_VAD_PTT:
-        out = parameterChange("Vad_Ptt_Time_Out", value);
-        return true;
-    case RT_TALK_LOG_SERVER:
-        out = parameterChange("Talk_Log_Server", value);
-        return true;
-    case RT_ADMIN_PASSWORD:
+    }
+    if (requestType == RT_ADMIN_PASSWORD) {
         // The server takes the new password in clear text.
         body["Action"] = "Mod";
         body["Name"] = "admin";
         body["PassWord"] = value;
         out = KyCommandRequest::post("ModTalkManagerInfo", body);
         return true;
-    case RT_BACKUP:
+    }
+    if (requestType == RT_BACKUP) {
         body["BackupFile"] = value;
         out = KyCommandRequest::post("DataBackup", body);
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 bool KyServerConfigManage::valueRequest2(int requestType, const std::string& first, const std::string& second,

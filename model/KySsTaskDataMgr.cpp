@@ -11,13 +11,14 @@ KySsTaskDataMgr::KySsTaskDataMgr()
 
 KySsTaskDataMgr* KySsTaskDataMgr::instance()
 {
-    static KySsTaskDataMgr* mgr = [] {
-        auto* m = new KySsTaskDataMgr;
-        kyAttachManager(&m->m_manage);
-        m->requestList();
-        return m;
-    }();
+    // Set before the first request: a slot run during its wait may ask again.
+    static KySsTaskDataMgr* mgr = nullptr;
+    const bool first = !mgr;
+    if (first)
+        mgr = new KySsTaskDataMgr;
     kyAttachManager(&mgr->m_manage);
+    if (first)
+        mgr->requestList();
     return mgr;
 }
 
