@@ -5,32 +5,33 @@
 
 #include "InfoCenterMgr.h"
 #include "KyCommandLine.h"
+#include "KyLevelList.h"
 #include "KyLoginInfo.h"
 #include "KyLossNotice.h"
 #include "KyManageCenter.h"
+#include "KyUser.h"
 #include "LoginDialog.h"
 
 namespace {
 
-bool loginFromCommandLine(KyManageCenter* center)
+// The login from the command line; 0 when logged in, else the exit code.
+int loginFromCommandLine(KyManageCenter* center)
 {
     const KyLoginInfo& info = KyLoginInfo::instance();
     if (info.ServerPort <= 0) {
-        fprintf(stderr, "no server port: set Setting/ServerPort in config.ini\n");
-        return false;
+        fprintf(stderr, "login: no ServerPort in section Setting of config.ini; set it and start again\n");
+        return 2;
     }
     const int result = center->login(info.ServerIp, info.ServerPort, info.User, info.Passwd);
-    if (result == 0)
-        return true;
-    fprintf(stderr, "login to %s:%d as %s failed (%d): %s\n", info.ServerIp.c_str(), info.ServerPort,
-            info.User.c_str(), result, qPrintable(LoginDialog::resultText(result)));
-    return false;
-}
-
-bool loginWithDialog(KyManageCenter* center)
-{
-    LoginDialog dialog(center, KyLoginInfo::instance());
-    return dialog.exec() == QDialog::Accepted;
+    if (result != 0) {
+        fprintf(stderr, "login as %s to %s:%d failed (%d): %s\n", info.User.c_str(), info.ServerIp.c_str(),
+                info.ServerPort, result, qPrintable(LoginDialog::resultText(result)));
+        return 1;
+    }
+    printf("logged in as %s (level %d) to %s:%d\n", info.User.c_str(), currentUser() ? currentUser()->level : 0,
+           info.ServerIp.c_str(), info.ServerPort);
+    fflush(stdout);
+    return 0;
 }
 
 }  // namespace
@@ -41,9 +42,15 @@ int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center)
         fprintf(stderr, "no manage center\n");
         return 1;
     }
-    const bool loggedIn = commandLine.autoLogin() ? loginFromCommandLine(center) : loginWithDialog(center);
-    if (!loggedIn)
-        return 1;
+    if (commandLine.autoLogin()) {
+        if (const int failed = loginFromCommandLine(center))
+            return failed;
+    } else {
+        LoginDialog dialog(center, KyLoginInfo::instance());
+        if (dialog.exec() != QDialog::Accepted)
+            return 1;
+    }
+    KyLevelList::instance()->init(center);
     installLossNotice();
     InfoCenterMgr window(commandLine.max);
     window.show();

@@ -5,6 +5,6 @@ struct KyCommandLine;
 
 // Start-up after the application stands: the login (at once with "-serverip",
 // "-user" and "-password", else LoginDialog), the loss notice, then the main
-// window, maximised unless "-max 0", until it closes. The loop's result, or 1
-// when the login did not succeed.
+// window, maximised unless "-max 0", until it closes. The loop's result; 1
+// when the login failed or was cancelled, 2 when the server port is missing.
 int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center);

@@ -1,0 +1,397 @@
+// Main window: lazy pages, page buttons, navigation, maximise/restore, title and clock;
+// the login dialog and the loss notice against the stand-in server.
+#include <QtTest>
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include "BaseMessageDialog.h"
+#include "InfoCenterMgr.h"
+#include "KyLoginInfo.h"
+#include "KyLossNotice.h"
+#include "KyManageCenter.h"
+#include "KyMediaPages.h"
+#include "KyModalHelper.h"
+#include "KyNetLosssHandle.h"
+#include "KyServerClock.h"
+#include "KySettings.h"
+#include "KySystemSettingForm.h"
+#include "KyTaskPages.h"
+#include "KyTerminalPages.h"
+#include "KyTestSession.h"
+#include "LoginDialog.h"
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString className(QWidget* w)
+{
+    return w ? QString::fromLatin1(w->metaObject()->className()) : QString();
+}
+
+bool isBold(QPushButton* b)
+{
+    return b->font().weight() >= 75;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void pagesAndButtons();
+    void navigation();
+    void maximiseAndRestore();
+    void titleSetting();
+    void clockCounting();
+    void clockFromServer();
+    void loginDialog();
+    void lossNotice();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_config;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_config = m_dir.filePath("config.ini");
+    kySetConfigPath(m_config);
+    registerTerminalPages();
+    registerTaskPages();
+    registerMediaPages();
+}
+
+void TestMainWindow::pagesAndButtons()
+{
+    InfoCenterMgr w(0);
+    auto& ui = w.form();
+    // Built at construction, in order after the two placeholders.
+    const int eager[] = {InfoCenterMgr::PageSsTask, InfoCenterMgr::PagePlayer, InfoCenterMgr::PageMic,
+                         InfoCenterMgr::PageM12, InfoCenterMgr::PageMedia, InfoCenterMgr::PageMicGroup,
+                         InfoCenterMgr::PageSystemSet};
+    QCOMPARE(ui.fCenterRightStacked->count(), 9);
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(ui.fCenterRightStacked->widget(2 + i), w.page(eager[i]));
+    QCOMPARE(className(w.page(InfoCenterMgr::PageSsTask)), QStringLiteral("KyPlanTaskMgrForm"));
+    QCOMPARE(className(w.page(InfoCenterMgr::PageMicGroup)), QStringLiteral("KyMicGroupInfoForm"));
+    QCOMPARE(className(w.page(InfoCenterMgr::PageSystemSet)), QStringLiteral("KySystemSettingForm"));
+    QVERIFY(!w.page(InfoCenterMgr::PageCapture));
+    QVERIFY(!w.page(InfoCenterMgr::PageTimerTask));
+
+    // Row 0 is current: the sound-source task page with its button.
+    QCOMPARE(ui.fCenterRightStacked->currentWidget(), w.page(InfoCenterMgr::PageSsTask));
+    QCOMPARE(w.currentPageButton(), ui.fSsTaskMgrBtn);
+    QVERIFY(!ui.fSsTaskMgrBtn->isEnabled());
+    QVERIFY(isBold(ui.fSsTaskMgrBtn));
+    QVERIFY(ui.fMicGroupMgrBtn->isEnabled());
+
+    for (QPushButton* hidden : {ui.fSdkTaskMgrBtn, ui.fCallMicMgrBtn, ui.fEmMicMgrBtn, ui.fM12MgrBtn,
+                                ui.fMicGroupMgrBtn, ui.fTalkLogMgrBtn})
+        QVERIFY(hidden->isHidden());
+    QVERIFY(ui.left_title_widget->isHidden());
+
+    // Lazy pages: built on first use, once; a shown button is disabled, every visited one stays bold.
+    w.show();
+    ui.fCenterLeftStacked->setCurrentIndex(1);
+    QTest::mouseClick(ui.fCapMgrBtn, Qt::LeftButton);
+    QWidget* capture = w.page(InfoCenterMgr::PageCapture);
+    QCOMPARE(className(capture), QStringLiteral("KyCapInfoForm"));
+    QCOMPARE(ui.fCenterRightStacked->currentWidget(), capture);
+    QCOMPARE(ui.fCenterRightStacked->count(), 10);
+    QTest::mouseClick(ui.fTtsMgrBtn, Qt::LeftButton);
+    QVERIFY(isBold(ui.fCapMgrBtn));
+    QVERIFY(ui.fCapMgrBtn->isEnabled());
+    QVERIFY(isBold(ui.fTtsMgrBtn));
+    QVERIFY(!ui.fTtsMgrBtn->isEnabled());
+    QWidget* tts = w.page(InfoCenterMgr::PageTts);
+    QTest::mouseClick(ui.fTtsMgrBtn, Qt::LeftButton);   // disabled: nothing happens
+    QTest::mouseClick(ui.fCapMgrBtn, Qt::LeftButton);
+    QCOMPARE(w.page(InfoCenterMgr::PageCapture), capture);
+    QCOMPARE(w.page(InfoCenterMgr::PageTts), tts);
+    QCOMPARE(ui.fCenterRightStacked->count(), 11);
+
+    // Task pages get their kind; the manual and SDK pages are two pages of one class.
+    w.showManualTaskInfoForm();
+    w.showSdkTaskInfoForm();
+    QCOMPARE(className(w.page(InfoCenterMgr::PageManualTask)), QStringLiteral("KySsTaskMgrForm"));
+    QVERIFY(w.page(InfoCenterMgr::PageSdkTask) != w.page(InfoCenterMgr::PageManualTask));
+    w.showTalkRecordInfoForm();
+    QCOMPARE(className(w.page(InfoCenterMgr::PageTalkRecord)), QStringLiteral("KyTalkRecordForm"));
+    QCOMPARE(w.page(InfoCenterMgr::PageTalkRecord)->parentWidget(), ui.fCenterRightStacked);
+
+    QStatusBar* status = w.statusBarWidget();
+    QVERIFY(status);
+    const QList<QLabel*> labels = status->findChildren<QLabel*>();
+    QStringList texts;
+    for (QLabel* l : labels)
+        texts << l->text();
+    QVERIFY(texts.contains(QStringLiteral("v4.9.1777.sp")));
+    QVERIFY(texts.join(' ').contains(QStringLiteral("获得最新软件版本")));
+}
+
+void TestMainWindow::navigation()
+{
+    InfoCenterMgr w(0);
+    auto& ui = w.form();
+    QListWidget* nav = w.navigationList();
+    QCOMPARE(nav->objectName(), QStringLiteral("titlesListWidget"));
+    QCOMPARE(nav->count(), 5);
+    QVERIFY(nav->item(4)->isHidden());
+    QCOMPARE(nav->item(2)->text(), QStringLiteral("Advanced Setup "));
+
+    w.showRegionInfoForm();
+    nav->setCurrentRow(2);
+    QCOMPARE(ui.fCenterLeftStacked->currentIndex(), 2);
+    QCOMPARE(ui.fCenterRightStacked->currentWidget(), w.page(InfoCenterMgr::PageMedia));
+    QCOMPARE(w.currentPageButton(), ui.fMediaMgrBtn);
+    nav->setCurrentRow(1);
+    QCOMPARE(ui.fCenterLeftStacked->currentIndex(), 1);
+    QCOMPARE(ui.fCenterRightStacked->currentWidget(), w.page(InfoCenterMgr::PagePlayer));
+    nav->setCurrentRow(3);
+    QCOMPARE(className(ui.fCenterRightStacked->currentWidget()), QStringLiteral("KyUserLogInfoForm"));
+    w.changePage(nullptr, nav->item(0));   // no current item: the previous one's row
+    QCOMPARE(ui.fCenterLeftStacked->currentIndex(), 0);
+    QCOMPARE(w.currentPageButton(), ui.fSsTaskMgrBtn);
+}
+
+void TestMainWindow::maximiseAndRestore()
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    {
+        InfoCenterMgr w(0);
+        auto& ui = w.form();
+        QVERIFY(!w.isMaximised());
+        QCOMPARE(w.size(), QSize(1150, 703));
+        QCOMPARE(ui.centralWidgetGridLayout->contentsMargins(), QMargins(6, 6, 6, 6));
+        QVERIFY(!ui.max_btn->isHidden());
+        QVERIFY(ui.show_normal_btn->isHidden());
+        QCOMPARE(ui.max_btn->size(), QSize(23, 25));
+        w.show();
+
+        w.move(40, 30);
+        w.maxWindow();
+        QVERIFY(w.isMaximised());
+        QCOMPARE(w.geometry(), available);
+        QCOMPARE(ui.centralWidgetGridLayout->contentsMargins(), QMargins(0, 0, 0, 0));
+        QVERIFY(ui.max_btn->isHidden());
+        QVERIFY(!ui.show_normal_btn->isHidden());
+        w.normalWindow();
+        QVERIFY(!w.isMaximised());
+        QCOMPARE(w.size(), w.rememberedGeometry().size());
+        QCOMPARE(w.pos(), QPoint((desktop.width() - w.width()) / 2, (desktop.height() - w.height()) / 2));
+        w.normalWindow();   // already normal: nothing
+        QVERIFY(!w.isMaximised());
+
+        // The title bar's double-click toggles; the buttons do the same.
+        QTest::mouseDClick(ui.title_widget, Qt::LeftButton);
+        QVERIFY(w.isMaximised());
+        QTest::mouseDClick(ui.title_widget, Qt::LeftButton);
+        QVERIFY(!w.isMaximised());
+        QTest::mouseClick(ui.max_btn, Qt::LeftButton);
+        QVERIFY(w.isMaximised());
+        QTest::mouseClick(ui.show_normal_btn, Qt::LeftButton);
+        QVERIFY(!w.isMaximised());
+    }
+    InfoCenterMgr max(1);
+    QVERIFY(max.isMaximised());
+    QCOMPARE(max.geometry(), available);
+    QVERIFY(!max.form().show_normal_btn->isHidden());
+    QCOMPARE(max.rememberedGeometry().size(), QSize(1150, 703));
+}
+
+void TestMainWindow::titleSetting()
+{
+    QFile::remove(m_config);
+    InfoCenterMgr w(0);
+    QCOMPARE(w.windowTitle(), QStringLiteral("管理中心"));
+    QVERIFY(fileBytes(m_config).contains("Title="));
+    QCOMPARE(kyOpenSettings()->value("Setting/Title").toString(), QStringLiteral("管理中心"));
+
+    // The settings page's announcement becomes the title and is stored once.
+    auto* settings = static_cast<KySystemSettingForm*>(w.page(InfoCenterMgr::PageSystemSet));
+    emit settings->sendTitleString(QStringLiteral("一号楼广播"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("一号楼广播"));
+    QCOMPARE(w.form().title_name_le->text(), QStringLiteral("一号楼广播"));
+    QCOMPARE(kyOpenSettings()->value("Setting/Title").toString(), QStringLiteral("一号楼广播"));
+
+    // The same title again writes nothing: a line only a rewrite would drop survives.
+    {
+        QFile f(m_config);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("; kept unless the file is rewritten\n");
+    }
+    const QByteArray before = fileBytes(m_config);
+    w.slot_setTitleName(QStringLiteral("一号楼广播"));
+    QCOMPARE(fileBytes(m_config), before);
+    w.slot_setTitleName(QStringLiteral("二号楼"));
+    QVERIFY(fileBytes(m_config) != before);
+    QCOMPARE(kyOpenSettings()->value("Setting/Title").toString(), QStringLiteral("二号楼"));
+}
+
+void TestMainWindow::clockCounting()
+{
+    std::string text;
+    KyServerClock clock([&text] { return text; });
+    QString date, time;
+    clock.start();
+    QCOMPARE(clock.serverTime(), uint64_t(0));
+
+    // Unknown: the local time.
+    QVERIFY(clock.tick(&date, &time));
+    QCOMPARE(date, QDate::currentDate().toString("yyyy-MM-dd"));
+    // "----" (an empty reply value) or another non-number keeps the local clock.
+    for (const char* bad : {"----", "abc", "12x", "0"}) {
+        text = bad;
+        QVERIFY(clock.tick(&date, &time));
+        QCOMPARE(clock.serverTime(), uint64_t(0));
+        QCOMPARE(date, QDate::currentDate().toString("yyyy-MM-dd"));
+    }
+    // Found at a tick: T + 1, nothing shown; then +1 a tick.
+    text = "1700000000";
+    QVERIFY(!clock.tick(&date, &time));
+    QCOMPARE(clock.serverTime(), uint64_t(1700000001));
+    text = "----";   // never read again once known
+    QVERIFY(clock.tick(&date, &time));
+    QCOMPARE(clock.serverTime(), uint64_t(1700000002));
+    QString expectDate, expectTime;
+    KyServerClock::format(1700000002, &expectDate, &expectTime);
+    QCOMPARE(date, expectDate);
+    QCOMPARE(time, expectTime);
+    QCOMPARE(time, QDateTime::fromSecsSinceEpoch(1700000002).toString("hh:mm:ss"));
+
+    // Known at start: the first tick shows T + 1. The value is an unsigned 32-bit number.
+    text = "1234";
+    KyServerClock known([&text] { return text; });
+    known.start();
+    QVERIFY(known.tick(&date, &time));
+    QCOMPARE(known.serverTime(), uint64_t(1235));
+    uint64_t seconds = 0;
+    QVERIFY(KyServerClock::parseTime("4294967297", &seconds));
+    QCOMPARE(seconds, uint64_t(1));
+    QVERIFY(!KyServerClock::parseTime("", &seconds));
+}
+
+void TestMainWindow::clockFromServer()
+{
+    KyTestSession session;
+    QVERIFY(session.loggedIn());
+    // The first time query answers "----"; the window keeps the local clock.
+    session.server().setStatus("GetSystemTime", 200, 1, "{\"SystemTime\":\"\"}");
+    {
+        InfoCenterMgr w(0);
+        QVERIFY(session.server().waitForReceived("GetSystemTime", 1, 3000));
+        QTRY_COMPARE_WITH_TIMEOUT(session.center()->systemTime(), std::string("----"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.form().mSrvDateLe->text(), QDate::currentDate().toString("yyyy-MM-dd"), 3000);
+        QCOMPARE(w.serverTime(), uint64_t(0));
+    }
+    // A known server time is counted from, one second a tick.
+    session.server().clearReceived();
+    session.server().setStatus("GetSystemTime", 200, 1, "{\"SystemTime\":\"1600000000\"}");
+    InfoCenterMgr w(0);
+    QVERIFY(session.server().waitForReceived("GetSystemTime", 1, 3000));
+    QTRY_VERIFY_WITH_TIMEOUT(w.serverTime() != 0, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.serverTime() >= 1600000002, 4000);
+    QVERIFY(w.serverTime() < 1600000010);
+    QString date, time;
+    KyServerClock::format(w.serverTime(), &date, &time);
+    QCOMPARE(w.form().mSrvDateLe->text(), date);
+    QCOMPARE(w.form().mSrvTimeLe->text(), time);
+}
+
+void TestMainWindow::loginDialog()
+{
+    KyTestSession session(false);
+    QFile::remove(m_config);
+    {
+        auto settings = kyOpenSettings();
+        settings->setValue("Setting/Title", QStringLiteral("三号楼"));
+    }
+    KyLoginInfo info;
+    info.ServerIp = "127.0.0.1";
+    info.ServerPort = session.port();
+    info.User = KyTestSession::kUser;
+    info.Passwd = "wrong";
+    LoginDialog dialog(session.center(), info);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("三号楼"));
+    QCOMPARE(dialog.form().fServerPortEdit->text(), QString::number(session.port()));
+
+    // Refused: a message, and the dialog stays open with nothing written back.
+    QString shown;
+    auto readMessage = [&shown](QWidget* w) {
+        auto* msg = qobject_cast<BaseMessageDialog*>(w);
+        QVERIFY(msg);
+        shown = msg->form().infoTextEdit->toPlainText();
+        QTest::mouseClick(msg->form().ConfirmButton, Qt::LeftButton);
+    };
+    onNextModal(readMessage);
+    dialog.loginClicked();
+    QCOMPARE(dialog.lastResult(), 1);
+    QVERIFY(shown.contains(LoginDialog::resultText(1)));
+    QCOMPARE(dialog.result(), 0);
+    QVERIFY(!kyOpenSettings()->contains("Setting/ServerIp"));
+
+    // No server on the port: connect failed.
+    dialog.form().fServerPortEdit->setText(QString::number(session.port() == 1 ? 2 : 1));
+    onNextModal(readMessage);
+    dialog.loginClicked();
+    QCOMPARE(dialog.lastResult(), 4);
+    QVERIFY(shown.contains(LoginDialog::resultText(4)));
+
+    // An empty address is refused before any login.
+    dialog.form().fServerIpEdit->clear();
+    onNextModal(readMessage);
+    dialog.loginClicked();
+    QCOMPARE(dialog.lastResult(), 4);
+    QVERIFY(!shown.isEmpty());
+
+    // Right password: accepted, ServerIp, ServerPort and User written back; Passwd not.
+    dialog.form().fServerIpEdit->setText("127.0.0.1");
+    dialog.form().fServerPortEdit->setText(QString::number(session.port()));
+    dialog.form().fPasswordEdit->setText(KyTestSession::kPassword);
+    dialog.loginClicked();
+    QCOMPARE(dialog.lastResult(), 0);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(session.loggedIn());
+    auto settings = kyOpenSettings();
+    QCOMPARE(settings->value("Setting/ServerIp").toString(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(settings->value("Setting/ServerPort").toInt(), session.port());
+    QCOMPARE(settings->value("Setting/User").toString(), QString::fromLatin1(KyTestSession::kUser));
+    QVERIFY(!settings->contains("Setting/Passwd"));
+}
+
+void TestMainWindow::lossNotice()
+{
+    installLossNotice();
+    QWidget other;
+    other.show();
+    QString shown;
+    onNextModal([&shown](QWidget* w) {
+        auto* msg = qobject_cast<BaseMessageDialog*>(w);
+        QVERIFY(msg);
+        shown = msg->form().infoTextEdit->toPlainText();
+        QTest::mouseClick(msg->form().ConfirmButton, Qt::LeftButton);
+    });
+    KyNetLosssHandle::instance()->rearm();
+    KyNetLosssHandle::instance()->raiseLoss();
+    QTRY_VERIFY_WITH_TIMEOUT(shown.contains(QStringLiteral("连接超时，请重新登陆!")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!other.isVisible(), 3000);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,505 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>BaseSetNameDialog</name>
+    <message>
+        <location filename="../shell/BaseSetNameDialog.cpp" line="42"/>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+</context>
+<context>
+    <name>InfoCenterMgr</name>
+    <message>
+        <location filename="../shell/InfoCenterMgr.cpp" line="63"/>
+        <source>Programme Source</source>
+        <translation>音源管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgr.cpp" line="65"/>
+        <source>Terminal Manage</source>
+        <translation>终端管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgr.cpp" line="67"/>
+        <source>Advanced Setup </source>
+        <translation>高级设置</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgr.cpp" line="69"/>
+        <source>User Log</source>
+        <translation>日志管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgr.cpp" line="71"/>
+        <source>Record</source>
+        <translation>录音管理</translation>
+    </message>
+</context>
+<context>
+    <name>InfoCenterMgrClass</name>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="14"/>
+        <source>InfoCenterMgr</source>
+        <translation>管理中心</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="89"/>
+        <source>对讲管理中心</source>
+        <translation>对讲管理中心</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="267"/>
+        <source>预案类型</source>
+        <translation>预案类型</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="348"/>
+        <source>音源管理</source>
+        <translation>音源管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="367"/>
+        <source>预案管理</source>
+        <translation>预案管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="380"/>
+        <source>定时任务</source>
+        <translation>定时任务</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="393"/>
+        <source>消防/人工</source>
+        <translation>消防/人工</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="406"/>
+        <source>对接任务</source>
+        <translation>对接任务</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="493"/>
+        <source>Terminal Type</source>
+        <translation>终端类型</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="512"/>
+        <source>Player</source>
+        <translation>播放终端</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="528"/>
+        <source>Server Mic</source>
+        <translation>服务器话筒</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="541"/>
+        <source>Call Mic</source>
+        <translation>呼叫话筒</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="554"/>
+        <source>Emergency Mic</source>
+        <translation>紧急话筒</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="570"/>
+        <source>Capture</source>
+        <translation>采集终端</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="586"/>
+        <source>TTS</source>
+        <translation>TTS终端</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="599"/>
+        <source>消防联动</source>
+        <translation>消防联动</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="615"/>
+        <source>移动设备</source>
+        <translation>移动设备</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="702"/>
+        <source>高级设置</source>
+        <translation>高级设置</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="721"/>
+        <source>Media Mgr</source>
+        <translation>媒体管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="737"/>
+        <source>Server Group</source>
+        <translation>话筒分组</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="753"/>
+        <source>Region Mgr</source>
+        <translation>区域管理</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="769"/>
+        <source>System Setting</source>
+        <translation>系统设置</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="856"/>
+        <source>日志类型</source>
+        <translation>日志类型</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="875"/>
+        <source>用户日志</source>
+        <translation>用户日志</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="891"/>
+        <source>广播日志</source>
+        <translation>广播日志</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="907"/>
+        <source>终端日志</source>
+        <translation>终端日志</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="994"/>
+        <source>录音类型</source>
+        <translation>录音类型</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="1013"/>
+        <source>Talkback Record</source>
+        <translation>对讲录音</translation>
+    </message>
+    <message>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="1047"/>
+        <location filename="../shell/InfoCenterMgrClass.ui" line="1060"/>
+        <source>--------</source>
+        <translation>--------</translation>
+    </message>
+</context>
+<context>
+    <name>KyDialog</name>
+    <message>
+        <location filename="../shell/KyDialog.ui" line="9"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyDialog.ui" line="69"/>
+        <source>Manager Center</source>
+        <translation>管理中心</translation>
+    </message>
+</context>
+<context>
+    <name>KyTipsInfo</name>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="7"/>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="8"/>
+        <source>Delete current record?</source>
+        <translation>确定删除当前记录？</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="10"/>
+        <source>Current user does not have permission to edit!</source>
+        <translation>当前用户没有编辑权限！</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="11"/>
+        <source>Delete failed</source>
+        <translation>删除失败</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="13"/>
+        <source>Terminal can not be removed without offline!</source>
+        <translation>终端在线时不能删除！</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="14"/>
+        <source>Delete chosen media?</source>
+        <translation>确定删除选中的媒体？</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="15"/>
+        <source>Name contains illegal characters!</source>
+        <translation>名称包含非法字符！</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="17"/>
+        <source>Can&apos;t check speaker when terminal not idle!</source>
+        <translation>终端不空闲时不能检测喇叭！</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="18"/>
+        <source>Set Name</source>
+        <translation>设置名称</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="20"/>
+        <source>ID</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="21"/>
+        <source>IP</source>
+        <translation>IP地址</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="22"/>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="23"/>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="24"/>
+        <source>Code</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="25"/>
+        <source>Is PPT</source>
+        <translation>是否PPT</translation>
+    </message>
+    <message>
+        <location filename="../shell/KyTipsInfo.cpp" line="26"/>
+        <source>Is AEC</source>
+        <translation>是否AEC</translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <location filename="../shell/LoginDialog.ui" line="9"/>
+        <location filename="../shell/LoginDialog.ui" line="120"/>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.ui" line="66"/>
+        <source>Server:</source>
+        <translation>服务器：</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.ui" line="74"/>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.ui" line="84"/>
+        <source>User:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.ui" line="92"/>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.ui" line="127"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="39"/>
+        <source>Logged in.</source>
+        <translation>登录成功。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="41"/>
+        <source>The server refused the login: wrong user name or password.</source>
+        <translation>服务器拒绝登录：用户名或密码错误。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="43"/>
+        <source>The server did not answer the login in time.</source>
+        <translation>服务器未及时响应登录请求。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="45"/>
+        <source>Cannot connect to the server. Check the address and port.</source>
+        <translation>无法连接服务器，请检查地址和端口。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="47"/>
+        <source>Login failed.</source>
+        <translation>登录失败。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="56"/>
+        <source>Please enter the server address.</source>
+        <translation>请输入服务器地址。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="60"/>
+        <source>Please enter a server port between 1 and 65535.</source>
+        <translation>请输入1到65535之间的服务器端口。</translation>
+    </message>
+    <message>
+        <location filename="../shell/LoginDialog.cpp" line="64"/>
+        <source>Please enter the user name.</source>
+        <translation>请输入用户名。</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <location filename="../shell/MessageBox.ui" line="9"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location filename="../shell/MessageBox.ui" line="22"/>
+        <source>消息</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <location filename="../shell/MessageBox.ui" line="41"/>
+        <location filename="../shell/MessageBox.ui" line="67"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../shell/MessageBox.ui" line="74"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>fCommonTableForm</name>
+    <message>
+        <location filename="../shell/fCommonTableForm.ui" line="9"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location filename="../shell/fCommonTableForm.ui" line="40"/>
+        <source>预案类型</source>
+        <translation>预案类型</translation>
+    </message>
+    <message>
+        <location filename="../shell/fCommonTableForm.ui" line="81"/>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <location filename="../shell/fCommonTableForm.ui" line="88"/>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <location filename="../shell/fCommonTableForm.ui" line="95"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location filename="../shell/fCommonTableForm.ui" line="102"/>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>fExectTimeDialog</name>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="9"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="37"/>
+        <source>设置时间</source>
+        <translation>设置时间</translation>
+    </message>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="84"/>
+        <source>名称：</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="89"/>
+        <source>执行时间</source>
+        <translation>执行时间</translation>
+    </message>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="101"/>
+        <source>执行时间：</source>
+        <translation>执行时间：</translation>
+    </message>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="140"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../shell/fExectTimeDialog.ui" line="146"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>fSetNameDialog</name>
+    <message>
+        <location filename="../shell/fSetNameDialog.ui" line="9"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../shell/fSetNameDialog.ui" line="37"/>
+        <source>终端属性</source>
+        <translation>终端属性</translation>
+    </message>
+    <message>
+        <location filename="../shell/fSetNameDialog.ui" line="75"/>
+        <source>名称：</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location filename="../shell/fSetNameDialog.ui" line="87"/>
+        <source>注意：长度不可超过8个中文或者16个字符！</source>
+        <translation>注意：长度不可超过8个中文或者16个字符！</translation>
+    </message>
+    <message>
+        <location filename="../shell/fSetNameDialog.ui" line="106"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../shell/fSetNameDialog.ui" line="112"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>messageDialog</name>
+    <message>
+        <location filename="../shell/messageDialog.ui" line="9"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../shell/messageDialog.ui" line="101"/>
+        <source>确认</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <location filename="../shell/messageDialog.ui" line="107"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>
