@@ -99,6 +99,14 @@ int TcpSocketClient::recordPort() const
     return mRecordServerPort;
 }
 
+TcpSocketClient::Endpoint TcpSocketClient::endpoint(bool recording) const
+{
+    QMutexLocker lock(&mStateMutex);
+    const bool useRecord = recording && !mRecordServerIp.isEmpty() && mRecordServerIp != mServerIp
+        && mRecordServerIp != QLatin1String("127.0.0.1");
+    return useRecord ? Endpoint{mRecordServerIp, mRecordServerPort} : Endpoint{mServerIp, mServerPort};
+}
+
 QString TcpSocketClient::mediaRoot() const
 {
     QMutexLocker lock(&mStateMutex);
@@ -130,20 +138,26 @@ bool TcpSocketClient::takeTask(KyFileTask* task)
     return true;
 }
 
-void TcpSocketClient::getFileRoot()
+void TcpSocketClient::queue(int type, int mode, const QString& source, const QString& target, int id)
 {
     KyFileTask t;
-    t.type = 1;
+    t.type = type;
+    t.mode = mode;
+    t.sourcePath = source;
+    t.targetPath = target;
+    t.id = id;
+    t.root8 = QByteArray::fromStdString(g_mediaRootPath8);
     enqueue(t);
+}
+
+void TcpSocketClient::getFileRoot()
+{
+    queue(1, 3, QString(), QString(), 0);
 }
 
 void TcpSocketClient::getFileList(const QString& dir)
 {
-    KyFileTask t;
-    t.type = 2;
-    t.mode = 0;
-    t.targetPath = dir;
-    enqueue(t);
+    queue(2, 0, QString(), dir, 0);
 }
 
 void TcpSocketClient::getTaskFileList(const QString& dir)
@@ -161,61 +175,31 @@ bool TcpSocketClient::getFile(const QString& remotePath, const QString& localPat
         fprintf(stderr, "download refused, unsafe name: %s -> %s\n", qPrintable(remotePath), qPrintable(localPath));
         return false;
     }
-    KyFileTask t;
-    t.type = 3;
-    t.id = id;
-    t.sourcePath = remotePath;
-    t.targetPath = localPath;
-    enqueue(t);
+    queue(3, 3, remotePath, localPath, id);
     return true;
 }
 
 void TcpSocketClient::postFile(const QString& localPath, const QString& remotePath, int id)
 {
-    KyFileTask t;
-    t.type = 4;
-    t.id = id;
-    t.sourcePath = localPath;
-    t.targetPath = remotePath;
-    enqueue(t);
+    queue(4, 3, localPath, remotePath, id);
     const int slash = remotePath.lastIndexOf('/');
-    if (slash == 0)
-        return;
-    KyFileTask list;
-    list.type = 2;
-    list.mode = 0;
-    list.id = id;
-    list.targetPath = slash < 0 ? remotePath : remotePath.left(slash);
-    enqueue(list);
+    if (slash != 0)
+        queue(2, 0, QString(), slash < 0 ? remotePath : remotePath.left(slash), id);
 }
 
 void TcpSocketClient::deleteEntry(const QString& path, int isDir)
 {
-    KyFileTask t;
-    t.type = 5;
-    t.mode = isDir;
-    t.targetPath = path;
-    t.root8 = QByteArray::fromStdString(g_mediaRootPath8);
-    enqueue(t);
+    queue(5, isDir, QString(), path, 0);
 }
 
 void TcpSocketClient::rename(const QString& oldPath, const QString& newPath, int isDir)
 {
-    KyFileTask t;
-    t.type = 6;
-    t.mode = isDir;
-    t.sourcePath = oldPath;
-    t.targetPath = newPath;
-    enqueue(t);
+    queue(6, isDir, oldPath, newPath, 0);
 }
 
 void TcpSocketClient::createDir(const QString& path)
 {
-    KyFileTask t;
-    t.type = 8;
-    t.targetPath = path;
-    t.root8 = QByteArray::fromStdString(g_mediaRootPath8);
-    enqueue(t);
+    queue(8, 3, QString(), path, 0);
 }
 
 void TcpSocketClient::run()
@@ -251,14 +235,8 @@ bool TcpSocketClient::exchange(const QByteArray& request, int connectMs, int rep
         fprintf(stderr, "file-service request refused: too long\n");
         return false;
     }
-    QString host;
-    int port;
-    {
-        QMutexLocker lock(&mStateMutex);
-        host = mServerIp;
-        port = mServerPort;
-    }
-    KyFileConnection conn(host, port, scaled(connectMs));
+    const Endpoint main = endpoint(false);
+    KyFileConnection conn(main.host, main.port, scaled(connectMs));
     return conn.send(request, scaled(replyMs)) && conn.readReply(scaled(replyMs), perWait, reply);
 }
 

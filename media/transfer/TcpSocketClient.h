@@ -64,7 +64,14 @@ protected:
 
 private:
     enum DirCheck { HasSubDir, NoSubDir, CheckFailed };
+    struct Endpoint {
+        QString host;
+        int port;
+    };
 
+    // The record endpoint for a recording when one is set apart from the main host.
+    Endpoint endpoint(bool recording) const;
+    void queue(int type, int mode, const QString& source, const QString& target, int id);
     void enqueue(const KyFileTask& task);
     bool takeTask(KyFileTask* task);
     void runTask(const KyFileTask& task);

@@ -2,7 +2,6 @@
 #include "TcpSocketClient.h"
 
 #include <QFile>
-#include <QMutexLocker>
 #include <QTemporaryFile>
 
 #include <climits>
@@ -68,18 +67,10 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
             emit updateProgressIndicator(task.id, static_cast<int>(done), status);
     };
 
-    QString host;
-    int port;
-    {
-        QMutexLocker lock(&mStateMutex);
-        const bool useRecord = recording && !mRecordServerIp.isEmpty() && mRecordServerIp != mServerIp
-            && mRecordServerIp != QLatin1String("127.0.0.1");
-        host = useRecord ? mRecordServerIp : mServerIp;
-        port = useRecord ? mRecordServerPort : mServerPort;
-    }
     const QByteArray request =
         format(kGetFile, {cseqText(), dirOfPath(remote).toUtf8(), name.toUtf8()}, kGetFileBufferSize);
-    KyFileConnection conn(host, port, scaled(kGetConnectWait));
+    const Endpoint from = endpoint(recording);
+    KyFileConnection conn(from.host, from.port, scaled(kGetConnectWait));
     QByteArray header, data;
     if (request.isEmpty() || !conn.send(request, scaled(kDataWait))
         || !conn.readReply(scaled(kDataWait), true, &header, &data) || (total = fileLenOf(header)) < 0) {
@@ -132,14 +123,8 @@ void TcpSocketClient::runPostFile(const KyFileTask& task)
     const qint64 size = file.size();
     const QByteArray request = format(kPostFile, {dirOfPath(task.targetPath).toUtf8(),
         cseqText(), fileNameOfPath(local).toUtf8(), QByteArray::number(size)}, kPostFileBufferSize);
-    QString host;
-    int port;
-    {
-        QMutexLocker lock(&mStateMutex);
-        host = mServerIp;
-        port = mServerPort;
-    }
-    KyFileConnection conn(host, port, scaled(kPostConnectWait));
+    const Endpoint to = endpoint(false);
+    KyFileConnection conn(to.host, to.port, scaled(kPostConnectWait));
     if (request.isEmpty() || !conn.send(request, scaled(kDataWait))) {
         fail();
         return;
