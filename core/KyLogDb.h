@@ -19,3 +19,11 @@ int dbCountUserLog();
 int dbQueryTalkLogPage(std::vector<KyLogEntry>& rows, int start, int count);
 int dbQueryTerminalLogPage(std::vector<KyLogEntry>& rows, int start, int count);
 int dbQueryUserLogPage(std::vector<KyLogEntry>& rows, int start, int count);
+
+// The same rows read by key instead of offset: count rows whose id is at most
+// maxId, newest first. An export walks a whole log with these, each page
+// starting below the last id of the one before, so deep pages cost no more
+// than the first.
+int dbQueryTalkLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count);
+int dbQueryTerminalLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count);
+int dbQueryUserLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count);

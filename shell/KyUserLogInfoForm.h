@@ -1,10 +1,26 @@
 #pragma once
 
-#include <QWidget>
+#include "KyLogInfoFormBase.h"
 
-// User log page (staged: filled by its own work).
-class KyUserLogInfoForm : public QWidget {
+// User log page: what operators did.
+class KyUserLogInfoForm : public KyLogInfoFormBase {
     Q_OBJECT
 public:
     explicit KyUserLogInfoForm(QWidget* parent = nullptr);
+
+public slots:
+    void slot_showUserLogList();
+    void slot_getUserLogSize(int size);
+    void slot_previousClicked();
+    void slot_nextClicked();
+    void slot_refreshClicked();
+    void slot_downloadClicked();
+    void set_refresh_btn_enable();
+
+protected:
+    int countRows() override;
+    int queryRows(std::vector<KyLogEntry>& rows, int start, int count) override;
+    std::list<KyLogEntry> servicePage() const override;
+    void drawRow(int row, const KyLogEntry& entry) override;
+    bool loadsAfterConnectFailure() const override { return true; }
 };

@@ -1,0 +1,170 @@
+#include "LogExportThread.h"
+
+#include <climits>
+#include <cstdio>
+
+#include <QFile>
+#include <QTextCodec>
+
+#include "KyCharset.h"
+#include "KyLogDb.h"
+#include "KyLogText.h"
+
+namespace {
+
+struct LogReader {
+    int (*count)();
+    int (*upTo)(std::vector<KyLogEntry>& rows, int maxId, int count);
+    bool pageDiagnostic;   // user and terminal writers print the page number too
+};
+
+const LogReader* readerOf(int kind)
+{
+    static const LogReader user = {dbCountUserLog, dbQueryUserLogUpTo, true};
+    static const LogReader talk = {dbCountTalkLog, dbQueryTalkLogUpTo, false};
+    static const LogReader terminal = {dbCountTerminalLog, dbQueryTerminalLogUpTo, true};
+    switch (kind) {
+    case 1: return &user;
+    case 2: return &talk;
+    case 3: return &terminal;
+    default: return nullptr;
+    }
+}
+
+const char kLineEnd = '\n';   // the file is opened in text mode
+
+}  // namespace
+
+LogExportThread::LogExportThread(const QString& path, const QStringList& titles, int kind, QObject* parent)
+    : QThread(parent), m_path(path), m_titles(titles), m_kind(kind)
+{
+}
+
+const char* LogExportThread::talkTypeText(const std::string& type)
+{
+    switch (kyLeadingNumber(type)) {
+    case 1: return "对讲";
+    case 2: return "广播";
+    default: return "UNKNOW";
+    }
+}
+
+std::string LogExportThread::csvLine(int kind, long long rowNumber, const KyLogEntry& e)
+{
+    std::string line;
+    line.reserve(160);
+    kyAppendCsvField(line, rowNumber);
+    switch (kind) {
+    case 1:
+        kyAppendCsvField(line, kyLogDateText(e.time));
+        kyAppendCsvField(line, e.name);
+        kyAppendCsvField(line, e.ip);
+        kyAppendCsvField(line, e.content);
+        break;
+    case 2:
+        kyAppendCsvField(line, kyLogDateText(e.time));
+        kyAppendCsvField(line, kyLogDateText(e.endTime));
+        kyAppendCsvField(line, e.callerId);
+        kyAppendCsvField(line, e.callerName);
+        kyAppendCsvField(line, e.calledId);
+        kyAppendCsvField(line, e.calledName);
+        kyAppendCsvField(line, talkTypeText(e.type));
+        kyAppendCsvField(line, e.content);
+        break;
+    case 3:
+        kyAppendCsvField(line, kyLogDateText(e.time));
+        kyAppendCsvField(line, e.terminalId);
+        kyAppendCsvField(line, e.name);
+        kyAppendCsvField(line, e.type);
+        kyAppendCsvField(line, e.ip);
+        kyAppendCsvField(line, e.content);
+        break;
+    default:
+        break;
+    }
+    return line;
+}
+
+std::string LogExportThread::csvHeader(const QStringList& titles)
+{
+    std::string line;
+    for (const QString& title : titles)
+        kyAppendCsvField(line, title.toUtf8().toStdString());
+    return line;
+}
+
+std::string LogExportThread::toGbk(const std::string& utf8)
+{
+    std::string gbk;
+    if (utf8ToGbk(utf8, &gbk))
+        return gbk;
+    // Rare: a character GBK lacks. Convert line by line so that only the
+    // lines holding one go through the replacing codec.
+    static QTextCodec* codec = QTextCodec::codecForName("GBK");
+    std::string out;
+    size_t from = 0;
+    while (from < utf8.size()) {
+        size_t end = utf8.find(kLineEnd, from);
+        end = end == std::string::npos ? utf8.size() : end + 1;
+        const std::string line = utf8.substr(from, end - from);
+        if (utf8ToGbk(line, &gbk))
+            out += gbk;
+        else
+            out += codec->fromUnicode(QString::fromUtf8(line.data(), static_cast<int>(line.size()))).toStdString();
+        from = end;
+    }
+    return out;
+}
+
+void LogExportThread::run()
+{
+    if (m_path.isEmpty() || !readerOf(m_kind))
+        return;
+    emit finish_signal(writeLog());
+}
+
+int LogExportThread::writeLog()
+{
+    const LogReader& reader = *readerOf(m_kind);
+    QFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return -1;
+    const int count = reader.count();
+    if (count == 0)
+        return 0;
+    if (count < 0)
+        return -2;
+    const long long pages = (static_cast<long long>(count) + kPageRows - 1) / kPageRows;
+    std::string text = csvHeader(m_titles) + kLineEnd;
+    long long rowNumber = 1;
+    int maxId = INT_MAX;
+    std::vector<KyLogEntry> rows;
+    int result = 1;
+    for (long long page = 1; page <= pages; ++page) {
+        // By key: each page starts below the last id of the one before, the
+        // same rows as offset paging without rescanning the earlier ones.
+        if (reader.upTo(rows, maxId, kPageRows) != 0) {
+            result = -2;
+            break;
+        }
+        for (const KyLogEntry& entry : rows) {
+            text += csvLine(m_kind, rowNumber++, entry);
+            text += kLineEnd;
+        }
+        const std::string gbk = toGbk(text);
+        if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
+            result = -1;
+            break;
+        }
+        text.clear();
+        emit update_signal(static_cast<long>(page * 100 / pages));
+        if (reader.pageDiagnostic)
+            printf("get count %lld\r\n", page + 1);
+        printf("exect row %lld\r\n", rowNumber);
+        if (rows.empty())
+            break;   // rows were removed meanwhile: nothing below
+        maxId = rows.back().id - 1;
+    }
+    file.close();
+    return result;
+}
