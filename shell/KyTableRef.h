@@ -27,5 +27,5 @@ public:
 
 private:
     QTableWidget* m_table;
-    int m_reserved = 0;
+    [[maybe_unused]] int m_reserved = 0;   // kept as 0
 };

@@ -4,6 +4,8 @@
 #include <QTableWidget>
 #include <cstdlib>
 
+#include "KyTextUtil.h"
+
 void KyTableUtil::setupTableWidget(QTableWidget* table)
 {
     table->setWordWrap(true);
@@ -112,36 +114,18 @@ void KyTableUtil::setItemAlignColor(QTableWidgetItem* item, int alignment, const
     item->setForeground(colour);
 }
 
-namespace {
-template <class Append>
-void splitPieces(const std::string& text, const std::string& separator, Append append)
-{
-    if (separator.empty()) {
-        if (!text.empty())
-            append(text);
-        return;
-    }
-    std::string::size_type pos = 0;
-    std::string::size_type found = text.find(separator, pos);
-    while (found != std::string::npos) {
-        append(text.substr(pos, found - pos));
-        pos = found + separator.size();
-        found = text.find(separator, pos);
-    }
-    if (pos < text.size())
-        append(text.substr(pos));
-}
-}
-
 void KyTableUtil::splitToInts(const std::string& text, std::vector<int>& out, const std::string& separator)
 {
-    splitPieces(text, separator, [&out](const std::string& piece) { out.push_back(std::atoi(piece.c_str())); });
+    std::vector<std::string> pieces;
+    ::splitToStrings(text, &pieces, separator);
+    for (const std::string& piece : pieces)
+        out.push_back(std::atoi(piece.c_str()));
 }
 
 void KyTableUtil::splitToStrings(const std::string& text, std::vector<std::string>& out,
                                  const std::string& separator)
 {
-    splitPieces(text, separator, [&out](const std::string& piece) { out.push_back(piece); });
+    ::splitToStrings(text, &out, separator);
 }
 
 void setupTableWidget(QTableWidget* table)
