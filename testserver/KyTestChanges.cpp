@@ -9,7 +9,7 @@
 
 namespace {
 
-using FieldMap = std::vector<std::pair<const char*, const char*>>;
+using FieldMap = KyTestDatabase::FieldMap;
 
 const char* const kInUse = "设备正在使用，不能删除";
 
@@ -322,24 +322,25 @@ int KyTestDatabase::regionBook(const Json::Value& req, std::string&, std::vector
     return book("fixregion", req, "RegionId", false);
 }
 
-// Mic groups: console-chosen ids; an existing id on Add is a conflict.
-int KyTestDatabase::callService(const Json::Value& req, std::string&, std::vector<KyTestPush>& pushes)
+// Add/Mod/Del of a row whose id the console chooses: an existing id on Add
+// is a conflict, ids are never renumbered; a deletion is pushed.
+int KyTestDatabase::consoleIdChange(const std::string& tableName, const char* idColumn, const Json::Value& req,
+                                    const FieldMap& map, const FieldMap& defaults, const char* deleteKind,
+                                    std::vector<KyTestPush>& pushes)
 {
     std::string action = kyJsonText(req, "Action");
     std::string id = idKey(kyJsonText(req, "Id"));
-    FieldMap map = {{"Name", "name"}, {"CallWaitRule", "callWaitRule"}, {"RingTime", "ringTime"},
-                    {"Mic11Id", "terminalId"}};
     if (id.empty() || kyToInt64(id) <= 0 || !numbersValid(req, map))
         return 400;
-    Table& t = table("callservergroup");
-    auto* row = findRow("callservergroup", "groupId", id);
+    Table& t = table(tableName);
+    auto* row = findRow(tableName, idColumn, id);
     if (action == "Add") {
         if (row)
             return 409;
         std::vector<std::string> fresh(t.columns.size());
-        set(t, fresh, "groupId", id);
-        set(t, fresh, "callWaitRule", "1");
-        set(t, fresh, "ringTime", "60");
+        set(t, fresh, idColumn, id);
+        for (const auto& d : defaults)
+            set(t, fresh, d.first, d.second);
         applyFields(t, fresh, req, map);
         t.rows.push_back(std::move(fresh));
         return 200;
@@ -352,46 +353,29 @@ int KyTestDatabase::callService(const Json::Value& req, std::string&, std::vecto
         applyFields(t, *row, req, map);
         return 200;
     }
-    removeRows("callservergroup", "groupId", id);
+    removeRows(tableName, idColumn, id);
     Json::Value push(Json::objectValue);
     push["Id"] = id;
-    pushes.push_back(deletePush("MicGroup", push));
+    pushes.push_back(deletePush(deleteKind, push));
     return 200;
 }
 
-// Broadcast regions: as mic groups.
+int KyTestDatabase::callService(const Json::Value& req, std::string&, std::vector<KyTestPush>& pushes)
+{
+    return consoleIdChange("callservergroup", "groupId", req,
+                           {{"Name", "name"}, {"CallWaitRule", "callWaitRule"}, {"RingTime", "ringTime"},
+                            {"Mic11Id", "terminalId"}},
+                           {{"callWaitRule", "1"}, {"ringTime", "60"}}, "MicGroup", pushes);
+}
+
 int KyTestDatabase::broadRegion(const Json::Value& req, std::string&, std::vector<KyTestPush>& pushes)
 {
-    std::string action = kyJsonText(req, "Action");
-    std::string id = idKey(kyJsonText(req, "Id"));
-    FieldMap map = {{"Name", "name"}, {"TerminalId", "terminalId"}, {"Comment", "comment"}};
-    if (id.empty() || kyToInt64(id) <= 0)
-        return 400;
-    Table& t = table("region");
-    auto* row = findRow("region", "regionId", id);
-    if (action == "Add") {
-        if (row)
-            return 409;
-        std::vector<std::string> fresh(t.columns.size());
-        set(t, fresh, "regionId", id);
-        applyFields(t, fresh, req, map);
-        t.rows.push_back(std::move(fresh));
-        return 200;
-    }
-    if (action != "Mod" && action != "Del")
-        return 400;
-    if (!row)
-        return 404;
-    if (action == "Mod") {
-        applyFields(t, *row, req, map);
-        return 200;
-    }
-    removeRows("region", "regionId", id);
-    removeRows("fixregion", "id", id);
-    Json::Value push(Json::objectValue);
-    push["Id"] = id;
-    pushes.push_back(deletePush("Region", push));
-    return 200;
+    int code = consoleIdChange("region", "regionId", req,
+                               {{"Name", "name"}, {"TerminalId", "terminalId"}, {"Comment", "comment"}}, {},
+                               "Region", pushes);
+    if (code == 200 && kyJsonText(req, "Action") == "Del")
+        removeRows("fixregion", "id", idKey(kyJsonText(req, "Id")));
+    return code;
 }
 
 // Tasks: server-assigned ids; add/mod answer with the stored row, delete

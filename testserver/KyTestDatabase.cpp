@@ -350,7 +350,7 @@ int KyTestDatabase::handle(const KyDbpMessage& req, std::string& body, std::vect
 }
 
 void KyTestDatabase::applyFields(Table& t, std::vector<std::string>& row, const Json::Value& req,
-                                 const std::vector<std::pair<const char*, const char*>>& map)
+                                 const FieldMap& map)
 {
     for (const auto& m : map)
         if (req.isMember(m.first))
@@ -358,10 +358,9 @@ void KyTestDatabase::applyFields(Table& t, std::vector<std::string>& row, const 
 }
 
 int KyTestDatabase::updateTerminal(const Json::Value& req, const std::vector<std::string>& tables,
-                                   const std::vector<std::pair<const char*, const char*>>& map,
-                                   std::vector<KyTestPush>& pushes)
+                                   const FieldMap& map, std::vector<KyTestPush>& pushes)
 {
-    std::string id = kyJsonText(req, "Id");
+    std::string id = std::to_string(kyToInt64(kyJsonText(req, "Id"), -1));
     for (const std::string& name : tables) {
         if (auto* row = findRow(name, "terminalId", id)) {
             applyFields(table(name), *row, req, map);

@@ -37,6 +37,8 @@ public:
         std::vector<std::vector<std::string>> rows;  // values in column order
     };
 
+    using FieldMap = std::vector<std::pair<const char*, const char*>>;   // request key -> column
+
     KyTestDatabase();
 
     // Replaces users and tables by the fixture's; false (unchanged) on error.
@@ -102,6 +104,9 @@ private:
     int capSet(const Json::Value&, std::string&, std::vector<KyTestPush>&);
     int fAlarmName(const Json::Value&, std::string&, std::vector<KyTestPush>&);
     int fAlarmTrigger(const Json::Value&, std::string&, std::vector<KyTestPush>&);
+    int consoleIdChange(const std::string& tableName, const char* idColumn, const Json::Value& req,
+                        const FieldMap& map, const FieldMap& defaults, const char* deleteKind,
+                        std::vector<KyTestPush>& pushes);
     int callService(const Json::Value&, std::string&, std::vector<KyTestPush>&);
     int broadRegion(const Json::Value&, std::string&, std::vector<KyTestPush>&);
     int soundSource(const Json::Value&, std::string&, std::vector<KyTestPush>&);
@@ -114,10 +119,8 @@ private:
 
     // Updates the columns named in map (request key -> column) that the
     // request carries.
-    static void applyFields(Table& t, std::vector<std::string>& row, const Json::Value& req,
-                            const std::vector<std::pair<const char*, const char*>>& map);
-    int updateTerminal(const Json::Value& req, const std::vector<std::string>& tables,
-                       const std::vector<std::pair<const char*, const char*>>& map,
+    static void applyFields(Table& t, std::vector<std::string>& row, const Json::Value& req, const FieldMap& map);
+    int updateTerminal(const Json::Value& req, const std::vector<std::string>& tables, const FieldMap& map,
                        std::vector<KyTestPush>& pushes);
     Json::Value snapshot() const;
 

@@ -521,8 +521,9 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
             queue(conn, "DBP/1.0 2x0 OK\r\nCSeq:x" + std::to_string(msg.cseq) + "\r\nContent-Length:zz\r\n\r\n", 0);
     }
     for (Knob* k : knobs) {
-        if (k->busy > 0) {
-            --k->busy;
+        if (k->busy != 0) {
+            if (k->busy > 0)
+                --k->busy;
             reply(conn, msg, 503, std::string(), delayMs);
             return;
         }

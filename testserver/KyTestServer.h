@@ -80,11 +80,12 @@ public:
     // True once at least count messages of packetType ("" = any) were received.
     bool waitForReceived(const std::string& packetType, int count, int timeoutMs);
 
-    // Fault knobs.
-    void setBusy(const std::string& packetType, int times);
+    // Fault knobs. A count of -1 means every time, 0 turns the knob off.
+    // Busy and status replies leave the tables unchanged.
+    void setBusy(const std::string& packetType, int times);              // "503 Busy"
     void setStatus(const std::string& packetType, int code, int times = 1, const std::string& body = "");
     void setDelay(const std::string& packetType, int ms);                 // 0 = off
-    void setNoAnswer(const std::string& packetType, int times = -1);      // -1 = always, 0 = off
+    void setNoAnswer(const std::string& packetType, int times = -1);
     void setKeepAliveAnswered(bool answered);
     void closeAllConnections();
     void setWriteMode(WriteMode mode);

@@ -188,6 +188,11 @@ private slots:
         QCOMPARE(c.request(paramQuery()).firstLine, std::string("DBP/1.0 503 Busy"));
         QCOMPARE(c.request(paramQuery()).statusCode, 503);
         QCOMPARE(c.request(paramQuery()).statusCode, 200);
+        m_server.setBusy("GetSystemTime", -1);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(c.request(KyCommandRequest("GET", "GetSystemTime")).statusCode, 503);
+        m_server.setBusy("GetSystemTime", 0);
+        QCOMPARE(c.request(KyCommandRequest("GET", "GetSystemTime")).statusCode, 200);
 
         // A refused change leaves the tables as they were.
         auto before = m_server.rows("mic02");
