@@ -6,6 +6,7 @@
 
 #include "KyJson.h"
 #include "KyTestDatabase.h"
+#include "KyTextUtil.h"
 
 namespace {
 
@@ -37,18 +38,14 @@ std::string idKey(const std::string& text)
     return v == LLONG_MIN ? std::string() : std::to_string(v);
 }
 
+// The non-empty pieces of text between separators.
 std::vector<std::string> split(const std::string& text, const std::string& sep)
 {
-    std::vector<std::string> out;
-    size_t pos = 0;
-    while (pos <= text.size()) {
-        size_t next = text.find(sep, pos);
-        if (next == std::string::npos)
-            next = text.size();
-        if (next > pos)
-            out.push_back(text.substr(pos, next - pos));
-        pos = next + sep.size();
-    }
+    std::vector<std::string> all, out;
+    splitToStrings(text, &all, sep);
+    for (std::string& piece : all)
+        if (!piece.empty())
+            out.push_back(std::move(piece));
     return out;
 }
 
@@ -451,6 +448,8 @@ int KyTestDatabase::timerPlan(const Json::Value& req, std::string& body, std::ve
     std::string action = kyJsonText(req, "Action");
     FieldMap map = {{"Name", "name"}, {"Comment", "comment"}, {"Enable", "enable"}, {"Kind", "kind"}};
     if (!numbersValid(req, map))
+        return 400;
+    if (req.isMember("Kind") && (kyToInt(kyJsonText(req, "Kind"), -1) < 0 || kyToInt(kyJsonText(req, "Kind")) > 3))
         return 400;
     Table& t = table("timerplan");
     if (action == "Add") {

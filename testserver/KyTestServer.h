@@ -47,7 +47,11 @@ public:
     KyTestServer& operator=(const KyTestServer&) = delete;
 
     // Replaces users and tables by the fixture's. False (state unchanged)
-    // when the file cannot be read or is not a fixture.
+    // when the file cannot be read or is not a fixture. Format:
+    //   {"users":[{"name":"admin","password":"admin123","level":"1"}],
+    //    "tables":{"mic02":{"columns":["terminalId","ip",...],
+    //                       "rows":[["1001","192.168.10.11",...], ...]}, ...}}
+    // Tables left out are empty; columns left out keep the built-in order.
     bool loadFixture(const std::string& path);
     static std::string demoFixturePath();
 

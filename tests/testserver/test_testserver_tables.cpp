@@ -502,6 +502,7 @@ private slots:
         QCOMPARE(kyJsonText(KyRawClient::json(p.body), "Kind"), std::string("0"));
         QCOMPARE(rowsOf(query("TimerPlanList", "select * from timerplan where kind = 0")).size(), size_t(2));
         QCOMPARE(m_a->request(post("TimerPlan", {{"Action", "Mod"}, {"Id", "2"}})).statusCode, 404);
+        QCOMPARE(m_a->request(post("TimerPlan", {{"Action", "Add"}, {"Name", "x"}, {"Kind", "4"}})).statusCode, 400);
     }
 
     void systemSettings()
