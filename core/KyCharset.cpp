@@ -69,3 +69,42 @@ bool gbkToUtf8(const std::string& in, std::string* out, std::string* error)
 {
     return convert("GBK", "UTF-8", in, out, error);
 }
+
+bool kyIsValidUtf8(const std::string& text)
+{
+    const unsigned char* u = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        const unsigned char c = u[i];
+        size_t len;
+        unsigned long cp;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        for (size_t k = 1; k < len; ++k) {
+            if ((u[i + k] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (u[i + k] & 0x3F);
+        }
+        static const unsigned long minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += len;
+    }
+    return true;
+}

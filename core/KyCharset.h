@@ -8,3 +8,7 @@
 // the offset of the fault is given in *error (when not null) and on stderr.
 bool utf8ToGbk(const std::string& in, std::string* out, std::string* error = nullptr);
 bool gbkToUtf8(const std::string& in, std::string* out, std::string* error = nullptr);
+
+// True when text is well-formed UTF-8 (no truncated sequences, overlongs,
+// surrogates or code points past U+10FFFF).
+bool kyIsValidUtf8(const std::string& text);

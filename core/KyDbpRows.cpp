@@ -6,6 +6,14 @@
 
 #include <tinyxml.h>
 
+#include "KyCharset.h"
+
+namespace {
+// Field texts keep their blanks ("a  b", " x"): TinyXML condenses them by
+// default. Set once, before any thread parses.
+const bool g_keepBlanks = (TiXmlBase::SetCondenseWhiteSpace(false), true);
+}
+
 long long kyToInt64(const std::string& text, long long def)
 {
     size_t begin = text.find_first_not_of(" \t");
@@ -66,6 +74,9 @@ std::string KyRow::at(size_t index) const
 bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
 {
     rows.clear();
+    // TinyXML reads past the end of a truncated UTF-8 sequence.
+    if (!kyIsValidUtf8(body))
+        return false;
     TiXmlDocument doc;
     doc.Parse(body.c_str(), nullptr, TIXML_ENCODING_UTF8);
     if (doc.Error())

@@ -21,7 +21,7 @@ struct KyRow {
 };
 
 // Parses "<Result><Row><Field Name="k">v</Field>...</Row>...</Result>".
-// False (rows empty) when the body is not such a row set.
+// False (rows empty) when the body is not such a row set or not UTF-8.
 bool kyParseRows(const std::string& body, std::vector<KyRow>& rows);
 
 // Writes a row set in the same form (used by the stand-in server and tests).

@@ -34,8 +34,10 @@ std::string kyJsonText(const Json::Value& obj, const char* key)
         return std::to_string(v.asUInt64());
     if (v.isBool())
         return v.asBool() ? "1" : "0";
-    if (v.isDouble())
-        return std::to_string(static_cast<long long>(v.asDouble()));
+    if (v.isDouble()) {
+        const double d = v.asDouble();   // out of the integer range: not a usable value
+        return d > -9.2e18 && d < 9.2e18 ? std::to_string(static_cast<long long>(d)) : std::string();
+    }
     return std::string();
 }
 

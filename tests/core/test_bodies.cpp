@@ -1,0 +1,76 @@
+// Body parsers: XML row sets keep their texts through writer and parser;
+// hostile bodies are refused; JSON member texts.
+#include <QtTest>
+
+#include "KyDbpRows.h"
+#include "KyJson.h"
+
+class TestBodies : public QObject {
+    Q_OBJECT
+private slots:
+    void roundTripKeepsTexts();
+    void awkwardBodies();
+    void jsonMemberTexts();
+};
+
+void TestBodies::roundTripKeepsTexts()
+{
+    KyRow row;
+    row.add("terminalId", "1002");
+    row.add("name", "前台  广播");       // double blank inside a name
+    row.add("members", " 1001  1002 ");   // blanks at both ends and doubled
+    row.add("comment", "a<b>&\"c'\nd");
+    row.add("count(*)", "7");
+    row.add("empty", "");
+    std::vector<KyRow> rows{row, KyRow()}, out;
+    QVERIFY(kyParseRows(kyWriteRows(rows), out));
+    QCOMPARE(out.size(), size_t(2));
+    QVERIFY(out[0].fields == row.fields);
+    QVERIFY(out[1].fields.empty());
+    QCOMPARE(out[0].toInt("terminalId"), 1002);
+    QCOMPARE(out[0].toInt("count(*)"), 7);
+    QCOMPARE(out[0].at(4), std::string("7"));
+    QCOMPARE(out[0].toInt("name", -5), -5);
+    QCOMPARE(out[0].toInt("missing", -6), -6);
+
+    QVERIFY(kyParseRows(kyWriteRows({}), out));
+    QVERIFY(out.empty());
+}
+
+void TestBodies::awkwardBodies()
+{
+    std::vector<KyRow> out;
+    for (const char* bad : {"", "{\"Id\":\"1\"}", "<Other/>", "<Result><Row>", "\xff\xfe<Result/>",
+                            "<?\x17\x17x>\n<Result>\n\xd7", "<Result><Row><Field Name=\"a\">\xe5\x89</Field></Row></Result>"})
+        QVERIFY2(!kyParseRows(bad, out) && out.empty(), bad);
+    // A pretty-printed set and a Field without a name.
+    const char* body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Result>\n  <Row>\n"
+                       "    <Field Name=\"id\">12</Field>\n    <Field>x</Field>\n  </Row>\n</Result>\n";
+    QVERIFY(kyParseRows(body, out));
+    QCOMPARE(out.size(), size_t(1));
+    QCOMPARE(out[0].fields.size(), size_t(2));
+    QCOMPARE(out[0].text("id"), std::string("12"));
+    QCOMPARE(out[0].at(1), std::string("x"));
+}
+
+void TestBodies::jsonMemberTexts()
+{
+    Json::Value v;
+    QVERIFY(kyJsonParse("{\"a\":\"前台\",\"b\":12,\"c\":-3.7,\"d\":true,\"e\":null,\"f\":[1],"
+                        "\"g\":1e300,\"h\":18446744073709551615,\"i\":\"\\u524d\"}", v));
+    QCOMPARE(kyJsonText(v, "a"), std::string("前台"));
+    QCOMPARE(kyJsonText(v, "b"), std::string("12"));
+    QCOMPARE(kyJsonText(v, "c"), std::string("-3"));
+    QCOMPARE(kyJsonText(v, "d"), std::string("1"));
+    QCOMPARE(kyJsonText(v, "e"), std::string());
+    QCOMPARE(kyJsonText(v, "f"), std::string());
+    QCOMPARE(kyJsonText(v, "g"), std::string());   // no integer: not a usable value
+    QCOMPARE(kyJsonText(v, "h"), std::string("18446744073709551615"));
+    QCOMPARE(kyJsonText(v, "i"), std::string("前"));
+    QCOMPARE(kyJsonText(v, "missing"), std::string());
+    for (const char* bad : {"", "[1,2]", "\"x\"", "{\"a\":", "{\"a\" 1}"})
+        QVERIFY2(!kyJsonParse(bad, v), bad);
+}
+
+QTEST_GUILESS_MAIN(TestBodies)
+#include "test_bodies.moc"
