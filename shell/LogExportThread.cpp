@@ -1,7 +1,11 @@
 #include "LogExportThread.h"
 
 #include <climits>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 #include <QFile>
 #include <QTextCodec>
@@ -32,6 +36,52 @@ const LogReader* readerOf(int kind)
 }
 
 const char kLineEnd = '\n';   // the file is opened in text mode
+
+// Pages handed from the reading thread to the writing one; at most a few
+// wait, so memory stays at a handful of pages.
+class KyPageQueue {
+public:
+    // False when the writer has stopped.
+    bool push(std::vector<KyLogEntry>&& rows)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_pages.size() < kDepth || m_stopped; });
+        if (m_stopped)
+            return false;
+        m_pages.push_back(std::move(rows));
+        m_changed.notify_all();
+        return true;
+    }
+    // False once the reader has finished and every page was taken.
+    bool pop(std::vector<KyLogEntry>& rows)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_pages.empty() || m_finished; });
+        if (m_pages.empty())
+            return false;
+        rows = std::move(m_pages.front());
+        m_pages.pop_front();
+        m_changed.notify_all();
+        return true;
+    }
+    void finish() { set(m_finished); }
+    void stop() { set(m_stopped); }
+
+private:
+    static constexpr size_t kDepth = 4;
+    void set(bool& flag)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        flag = true;
+        m_changed.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::vector<KyLogEntry>> m_pages;
+    bool m_finished = false;
+    bool m_stopped = false;
+};
 
 }  // namespace
 
@@ -135,36 +185,52 @@ int LogExportThread::writeLog()
     if (count < 0)
         return -2;
     const long long pages = (static_cast<long long>(count) + kPageRows - 1) / kPageRows;
-    std::string text = csvHeader(m_titles) + kLineEnd;
-    long long rowNumber = 1;
-    int maxId = INT_MAX;
-    std::vector<KyLogEntry> rows;
+
+    // Pages are read here and written on a second thread, so that waiting
+    // for the database and formatting the text overlap.
+    KyPageQueue queue;
+    bool writeFailed = false;
+    std::thread writer([&] {
+        std::string text = csvHeader(m_titles) + kLineEnd;
+        long long rowNumber = 1;
+        std::vector<KyLogEntry> rows;
+        for (long long page = 1; queue.pop(rows); ++page) {
+            for (const KyLogEntry& entry : rows) {
+                text += csvLine(m_kind, rowNumber++, entry);
+                text += kLineEnd;
+            }
+            const std::string gbk = toGbk(text);
+            if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
+                writeFailed = true;
+                queue.stop();
+                return;
+            }
+            text.clear();
+            emit update_signal(static_cast<long>(page * 100 / pages));
+            if (reader.pageDiagnostic)
+                printf("get count %lld\r\n", page + 1);
+            printf("exect row %lld\r\n", rowNumber);
+        }
+    });
+
     int result = 1;
+    int maxId = INT_MAX;
     for (long long page = 1; page <= pages; ++page) {
         // By key: each page starts below the last id of the one before, the
         // same rows as offset paging without rescanning the earlier ones.
+        std::vector<KyLogEntry> rows;
         if (reader.upTo(rows, maxId, kPageRows) != 0) {
             result = -2;
             break;
         }
-        for (const KyLogEntry& entry : rows) {
-            text += csvLine(m_kind, rowNumber++, entry);
-            text += kLineEnd;
-        }
-        const std::string gbk = toGbk(text);
-        if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
-            result = -1;
+        const bool last = rows.empty();   // rows were removed meanwhile: nothing below
+        if (!last)
+            maxId = rows.back().id - 1;
+        if (!queue.push(std::move(rows)) || last)
             break;
-        }
-        text.clear();
-        emit update_signal(static_cast<long>(page * 100 / pages));
-        if (reader.pageDiagnostic)
-            printf("get count %lld\r\n", page + 1);
-        printf("exect row %lld\r\n", rowNumber);
-        if (rows.empty())
-            break;   // rows were removed meanwhile: nothing below
-        maxId = rows.back().id - 1;
     }
+    queue.finish();
+    writer.join();
     file.close();
-    return result;
+    return writeFailed ? -1 : result;
 }

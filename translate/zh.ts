@@ -502,4 +502,193 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>KyLogInfoFormBase</name>
+    <message>
+        <source>Talkback log server connect error!</source>
+        <translation>对讲日志服务器连接错误！</translation>
+    </message>
+</context>
+<context>
+    <name>KyUserLogInfoForm</name>
+    <message>
+        <source>User Log</source>
+        <translation>用户日志</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+</context>
+<context>
+    <name>KyTermLogInfoForm</name>
+    <message>
+        <source>Terminal Log</source>
+        <translation>终端日志</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Terminal Id</source>
+        <translation>终端ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>动作</translation>
+    </message>
+</context>
+<context>
+    <name>KyTalkLogInfoForm</name>
+    <message>
+        <source>Talk Log</source>
+        <translation>对讲日志</translation>
+    </message>
+    <message>
+        <source>Begin Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Caller Code</source>
+        <translation>主叫号码</translation>
+    </message>
+    <message>
+        <source>Caller Name</source>
+        <translation>主叫名称</translation>
+    </message>
+    <message>
+        <source>Called Code</source>
+        <translation>被叫号码</translation>
+    </message>
+    <message>
+        <source>Called Name</source>
+        <translation>被叫名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>EmergencyHelp</source>
+        <translation>紧急求助</translation>
+    </message>
+    <message>
+        <source>Talkback</source>
+        <translation>对讲</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>广播</translation>
+    </message>
+</context>
+<context>
+    <name>KyTalkRecordForm</name>
+    <message>
+        <source>Record List</source>
+        <translation>录音列表</translation>
+    </message>
+    <message>
+        <source>Begin Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Caller Code</source>
+        <translation>主叫号码</translation>
+    </message>
+    <message>
+        <source>Caller Name</source>
+        <translation>主叫名称</translation>
+    </message>
+    <message>
+        <source>Called Code</source>
+        <translation>被叫号码</translation>
+    </message>
+    <message>
+        <source>Called Name</source>
+        <translation>被叫名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Tts</source>
+        <translation>文字转语音</translation>
+    </message>
+    <message>
+        <source>Talkback</source>
+        <translation>对讲</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>save file</source>
+        <translation>保存文件</translation>
+    </message>
+</context>
+<context>
+    <name>KySystemSettingForm</name>
+    <message>
+        <source>Backup Files (*.backup)</source>
+        <translation>备份文件 (*.backup)</translation>
+    </message>
+</context>
+<context>
+    <name>fLogInfoForm</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一页</translation>
+    </message>
+</context>
 </TS>
