@@ -18,24 +18,35 @@ bool startsMessage(const char* p, size_t n)
     return false;
 }
 
-std::string trimmed(const char* b, const char* e)
+// Trims blanks (and a CR at the end) from [b, e).
+void trim(const char*& b, const char*& e)
 {
     while (b < e && (*b == ' ' || *b == '\t'))
         ++b;
     while (e > b && (e[-1] == ' ' || e[-1] == '\t' || e[-1] == '\r'))
         --e;
+}
+
+std::string trimmed(const char* b, const char* e)
+{
+    trim(b, e);
     return std::string(b, e);
 }
 
-bool parseDecimal(const std::string& s, long long& v)
+bool nameIs(const char* b, const char* e, const char* name, size_t len)
 {
-    if (s.empty() || s.size() > 18)
+    return static_cast<size_t>(e - b) == len && strncasecmp(b, name, len) == 0;
+}
+
+bool parseDecimal(const char* b, const char* e, long long& v)
+{
+    if (b == e || e - b > 18)
         return false;
     v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
+    for (; b < e; ++b) {
+        if (*b < '0' || *b > '9')
             return false;
-        v = v * 10 + (c - '0');
+        v = v * 10 + (*b - '0');
     }
     return true;
 }
@@ -53,10 +64,10 @@ bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, 
     if (msg.firstLine.compare(0, 8, "DBP/1.0 ") == 0) {
         msg.isReply = true;
         long long code = 0;
-        std::string codeText = msg.firstLine.substr(8, msg.firstLine.find(' ', 8) == std::string::npos
-                                                              ? std::string::npos
-                                                              : msg.firstLine.find(' ', 8) - 8);
-        if (!parseDecimal(codeText, code) || code < 100 || code > 999)
+        const char* codeBegin = msg.firstLine.data() + 8;
+        const char* codeEnd = msg.firstLine.data() + msg.firstLine.size();
+        const char* blank = static_cast<const char*>(std::memchr(codeBegin, ' ', codeEnd - codeBegin));
+        if (!parseDecimal(codeBegin, blank ? blank : codeEnd, code) || code < 100 || code > 999)
             return false;
         msg.statusCode = static_cast<int>(code);
     } else if (msg.firstLine.find(" DBP/1.0") == std::string::npos) {
@@ -68,19 +79,21 @@ bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, 
             e = end;
         const char* colon = static_cast<const char*>(std::memchr(p, ':', e - p));
         if (colon) {
-            std::string name = trimmed(p, colon);
-            std::string value = trimmed(colon + 1, e);
-            if (strcasecmp(name.c_str(), "CSeq") == 0) {
-                long long v = 0;
-                msg.cseq = parseDecimal(value, v) && v <= 0x7fffffff ? static_cast<int>(v) : -1;
-            } else if (strcasecmp(name.c_str(), "Packet-Type") == 0) {
-                msg.packetType = value;
-            } else if (strcasecmp(name.c_str(), "Packet-Subtype") == 0) {
-                msg.packetSubtype = value;
-            } else if (strcasecmp(name.c_str(), "Content-Length") == 0) {
-                long long v = 0;
-                contentLength = parseDecimal(value, v) ? v : -2;
-            }
+            const char* nb = p;
+            const char* ne = colon;
+            const char* vb = colon + 1;
+            const char* ve = e;
+            trim(nb, ne);
+            trim(vb, ve);
+            long long v = 0;
+            if (nameIs(nb, ne, "CSeq", 4))
+                msg.cseq = parseDecimal(vb, ve, v) && v <= 0x7fffffff ? static_cast<int>(v) : -1;
+            else if (nameIs(nb, ne, "Packet-Type", 11))
+                msg.packetType.assign(vb, ve);
+            else if (nameIs(nb, ne, "Packet-Subtype", 14))
+                msg.packetSubtype.assign(vb, ve);
+            else if (nameIs(nb, ne, "Content-Length", 14))
+                contentLength = parseDecimal(vb, ve, v) ? v : -2;
         }
         p = e + 1;
     }
@@ -100,10 +113,30 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
 {
     if (m_fatal)
         return;
-    m_buf.append(data, size);
-    while (!m_fatal && extractOne(out)) {
+    if (m_pos >= m_buf.size()) {
+        // Nothing buffered: frame straight from the caller's bytes and keep
+        // only the incomplete tail.
+        m_buf.clear();
+        m_pos = 0;
+        m_data = data;
+        m_size = size;
+        while (!m_fatal && extractOne(out)) {
+        }
+        std::string tail(m_data + m_pos, m_size - m_pos);
+        if (m_haveHeader && tail.capacity() < m_total)
+            tail.reserve(m_total);
+        m_buf.swap(tail);
+        m_pos = 0;
+    } else {
+        m_buf.append(data, size);
+        m_data = m_buf.data();
+        m_size = m_buf.size();
+        while (!m_fatal && extractOne(out)) {
+        }
+        compact();
     }
-    compact();
+    m_data = nullptr;
+    m_size = 0;
 }
 
 void KyDbpFramer::advanceTo(size_t pos)
@@ -128,15 +161,16 @@ void KyDbpFramer::resync(size_t from)
     static const size_t kTail = 16;
     size_t p = from;
     while (true) {
-        size_t nl = m_buf.find('\n', p);
-        if (nl == std::string::npos) {
-            size_t keep = std::max(from, m_buf.size() > kTail ? m_buf.size() - kTail : size_t(0));
-            keep = std::min(keep, m_buf.size());
+        const char* hit = p < m_size ? static_cast<const char*>(std::memchr(m_data + p, '\n', m_size - p)) : nullptr;
+        if (!hit) {
+            size_t keep = std::max(from, m_size > kTail ? m_size - kTail : size_t(0));
+            keep = std::min(keep, m_size);
             m_dropped += keep - m_pos;
             advanceTo(keep);
             return;
         }
-        if (startsMessage(m_buf.data() + nl + 1, m_buf.size() - nl - 1) || m_buf.size() - nl - 1 < kTail) {
+        const size_t nl = static_cast<size_t>(hit - m_data);
+        if (startsMessage(m_data + nl + 1, m_size - nl - 1) || m_size - nl - 1 < kTail) {
             m_dropped += nl + 1 - m_pos;
             advanceTo(nl + 1);
             return;
@@ -149,8 +183,8 @@ void KyDbpFramer::resync(size_t from)
 // hdrSize is the offset of that line feed, sepLen the bytes up to the body.
 bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
 {
-    const char* base = m_buf.data() + m_pos;
-    const size_t avail = m_buf.size() - m_pos;
+    const char* base = m_data + m_pos;
+    const size_t avail = m_size - m_pos;
     size_t i = m_scan;
     while (i < avail) {
         const char* lf = static_cast<const char*>(std::memchr(base + i, '\n', avail - i));
@@ -181,22 +215,22 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
 {
     if (!m_haveHeader) {
         size_t p = m_pos;   // blank lines between messages
-        while (p < m_buf.size() && (m_buf[p] == '\r' || m_buf[p] == '\n'))
+        while (p < m_size && (m_data[p] == '\r' || m_data[p] == '\n'))
             ++p;
         if (p != m_pos)
             advanceTo(p);
-        if (m_pos >= m_buf.size())
+        if (m_pos >= m_size)
             return false;
         size_t hdrSize = 0, sepLen = 0;
         if (!findHeaderEnd(hdrSize, sepLen)) {
-            if (m_buf.size() - m_pos > kMaxHeader) {
+            if (m_size - m_pos > kMaxHeader) {
                 std::fprintf(stderr, "dbp: header over %zu bytes without an end, dropped\n", kMaxHeader);
                 resync(m_pos + 1);
                 return true;
             }
             return false;
         }
-        const char* base = m_buf.data() + m_pos;
+        const char* base = m_data + m_pos;
         KyDbpMessage msg;
         long long length = -1;
         if (hdrSize > kMaxHeader || !parseHeader(base, hdrSize, msg, length) || length == -2) {
@@ -217,12 +251,14 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         m_total = m_bodyOffset + static_cast<size_t>(length);
         m_haveHeader = true;
     }
-    if (m_buf.size() - m_pos < m_total) {
-        if (m_buf.capacity() < m_pos + m_total)
+    if (m_size - m_pos < m_total) {
+        if (m_data == m_buf.data() && m_buf.capacity() < m_pos + m_total) {
             m_buf.reserve(m_pos + m_total);
+            m_data = m_buf.data();
+        }
         return false;
     }
-    m_head.body.assign(m_buf, m_pos + m_bodyOffset, m_total - m_bodyOffset);
+    m_head.body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
     out.push_back(std::move(m_head));
     m_head = KyDbpMessage();
     advanceTo(m_pos + m_total);

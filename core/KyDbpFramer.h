@@ -39,6 +39,8 @@ private:
     void compact();
 
     std::string m_buf;
+    const char* m_data = nullptr;  // bytes being framed: m_buf or the caller's
+    size_t m_size = 0;
     size_t m_pos = 0;
     size_t m_scan = 0;          // header-end search resumes here (from m_pos)
     bool m_haveHeader = false;  // header parsed, body still incomplete

@@ -19,7 +19,7 @@ bool isHubType(int requestType)
 }
 }
 
-KyManageCenter::KyManageCenter() : m_net(new KyNetManage(this))
+KyManageCenter::KyManageCenter() : m_net(new KyNetManage(this)), m_managers(std::make_shared<Managers>())
 {
     g_center = this;
 }
@@ -36,25 +36,35 @@ KyManageCenter* KyManageCenter::instance()
     return g_center.load();
 }
 
+std::shared_ptr<const KyManageCenter::Managers> KyManageCenter::managers() const
+{
+    std::lock_guard<std::mutex> lock(m_mgrMutex);
+    return m_managers;
+}
+
 void KyManageCenter::registerManager(KyBaseMgr* mgr)
 {
     if (!mgr)
         return;
     std::lock_guard<std::mutex> lock(m_mgrMutex);
-    if (std::find(m_managers.begin(), m_managers.end(), mgr) == m_managers.end())
-        m_managers.push_back(mgr);
+    if (std::find(m_managers->begin(), m_managers->end(), mgr) != m_managers->end())
+        return;
+    auto next = std::make_shared<Managers>(*m_managers);
+    next->push_back(mgr);
+    m_managers = std::move(next);
 }
 
 void KyManageCenter::unregisterManager(KyBaseMgr* mgr)
 {
     std::lock_guard<std::mutex> lock(m_mgrMutex);
-    m_managers.erase(std::remove(m_managers.begin(), m_managers.end(), mgr), m_managers.end());
+    auto next = std::make_shared<Managers>(*m_managers);
+    next->erase(std::remove(next->begin(), next->end(), mgr), next->end());
+    m_managers = std::move(next);
 }
 
 KyBaseMgr* KyManageCenter::managerForRequestType(int requestType) const
 {
-    std::lock_guard<std::mutex> lock(m_mgrMutex);
-    for (KyBaseMgr* mgr : m_managers)
+    for (KyBaseMgr* mgr : *managers())
         if (mgr->ownsRequestType(requestType))
             return mgr;
     return nullptr;
@@ -62,8 +72,7 @@ KyBaseMgr* KyManageCenter::managerForRequestType(int requestType) const
 
 KyBaseMgr* KyManageCenter::managerByName(const std::string& name) const
 {
-    std::lock_guard<std::mutex> lock(m_mgrMutex);
-    for (KyBaseMgr* mgr : m_managers)
+    for (KyBaseMgr* mgr : *managers())
         if (mgr->name() == name)
             return mgr;
     return nullptr;
@@ -135,12 +144,8 @@ void KyManageCenter::dispatch(const KyDbpMessage& msg, int requestType)
             mgr->onFailedRequest(requestType, msg.resultCode(), msg);
         return;
     }
-    std::vector<KyBaseMgr*> managers;
-    {
-        std::lock_guard<std::mutex> lock(m_mgrMutex);
-        managers = m_managers;
-    }
-    for (KyBaseMgr* mgr : managers)
+    const auto list = managers();
+    for (KyBaseMgr* mgr : *list)
         if (mgr->onPush(msg))
             return;
     std::fprintf(stderr, "push %s taken by no manager, dropped\n", msg.pushName().c_str());

@@ -68,8 +68,11 @@ private:
     void handleHubReply(int requestType, const KyDbpMessage& msg);
 
     std::unique_ptr<KyNetManage> m_net;
+    using Managers = std::vector<KyBaseMgr*>;
+    std::shared_ptr<const Managers> managers() const;
+
     mutable std::mutex m_mgrMutex;
-    std::vector<KyBaseMgr*> m_managers;
+    std::shared_ptr<const Managers> m_managers;   // replaced, never changed in place
     mutable std::mutex m_timeMutex;
     std::string m_systemTime;
 };
