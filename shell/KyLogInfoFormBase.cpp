@@ -6,6 +6,7 @@
 #include "BaseMessageDialog.h"
 #include "KyMySqlConnection.h"
 #include "KyLogDb.h"
+#include "KyLogText.h"
 #include "KyServerConfigMgr.h"
 #include "KyServiceLogMgr.h"
 #include "KyTipsInfo.h"
@@ -127,6 +128,18 @@ void KyLogInfoFormBase::addRows(const std::vector<KyLogEntry>& rows)
 void KyLogInfoFormBase::setCellText8(int row, int column, const std::string& text, int data)
 {
     setCellItem(text.c_str(), row, column, data);
+}
+
+void KyLogInfoFormBase::drawTalkCells(int row, const KyLogEntry& e, const QString& typeText, int idData)
+{
+    setCellText8(row, 0, kyLogDateText(e.time), idData);
+    setCellText8(row, 1, kyLogDateText(e.endTime));
+    setCellText8(row, 2, number(e.callerId));
+    setCellText8(row, 3, e.callerName);
+    setCellText8(row, 4, number(e.calledId));
+    setCellText8(row, 5, e.calledName);
+    setCellText8(row, 6, typeText.toLocal8Bit().toStdString());
+    setCellText8(row, 7, e.content);
 }
 
 void KyLogInfoFormBase::countArrived(int size)

@@ -76,6 +76,8 @@ protected:
 
     void addRows(const std::vector<KyLogEntry>& rows);
     void setCellText8(int row, int column, const std::string& text, int data = 0);
+    // Columns 0..7 of a talkback row; column 0 carries idData.
+    void drawTalkCells(int row, const KyLogEntry& entry, const QString& typeText, int idData);
     static std::string number(int value) { return std::to_string(value); }
 
     QLabel* pageLabel() const;

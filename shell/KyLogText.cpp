@@ -20,6 +20,18 @@ uint64_t kyLeadingNumber(const std::string& text)
     return value;
 }
 
+namespace {
+
+void putDigits(char* out, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+}
+
+}  // namespace
+
 std::string kyLogDateText(const std::string& seconds)
 {
     // Beyond the year 9999 the text would outgrow its form; such values stop there.
@@ -27,14 +39,25 @@ std::string kyLogDateText(const std::string& seconds)
     uint64_t value = kyLeadingNumber(seconds);
     if (value > kLast)
         value = kLast;
-    const time_t t = static_cast<time_t>(value);
-    struct tm local;
-    if (!localtime_r(&t, &local))
-        return std::string();
-    char text[32];
-    snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
-             local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-    return text;
+    // Every zone's offset is whole minutes: the local minute is looked up
+    // once per thread and minute, the seconds appended.
+    thread_local uint64_t cachedMinute = UINT64_MAX;
+    thread_local char text[] = "yyyy/MM/dd hh:mm:ss";
+    const uint64_t minute = value / 60;
+    if (minute != cachedMinute) {
+        const time_t t = static_cast<time_t>(minute * 60);
+        struct tm local;
+        if (!localtime_r(&t, &local))
+            return std::string();
+        putDigits(text, local.tm_year + 1900, 4);
+        putDigits(text + 5, local.tm_mon + 1, 2);
+        putDigits(text + 8, local.tm_mday, 2);
+        putDigits(text + 11, local.tm_hour, 2);
+        putDigits(text + 14, local.tm_min, 2);
+        cachedMinute = minute;
+    }
+    putDigits(text + 17, static_cast<int>(value % 60), 2);
+    return std::string(text, 19);
 }
 
 void kyAppendCsvField(std::string& line, const std::string& text)
@@ -53,6 +76,16 @@ void kyAppendCsvField(std::string& line, const std::string& text)
 void kyAppendCsvField(std::string& line, long long number)
 {
     char text[24];
-    snprintf(text, sizeof text, "\"%lld\",", number);
-    line += text;
+    char* end = text + sizeof text;
+    char* p = end;
+    unsigned long long magnitude = number < 0 ? 0ULL - static_cast<unsigned long long>(number) : number;
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (number < 0)
+        *--p = '-';
+    line += '"';
+    line.append(p, end);
+    line += "\",";
 }

@@ -57,12 +57,5 @@ std::list<KyLogEntry> KyTalkLogInfoForm::servicePage() const { return m_logMgr->
 
 void KyTalkLogInfoForm::drawRow(int row, const KyLogEntry& e)
 {
-    setCellText8(row, 0, kyLogDateText(e.time));
-    setCellText8(row, 1, kyLogDateText(e.endTime));
-    setCellText8(row, 2, number(e.callerId));
-    setCellText8(row, 3, e.callerName);
-    setCellText8(row, 4, number(e.calledId));
-    setCellText8(row, 5, e.calledName);
-    setCellText8(row, 6, callTypeText(e.type).toLocal8Bit().toStdString());
-    setCellText8(row, 7, e.content);
+    drawTalkCells(row, e, callTypeText(e.type), 0);
 }

@@ -118,14 +118,7 @@ QString KyTalkRecordForm::sourcePrefix() const
 
 void KyTalkRecordForm::drawRow(int row, const KyLogEntry& e)
 {
-    setCellText8(row, 0, kyLogDateText(e.time), e.id);
-    setCellText8(row, 1, kyLogDateText(e.endTime));
-    setCellText8(row, 2, number(e.callerId));
-    setCellText8(row, 3, e.callerName);
-    setCellText8(row, 4, number(e.calledId));
-    setCellText8(row, 5, e.calledName);
-    setCellText8(row, 6, recordTypeText(e.type).toLocal8Bit().toStdString());
-    setCellText8(row, 7, e.content);
+    drawTalkCells(row, e, recordTypeText(e.type), e.id);
     const QString download = e.recordFile.empty() ? QString::fromLatin1(kNoFile) : QStringLiteral("双击下载");
     ui->fTableWidget->setItem(row, kDownloadColumn, new QTableWidgetItem(download));
 }

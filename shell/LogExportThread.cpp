@@ -37,10 +37,12 @@ const LogReader* readerOf(int kind)
 
 const char kLineEnd = '\n';   // the file is opened in text mode
 
-// Pages handed from the reading thread to the writing one; at most a few
-// wait, so memory stays at a handful of pages.
+// Pages handed from the reading thread to the writing one, a batch at a
+// time so that the threads wake each other seldom; at most kDepth pages wait.
 class KyPageQueue {
 public:
+    using Pages = std::deque<std::vector<KyLogEntry>>;
+
     // False when the writer has stopped.
     bool push(std::vector<KyLogEntry>&& rows)
     {
@@ -49,18 +51,19 @@ public:
         if (m_stopped)
             return false;
         m_pages.push_back(std::move(rows));
-        m_changed.notify_all();
+        if (m_pages.size() == kBatch)
+            m_changed.notify_all();
         return true;
     }
-    // False once the reader has finished and every page was taken.
-    bool pop(std::vector<KyLogEntry>& rows)
+    // Takes the waiting pages; false once the reader has finished and every
+    // page was taken.
+    bool take(Pages& pages)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_pages.empty() || m_finished; });
+        m_changed.wait(lock, [this] { return m_pages.size() >= kBatch || m_finished; });
         if (m_pages.empty())
             return false;
-        rows = std::move(m_pages.front());
-        m_pages.pop_front();
+        pages.swap(m_pages);
         m_changed.notify_all();
         return true;
     }
@@ -68,7 +71,8 @@ public:
     void stop() { set(m_stopped); }
 
 private:
-    static constexpr size_t kDepth = 4;
+    static constexpr size_t kBatch = 8;
+    static constexpr size_t kDepth = 32;
     void set(bool& flag)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -78,7 +82,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<std::vector<KyLogEntry>> m_pages;
+    Pages m_pages;
     bool m_finished = false;
     bool m_stopped = false;
 };
@@ -184,7 +188,7 @@ int LogExportThread::writeLog()
         return 0;
     if (count < 0)
         return -2;
-    const long long pages = (static_cast<long long>(count) + kPageRows - 1) / kPageRows;
+    const long long pageCount = (static_cast<long long>(count) + kPageRows - 1) / kPageRows;
 
     // Pages are read here and written on a second thread, so that waiting
     // for the database and formatting the text overlap.
@@ -193,29 +197,33 @@ int LogExportThread::writeLog()
     std::thread writer([&] {
         std::string text = csvHeader(m_titles) + kLineEnd;
         long long rowNumber = 1;
-        std::vector<KyLogEntry> rows;
-        for (long long page = 1; queue.pop(rows); ++page) {
-            for (const KyLogEntry& entry : rows) {
-                text += csvLine(m_kind, rowNumber++, entry);
-                text += kLineEnd;
+        long long page = 0;
+        KyPageQueue::Pages pages;
+        while (queue.take(pages)) {
+            for (; !pages.empty(); pages.pop_front()) {
+                for (const KyLogEntry& entry : pages.front()) {
+                    text += csvLine(m_kind, rowNumber++, entry);
+                    text += kLineEnd;
+                }
+                const std::string gbk = toGbk(text);
+                if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
+                    writeFailed = true;
+                    queue.stop();
+                    return;
+                }
+                text.clear();
+                ++page;
+                emit update_signal(static_cast<long>(page * 100 / pageCount));
+                if (reader.pageDiagnostic)
+                    printf("get count %lld\r\n", page + 1);
+                printf("exect row %lld\r\n", rowNumber);
             }
-            const std::string gbk = toGbk(text);
-            if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
-                writeFailed = true;
-                queue.stop();
-                return;
-            }
-            text.clear();
-            emit update_signal(static_cast<long>(page * 100 / pages));
-            if (reader.pageDiagnostic)
-                printf("get count %lld\r\n", page + 1);
-            printf("exect row %lld\r\n", rowNumber);
         }
     });
 
     int result = 1;
     int maxId = INT_MAX;
-    for (long long page = 1; page <= pages; ++page) {
+    for (long long page = 1; page <= pageCount; ++page) {
         // By key: each page starts below the last id of the one before, the
         // same rows as offset paging without rescanning the earlier ones.
         std::vector<KyLogEntry> rows;

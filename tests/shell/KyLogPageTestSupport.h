@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "KyDbpRows.h"
+#include "KySettingsTestSupport.h"
 #include "KyTestServer.h"
 
 inline QString cellText(QWidget* page, int row, int col)
@@ -46,17 +47,7 @@ inline QString dateText(qint64 seconds)
 // direct road, none the service road.
 inline void setLogServer(KyTestServer& server, const std::string* value)
 {
-    std::vector<KyRow> rows;
-    for (const KyRow& r : server.rows("parameter"))
-        if (r.text("name") != "Talk_Log_Server")
-            rows.push_back(r);
-    if (value) {
-        KyRow r;
-        r.add("name", "Talk_Log_Server");
-        r.add("value", *value);
-        rows.push_back(r);
-    }
-    server.setRows("parameter", rows);
+    setParameterRow(server, "Talk_Log_Server", value);
 }
 
 // n user-log rows with ids 1..n for the stand-in server.

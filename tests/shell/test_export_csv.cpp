@@ -1,6 +1,7 @@
 // CSV log export: GBK bytes, quoting, row numbers across pages, progress,
 // result codes, the dialog, and the export sharing the connection with a page.
 
+#include <limits>
 #include <memory>
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 
 #include "KyCharset.h"
 #include "KyLogDb.h"
+#include "KyLogText.h"
 #include "KyLogInfoFormBase.h"
 #include "KyLogPageTestSupport.h"
 #include "KyModalCatcher.h"
@@ -130,6 +132,18 @@ private slots:
         // GBK bytes; a character outside GBK costs only itself.
         QCOMPARE(QByteArray::fromStdString(LogExportThread::toGbk("对讲")), QByteArray("\xb6\xd4\xbd\xb2"));
         QCOMPARE(QByteArray::fromStdString(LogExportThread::toGbk("a😀b\n对")), QByteArray("a?b\n\xb6\xd4"));
+
+        // Dates across minute, hour and day boundaries; numbers of any sign.
+        for (qint64 t = 1600041500; t < 1600041800; t += 7)
+            QCOMPARE(QString::fromStdString(kyLogDateText(std::to_string(t))), dateText(t));
+        QCOMPARE(QString::fromStdString(kyLogDateText("1600000000abc")), dateText(1600000000));
+        QCOMPARE(QString::fromStdString(kyLogDateText("")), dateText(0));
+        QCOMPARE(kyLeadingNumber("99999999999999999999999"), std::numeric_limits<uint64_t>::max());
+        std::string numbers;
+        kyAppendCsvField(numbers, -12LL);
+        kyAppendCsvField(numbers, 0LL);
+        kyAppendCsvField(numbers, std::numeric_limits<long long>::min());
+        QCOMPARE(numbers, std::string("\"-12\",\"0\",\"-9223372036854775808\","));
 
         QCOMPARE(LogExportDialog::exportPath("/d", "x"), QStringLiteral("/d/x.csv"));
         QCOMPARE(LogExportDialog::exportPath("/d", "x.csv"), QStringLiteral("/d/x.csv"));

@@ -31,20 +31,7 @@ private:
     {
         QTest::mouseClick(page->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
     }
-    void setParameter(const std::string& name, const std::string* value)
-    {
-        std::vector<KyRow> rows;
-        for (const KyRow& r : server().rows("parameter"))
-            if (r.text("name") != name)
-                rows.push_back(r);
-        if (value) {
-            KyRow r;
-            r.add("name", name);
-            r.add("value", *value);
-            rows.push_back(r);
-        }
-        server().setRows("parameter", rows);
-    }
+    void setParameter(const std::string& name, const std::string* value) { setParameterRow(server(), name, value); }
     void reload()
     {
         titles->clear();
