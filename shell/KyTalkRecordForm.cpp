@@ -49,8 +49,9 @@ KyTalkRecordForm::KyTalkRecordForm(QWidget* parent) : KyLogInfoFormBase(parent, 
     connect(ui->fTableWidget, &QTableWidget::cellDoubleClicked, this, &KyTalkRecordForm::slot_cellDoubleClicked);
     connect(TcpSocketClient::instance(), &TcpSocketClient::updateRecordDownloadMsgTip, this,
             &KyTalkRecordForm::slot_updateRecordDownloadMsgTip);
-    load();
+    // Made before the load: a progress signal may arrive while it waits.
     m_notices = new MsgTipsGroup(parent ? parent : this, 250, 65, 25, 80, 65);
+    load();
 }
 
 QString KyTalkRecordForm::recordTypeText(const std::string& type)
