@@ -2,10 +2,17 @@
 
 #include <memory>
 
+// Compact text as Json::FastWriter writes it (keys sorted, a closing line
+// feed), but with text outside ASCII kept as raw UTF-8 instead of \u escapes.
 std::string kyJsonWrite(const Json::Value& value)
 {
-    Json::FastWriter writer;
-    return writer.write(value);
+    static const Json::StreamWriterBuilder builder = [] {
+        Json::StreamWriterBuilder b;
+        b["indentation"] = "";
+        b["emitUTF8"] = true;
+        return b;
+    }();
+    return Json::writeString(builder, value) + "\n";
 }
 
 bool kyJsonParse(const std::string& text, Json::Value& out)

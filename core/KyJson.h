@@ -6,7 +6,7 @@
 
 // JSON bodies: one object, every value a string (integers as decimal text).
 
-// Json::FastWriter text (keys sorted, ends in "\n").
+// Compact text, keys sorted, raw UTF-8, ends in "\n".
 std::string kyJsonWrite(const Json::Value& value);
 // False when text is not a JSON object.
 bool kyJsonParse(const std::string& text, Json::Value& out);

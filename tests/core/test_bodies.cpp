@@ -2,6 +2,7 @@
 // hostile bodies are refused; JSON member texts.
 #include <QtTest>
 
+#include "KyCommandRequest.h"
 #include "KyDbpRows.h"
 #include "KyJson.h"
 
@@ -11,6 +12,7 @@ private slots:
     void roundTripKeepsTexts();
     void awkwardBodies();
     void jsonMemberTexts();
+    void jsonWriterText();
 };
 
 void TestBodies::roundTripKeepsTexts()
@@ -70,6 +72,21 @@ void TestBodies::jsonMemberTexts()
     QCOMPARE(kyJsonText(v, "missing"), std::string());
     for (const char* bad : {"", "[1,2]", "\"x\"", "{\"a\":", "{\"a\" 1}"})
         QVERIFY2(!kyJsonParse(bad, v), bad);
+}
+
+void TestBodies::jsonWriterText()
+{
+    Json::Value v(Json::objectValue);
+    v["Name"] = "前台";
+    v["Id"] = "12";
+    v["Comment"] = "a\"b\\c";
+    // Keys sorted, compact, raw UTF-8, one closing line feed; the request
+    // counts bytes, so each Chinese character counts three.
+    const std::string text = kyJsonWrite(v);
+    QCOMPARE(text, std::string("{\"Comment\":\"a\\\"b\\\\c\",\"Id\":\"12\",\"Name\":\"前台\"}\n"));
+    KyCommandRequest req = KyCommandRequest::post("ModTalkTerminal", v);
+    QVERIFY(req.toString().find("Content-Length:" + std::to_string(text.size()) + "\r\n") != std::string::npos);
+    QCOMPARE(text.size(), size_t(48));
 }
 
 QTEST_GUILESS_MAIN(TestBodies)

@@ -85,7 +85,8 @@ ExportRun runExport(const QString& path, int kind, const QStringList& titles = {
     QObject::connect(thread, &LogExportThread::finish_signal, &ctx, [&](int v) { run.results << v; });
     QPointer<LogExportThread> watch(thread);
     thread->start();
-    QTest::qWaitFor([&] { return watch.isNull(); }, 60000);
+    if (!QTest::qWaitFor([&] { return watch.isNull(); }, 60000))
+        qWarning("export thread still running after 60 s");
     QCoreApplication::processEvents();
     return run;
 }
