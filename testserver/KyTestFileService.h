@@ -54,6 +54,8 @@ public:
     void setReplyDelay(const QString& command, int ms, int times = 1);
     void setNoReply(const QString& command, int times = 1);   // closes without a reply
     void setListingNotJson(int times = 1);
+    // Writes bytes blanks ahead of the reply (JSON allows leading blanks).
+    void setReplyPadding(const QString& command, qint64 bytes, int times = 1);
 
 private:
     struct Knob {

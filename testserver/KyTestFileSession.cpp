@@ -114,6 +114,8 @@ void KyTestFileSession::reply(const QString& command, const QByteArray& bytes)
         return;
     if (mService.takeKnob(QStringLiteral("delay:") + command, &knob) && !mService.sleepUnlessStopped(int(knob.value)))
         return;
+    if (mService.takeKnob(QStringLiteral("pad:") + command, &knob) && !writeAll(QByteArray(int(knob.value), ' ')))
+        return;
     if (!mService.takeKnob(QStringLiteral("split:") + command, &knob) || knob.value < 2) {
         writeAll(bytes);
         return;

@@ -41,8 +41,10 @@ bool KyFileConnection::readReply(int waitMs, bool perWait, QByteArray* text, QBy
         end = buf.indexOf(kEnd, from);
         if (end >= 0)
             break;
+        if (buf.size() > kMaxReplyText)
+            return false;
     }
-    if (end < 0)
+    if (end < 0 || end > kMaxReplyText)
         return false;
     *text = buf.left(end);
     if (rest)

@@ -10,13 +10,17 @@
 // on the worker thread, or on the caller's thread for the task-media listing).
 class KyFileConnection {
 public:
+    // Longest reply text (or download header) taken before its terminator.
+    static constexpr int kMaxReplyText = 16 * 1024 * 1024;
+
     KyFileConnection(const QString& host, int port, int connectWaitMs);
 
     bool connected() const { return mConnected; }
     // Writes all bytes; false when the connection fails first.
     bool send(const QByteArray& bytes, int waitMs);
     // Reads until "\r\n\r\n". text gets the bytes before it, rest those after it.
-    // perWait: waitMs bounds every single wait; otherwise the whole read.
+    // perWait: waitMs bounds every single wait; otherwise the whole read. False
+    // when more than kMaxReplyText bytes come without the terminator.
     bool readReply(int waitMs, bool perWait, QByteArray* text, QByteArray* rest = nullptr);
     QTcpSocket& socket() { return mSocket; }
 

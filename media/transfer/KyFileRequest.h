@@ -23,6 +23,16 @@ constexpr int kBufferSize = 4096;
 constexpr int kGetFileBufferSize = 1024;
 constexpr int kPostFileBufferSize = 8192;
 
+// Waits of the exchanges in milliseconds: connect, then each wait for reply bytes.
+constexpr int kConnectWait = 3000;       // root, upload, delete, rename, new folder
+constexpr int kReplyWait = 5000;         // their reply, once
+constexpr int kListConnectWait = 5000;   // listings and the sub-folder check
+constexpr int kGetConnectWait = 10000;   // downloads
+constexpr int kLongWait = 30000;         // every wait of a listing or a download
+// Uploads go in pieces of this size, a pause after each.
+constexpr int kPieceSize = 8192;
+constexpr int kPiecePauseMs = 10;
+
 // Backslash, quote and control bytes escaped as JSON string content; other bytes as they are.
 QByteArray escape(const QByteArray& utf8);
 

@@ -16,11 +16,6 @@ std::string g_mediaRootPath8 = "/";
 
 namespace {
 
-// Waits of the exchanges, in milliseconds.
-constexpr int kShortConnectWait = 3000;
-constexpr int kShortReplyWait = 5000;
-constexpr int kListConnectWait = 5000;
-constexpr int kLongWait = 30000;
 constexpr int kIdlePoll = 20;
 
 // Directories first, then files, each part in the Chinese collation order.
@@ -244,7 +239,7 @@ void TcpSocketClient::runFileRoot()
 {
     QByteArray text;
     Json::Value reply;
-    if (!exchange(format(kGetFileRoot, {cseqText()}), kShortConnectWait, kShortReplyWait, false, &text)
+    if (!exchange(format(kGetFileRoot, {cseqText()}), kConnectWait, kReplyWait, false, &text)
         || !KyFileConnection::parseReply(text, reply))
         return;
     qDebug() << "Command : " << KyFileConnection::member(reply, "Command")
@@ -329,14 +324,14 @@ void TcpSocketClient::runDelete(const KyFileTask& task)
             return;
         }
         const QByteArray dir = belowRoot(task.targetPath.toUtf8(), task.root8);
-        if (!exchange(format(kDeleteDir, {dir, cseqText()}), kShortConnectWait, kShortReplyWait, false, &text)) {
+        if (!exchange(format(kDeleteDir, {dir, cseqText()}), kConnectWait, kReplyWait, false, &text)) {
             emit ftpError(3, name, -1);
             return;
         }
     } else {
         const QByteArray request =
             format(kDelFile, {dirOfPath(task.targetPath).toUtf8(), name.toUtf8(), cseqText()});
-        if (!exchange(request, kShortConnectWait, kShortReplyWait, false, &text)) {
+        if (!exchange(request, kConnectWait, kReplyWait, false, &text)) {
             emit ftpError(2, name, -1);
             return;
         }
@@ -360,7 +355,7 @@ void TcpSocketClient::runRename(const KyFileTask& task)
         request = format(kRenameFile, {cseqText(), folder.toUtf8(), oldName, newName});
     }
     QByteArray text;
-    if (!exchange(request, kShortConnectWait, kShortReplyWait, false, &text))
+    if (!exchange(request, kConnectWait, kReplyWait, false, &text))
         emit ftpError(7, fileNameOfPath(task.sourcePath), task.mode);
 }
 
@@ -368,7 +363,7 @@ void TcpSocketClient::runCreateDir(const KyFileTask& task)
 {
     const QByteArray dir = belowRoot(task.targetPath.toUtf8(), task.root8);
     QByteArray text;
-    if (!exchange(format(kCreatDir, {dir, cseqText()}), kShortConnectWait, kShortReplyWait, false, &text)) {
+    if (!exchange(format(kCreatDir, {dir, cseqText()}), kConnectWait, kReplyWait, false, &text)) {
         emit ftpError(6, fileNameOfPath(task.targetPath), -1);
         return;
     }

@@ -14,12 +14,6 @@ using namespace KyFileRequest;
 
 namespace {
 
-constexpr int kGetConnectWait = 10000;
-constexpr int kDataWait = 30000;
-constexpr int kPostConnectWait = 3000;
-constexpr int kPostReplyWait = 5000;
-constexpr int kPieceSize = 8192;
-constexpr int kPiecePauseMs = 10;
 constexpr qint64 kMaxRead = 4 * 1024 * 1024;
 
 int percentOf(qint64 done, qint64 total)
@@ -72,8 +66,8 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
     const Endpoint from = endpoint(recording);
     KyFileConnection conn(from.host, from.port, scaled(kGetConnectWait));
     QByteArray header, data;
-    if (request.isEmpty() || !conn.send(request, scaled(kDataWait))
-        || !conn.readReply(scaled(kDataWait), true, &header, &data) || (total = fileLenOf(header)) < 0) {
+    if (request.isEmpty() || !conn.send(request, scaled(kLongWait))
+        || !conn.readReply(scaled(kLongWait), true, &header, &data) || (total = fileLenOf(header)) < 0) {
         total = 0;
         report(0, -1);
         return;
@@ -89,7 +83,7 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
     int lastPercent = percentOf(done, total);
     QTcpSocket& sock = conn.socket();
     while (done >= 0 && done < total) {
-        if (sock.bytesAvailable() == 0 && !sock.waitForReadyRead(scaled(kDataWait)) && sock.bytesAvailable() == 0)
+        if (sock.bytesAvailable() == 0 && !sock.waitForReadyRead(scaled(kLongWait)) && sock.bytesAvailable() == 0)
             break;
         const QByteArray piece = sock.read(qMin(total - done, kMaxRead));
         if (file.write(piece) != piece.size())
@@ -124,15 +118,15 @@ void TcpSocketClient::runPostFile(const KyFileTask& task)
     const QByteArray request = format(kPostFile, {dirOfPath(task.targetPath).toUtf8(),
         cseqText(), fileNameOfPath(local).toUtf8(), QByteArray::number(size)}, kPostFileBufferSize);
     const Endpoint to = endpoint(false);
-    KyFileConnection conn(to.host, to.port, scaled(kPostConnectWait));
-    if (request.isEmpty() || !conn.send(request, scaled(kDataWait))) {
+    KyFileConnection conn(to.host, to.port, scaled(kConnectWait));
+    if (request.isEmpty() || !conn.send(request, scaled(kLongWait))) {
         fail();
         return;
     }
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     for (;;) {
         const qint64 n = file.read(piece.data(), kPieceSize);
-        if (n < 0 || (n > 0 && !conn.send(piece.left(static_cast<int>(n)), scaled(kDataWait)))) {
+        if (n < 0 || (n > 0 && !conn.send(piece.left(static_cast<int>(n)), scaled(kLongWait)))) {
             fail();
             return;
         }
@@ -146,7 +140,7 @@ void TcpSocketClient::runPostFile(const KyFileTask& task)
     }
     QByteArray text;
     Json::Value reply;
-    if (done != size || !conn.readReply(scaled(kPostReplyWait), false, &text)
+    if (done != size || !conn.readReply(scaled(kReplyWait), false, &text)
         || !KyFileConnection::parseReply(text, reply)) {
         fail();
         return;

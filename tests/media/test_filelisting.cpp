@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "KyCFtpClient.h"
+#include "KyFileConnection.h"
 #include "KyFileTestRig.h"
 #include "KyFtpMng.h"
 
@@ -99,6 +100,21 @@ void TestFileListing::unusableAndSplitListings()
     QCOMPARE(rig.errors.size(), 3);
     QCOMPARE(rig.errors.at(2).path, QStringLiteral("music"));
     QCOMPARE(hooked.size(), 2);
+
+    // Blanks ahead of a reply are read through; a reply that runs past the bound
+    // without its terminator fails instead of growing without end.
+    rig.service->setReplyPadding("GetFileList", 100000);
+    rig.worker->getFileList(rig.root() + "/music");
+    QVERIFY(rig.drain());
+    QCOMPARE(hooked.size(), 3);
+    QCOMPARE(namesOf(hooked.at(2)), (QStringList{"sub", "a.mp3"}));
+    rig.service->setReplyPadding("GetFileList", KyFileConnection::kMaxReplyText + 4096);
+    rig.worker->getFileList(rig.root() + "/music");
+    QVERIFY(rig.drain());
+    QCOMPARE(hooked.size(), 3);
+    QCOMPARE(rig.errors.size(), 4);
+    QCOMPARE(rig.errors.at(3).code, 1);
+    QCOMPARE(rig.errors.at(3).path, QStringLiteral("music"));
     rig.worker->setMediaListCallback(nullptr);
 }
 

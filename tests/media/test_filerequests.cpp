@@ -11,6 +11,7 @@ private slots:
     void pathFieldsRootUnknown();
     void pathFieldsRootEndingInSlash();
     void escapedValuesAndOverlongRequests();
+    void deleteDirGating();
     void operationsReportFailures();
 };
 
@@ -59,10 +60,7 @@ void TestFileRequests::requestTextsWithRootKnown()
         "\"NewDirName\":\"/songs/sub2\"}\r\n\r\n",
         "{\"Command\":\"GetFileRoot\",\"CSeq\":\"13\"}\r\n\r\n",
     };
-    const QList<QByteArray> sent = rig.raws();
-    QCOMPARE(sent.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(sent.at(i), expected.at(i));
+    QCOMPARE(rig.raws(), expected);
 
     // What the stand-in did with them.
     QCOMPARE(KyFileTestRig::readFile(rig.localDir() + "/a.mp3"), song);
@@ -84,18 +82,17 @@ void TestFileRequests::pathFieldsRootUnknown()
     rig.worker->rename("a", "b", 1);
     rig.worker->deleteEntry("x.mp3", 0);
     QVERIFY(rig.drain());
-    const QList<QByteArray> sent = rig.raws();
-    QCOMPARE(sent.size(), 6);
-    QCOMPARE(sent.at(0), QByteArray("{\"Command\":\"CreatDIR\",\"DirName\":\"data/media/music/new\",\"CSeq\":\"1\"}\r\n\r\n"));
-    QCOMPARE(sent.at(1), QByteArray("{\"Command\":\"RenameFile\",\"CSeq\":\"2\",\"DirName\":\"/data/media/music\","
-                                    "\"OldFileName\":\"a.mp3\",\"NewFileName\":\"b.mp3\"}\r\n\r\n"));
-    QCOMPARE(sent.at(2), QByteArray("{\"Command\":\"RenameDIR\",\"CSeq\":\"3\",\"DirName\":\"\","
-                                    "\"OldDirName\":\"/data/media/a\",\"NewDirName\":\"/data/media/b\"}\r\n\r\n"));
-    // A path without "/": empty folder and names.
-    QCOMPARE(sent.at(3), QByteArray("{\"Command\":\"RenameDIR\",\"CSeq\":\"4\",\"DirName\":\"\","
-                                    "\"OldDirName\":\"/\",\"NewDirName\":\"/\"}\r\n\r\n"));
-    QCOMPARE(sent.at(4),
-        QByteArray("{\"Command\":\"DelFile\",\"DirName\":\"\",\"FileName\":\"\",\"CSeq\":\"5\"}\r\n\r\n"));
+    QCOMPARE(rig.raws(), (QList<QByteArray>{
+        "{\"Command\":\"CreatDIR\",\"DirName\":\"data/media/music/new\",\"CSeq\":\"1\"}\r\n\r\n",
+        "{\"Command\":\"RenameFile\",\"CSeq\":\"2\",\"DirName\":\"/data/media/music\","
+        "\"OldFileName\":\"a.mp3\",\"NewFileName\":\"b.mp3\"}\r\n\r\n",
+        "{\"Command\":\"RenameDIR\",\"CSeq\":\"3\",\"DirName\":\"\","
+        "\"OldDirName\":\"/data/media/a\",\"NewDirName\":\"/data/media/b\"}\r\n\r\n",
+        // A path without "/": empty folder and names.
+        "{\"Command\":\"RenameDIR\",\"CSeq\":\"4\",\"DirName\":\"\",\"OldDirName\":\"/\",\"NewDirName\":\"/\"}\r\n\r\n",
+        "{\"Command\":\"DelFile\",\"DirName\":\"\",\"FileName\":\"\",\"CSeq\":\"5\"}\r\n\r\n",
+        "{\"Command\":\"GetFileRoot\",\"CSeq\":\"6\"}\r\n\r\n",
+    }));
 }
 
 void TestFileRequests::pathFieldsRootEndingInSlash()
@@ -110,13 +107,15 @@ void TestFileRequests::pathFieldsRootEndingInSlash()
     rig.worker->rename("/data/media/music/x", "/data/media/music/y", 1);
     rig.worker->rename("/data/media/music", "/data/media/songs", 1);
     QVERIFY(rig.drain());
-    const QList<QByteArray> sent = rig.raws();
-    QCOMPARE(sent.size(), 5);
-    QCOMPARE(sent.at(1), QByteArray("{\"Command\":\"CreatDIR\",\"DirName\":\"music/new\",\"CSeq\":\"2\"}\r\n\r\n"));
-    QCOMPARE(sent.at(2), QByteArray("{\"Command\":\"RenameDIR\",\"CSeq\":\"3\",\"DirName\":\"\","
-                                    "\"OldDirName\":\"music/x\",\"NewDirName\":\"music/y\"}\r\n\r\n"));
-    QCOMPARE(sent.at(3), QByteArray("{\"Command\":\"RenameDIR\",\"CSeq\":\"4\",\"DirName\":\"\","
-                                    "\"OldDirName\":\"/music\",\"NewDirName\":\"/songs\"}\r\n\r\n"));
+    QCOMPARE(rig.raws(), (QList<QByteArray>{
+        "{\"Command\":\"GetFileRoot\",\"CSeq\":\"1\"}\r\n\r\n",
+        "{\"Command\":\"CreatDIR\",\"DirName\":\"music/new\",\"CSeq\":\"2\"}\r\n\r\n",
+        "{\"Command\":\"RenameDIR\",\"CSeq\":\"3\",\"DirName\":\"\","
+        "\"OldDirName\":\"music/x\",\"NewDirName\":\"music/y\"}\r\n\r\n",
+        "{\"Command\":\"RenameDIR\",\"CSeq\":\"4\",\"DirName\":\"\","
+        "\"OldDirName\":\"/music\",\"NewDirName\":\"/songs\"}\r\n\r\n",
+        "{\"Command\":\"GetFileRoot\",\"CSeq\":\"5\"}\r\n\r\n",
+    }));
     QVERIFY(QFileInfo(rig.srvDir() + "/songs/y").isDir());
     QVERIFY(QFileInfo(rig.srvDir() + "/songs/new").isDir());
     g_mediaRootPath8 = "/";
@@ -151,6 +150,53 @@ void TestFileRequests::escapedValuesAndOverlongRequests()
     QCOMPARE(rig.errors.at(1).code, 7);
     QCOMPARE(rig.errors.at(1).path, QStringLiteral("a"));
     QCOMPARE(rig.errors.at(1).status, 0);
+}
+
+void TestFileRequests::deleteDirGating()
+{
+    KyFileTestRig rig;
+    rig.worker->setTimeScale(0.1);
+    g_mediaRootPath8 = "/data/media";
+    KyFileTestRig::writeFile(rig.srvDir() + "/files/a.mp3", "a");
+    QDir().mkpath(rig.srvDir() + "/nested/sub");
+    QDir().mkpath(rig.srvDir() + "/bad");
+    QDir().mkpath(rig.srvDir() + "/quiet");
+    const auto deletes = [&] { return int(rig.service->requests("DeleteDIR").size()); };
+
+    // Only files: the check passes and DeleteDIR goes out.
+    rig.worker->deleteEntry("/data/media/files", 1);
+    QVERIFY(rig.drain());
+    QCOMPARE(deletes(), 1);
+    QVERIFY(!QFileInfo::exists(rig.srvDir() + "/files"));
+    QVERIFY(rig.errors.isEmpty());
+
+    // A sub-folder: refused with status 1, nothing deleted.
+    rig.worker->deleteEntry("/data/media/nested", 1);
+    QVERIFY(rig.drain());
+    // A check reply that is not JSON, or has no list, is a failed check.
+    rig.service->setListingNotJson();
+    rig.worker->deleteEntry("/data/media/bad", 1);
+    QVERIFY(rig.drain());
+    rig.worker->deleteEntry("/data/media/gone", 1);
+    QVERIFY(rig.drain());
+    QCOMPARE(deletes(), 1);
+    QVERIFY(QFileInfo(rig.srvDir() + "/nested/sub").isDir());
+    QVERIFY(QFileInfo(rig.srvDir() + "/bad").isDir());
+
+    // The check passes but DeleteDIR is not answered.
+    rig.service->setNoReply("DeleteDIR");
+    rig.worker->deleteEntry("/data/media/quiet", 1);
+    QVERIFY(rig.drain());
+    QCOMPARE(deletes(), 2);
+
+    QCOMPARE(rig.errors.size(), 4);
+    const QStringList names = {"nested", "bad", "gone", "quiet"};
+    const QList<int> statuses = {1, -1, -1, -1};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(rig.errors.at(i).code, 3);
+        QCOMPARE(rig.errors.at(i).path, names.at(i));
+        QCOMPARE(rig.errors.at(i).status, statuses.at(i));
+    }
 }
 
 void TestFileRequests::operationsReportFailures()
