@@ -1,31 +1,8 @@
 #include "KySsTaskDataMgr.h"
 
-#include "KyFacade.h"
-#include "KyManageCenter.h"
-#include "KyModelUtil.h"
-
-KySsTaskDataMgr::KySsTaskDataMgr()
-{
-    m_manage.setCallback([this](int event, int id, const void* data) { onManagerEvent(event, id, data); });
-}
-
 KySsTaskDataMgr* KySsTaskDataMgr::instance()
 {
-    // Set before the first request: a slot run during its wait may ask again.
-    static KySsTaskDataMgr* mgr = nullptr;
-    const bool first = !mgr;
-    if (first)
-        mgr = new KySsTaskDataMgr;
-    kyAttachManager(&mgr->m_manage);
-    if (first)
-        mgr->requestList();
-    return mgr;
-}
-
-int KySsTaskDataMgr::requestList()
-{
-    KyCommandRequest req = KySsTaskManage::listRequest();
-    return mcSendRequestRetry(KyManageCenter::instance(), KySsTaskManage::RT_LIST, req, 10);
+    return single<KySsTaskDataMgr>([] { return new KySsTaskDataMgr; });
 }
 
 int KySsTaskDataMgr::saveTask(KySsTask& task, int op)
@@ -49,12 +26,10 @@ int KySsTaskDataMgr::saveTask(KySsTask& task, int op)
 void KySsTaskDataMgr::onManagerEvent(int event, int id, const void* data)
 {
     switch (event) {
-    case KySsTaskManage::EV_LIST: {
-        const auto* tasks = static_cast<const std::vector<KySsTask>*>(data);
-        m_cache.replace(std::list<KySsTask>(tasks->begin(), tasks->end()));
+    case KySsTaskManage::EV_LIST:
+        replaceList(data);
         emit gotTaskList();
         break;
-    }
     case KySsTaskManage::EV_CHANGED:
         m_cache.upsert(*static_cast<const KySsTask*>(data));
         emit taskChanged(id);

@@ -3,21 +3,18 @@
 #include <list>
 #include <mutex>
 
-#include <QObject>
 #include <QString>
 
-#include "KyRecordCache.h"
+#include "KyListStore.h"
 #include "KySsTask.h"
 #include "KySsTaskManage.h"
 
 // Task store. List replies, pushed rows and delete results arrive in the
 // receive thread; signals reach user-interface receivers queued.
-class KySsTaskDataMgr : public QObject {
+class KySsTaskDataMgr : public KyListStore<KySsTask, KySsTaskManage> {
     Q_OBJECT
 public:
     static KySsTaskDataMgr* instance();
-
-    int requestList();
 
     // Copy of the cached tasks, in store order.
     std::list<KySsTask> taskList() const { return m_cache.copy(); }
@@ -35,12 +32,10 @@ signals:
     void taskDeleteFailed(QString res);
 
 private:
-    KySsTaskDataMgr();
-    void onManagerEvent(int event, int id, const void* data);
+    KySsTaskDataMgr() = default;
+    void onManagerEvent(int event, int id, const void* data) override;
     void onDeleteResult(const KySsTaskManage::KyDeleteResult& res);
 
-    KySsTaskManage m_manage;
-    KyRecordCache<KySsTask> m_cache;
     mutable std::mutex m_pendingMutex;
     bool m_hasPending = false;
     KySsTask m_pendingDelete;   // the task of the delete request in flight

@@ -72,7 +72,7 @@ struct KyOrgEnv {
 
 // Records signals in the user-interface thread: emissions from the receive
 // thread arrive queued, the caller's own emissions directly.
-class KySignalLog {
+class KyOrgSignalLog {
 public:
     template <class Sender, class Signal>
     void watch(Sender* sender, Signal signal, const std::string& name)

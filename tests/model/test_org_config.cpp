@@ -5,6 +5,7 @@
 #include "KyOrgTestSupport.h"
 #include "KyServerConfigMgr.h"
 #include "KyServiceLogMgr.h"
+#include "KyTestParameters.h"
 
 class TestOrgConfig : public QObject {
     Q_OBJECT
@@ -13,30 +14,10 @@ private:
     KyOrgEnv env;
     KyServerConfigMgr* config = nullptr;
     KyServiceLogMgr* logs = nullptr;
-    KySignalLog log;
+    KyOrgSignalLog log;
 
-    std::string parameter(const std::string& name) const
-    {
-        for (const KyRow& r : env.server().rows("parameter"))
-            if (r.text("name") == name)
-                return r.text("value");
-        return "<none>";
-    }
-
-    void setParameter(const std::string& name, const std::string* value)
-    {
-        std::vector<KyRow> rows;
-        for (const KyRow& r : env.server().rows("parameter"))
-            if (r.text("name") != name)
-                rows.push_back(r);
-        if (value) {
-            KyRow r;
-            r.add("name", name);
-            r.add("value", *value);
-            rows.push_back(r);
-        }
-        env.server().setRows("parameter", rows);
-    }
+    std::string parameter(const std::string& name) const { return parameterValue(env.server(), name); }
+    void setParameter(const std::string& name, const std::string* value) { setParameterRow(env.server(), name, value); }
 
 private slots:
     void initTestCase()
@@ -58,7 +39,7 @@ private slots:
 
     void init()
     {
-        KySignalLog::settle(50);
+        KyOrgSignalLog::settle(50);
         log.clear();
     }
 
@@ -145,7 +126,7 @@ private slots:
         QCOMPARE(config->sendRequest2(182, "KYO_1999-01-01.backup", md5), 1);
         env.server().setStatus("DataBackup", 403);
         QCOMPARE(config->sendRequest(181, "KYO_2024-05-07.backup"), 1);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QCOMPARE(log.count("gotBackupMd5"), 1);
         QCOMPARE(config->backupFile(), std::string("KYO_2024-05-06.backup"));
     }

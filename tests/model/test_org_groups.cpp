@@ -15,7 +15,7 @@ private:
     KyOrgEnv env;
     KyMicGroupListMgr* groups = nullptr;
     KyRegionListMgr* regions = nullptr;
-    KySignalLog log;
+    KyOrgSignalLog log;
 
     KyMicGroup sampleGroup(int id)
     {
@@ -46,7 +46,7 @@ private slots:
     {
         env.server().setPushTarget(KyTestServer::PushOthers);
         KY_BUSY_RETRY_LIMIT_MS = 30000;
-        KySignalLog::settle(50);
+        KyOrgSignalLog::settle(50);
         log.clear();
     }
 
@@ -137,13 +137,60 @@ private slots:
         env.server().setBusy("CallService", 1000);
         QCOMPARE(groups->saveGroup(&changed, 5), 2);
         env.server().setBusy("CallService", 0);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QVERIFY(log.events().empty());
         KyMicGroup cached;
         QVERIFY(groups->getGroup(g.id, &cached));
         QCOMPARE(cached.name, g.name);
         KY_BUSY_RETRY_LIMIT_MS = 30000;
         QCOMPARE(groups->saveGroup(&g, 6), 0);
+    }
+
+    // The cache rules of applyGroup/applyRegion: a cached id is overwritten
+    // (5) or removed (6), an unknown one appended (4, 5); an add of a cached
+    // id and a delete of an unknown one change nothing and stay quiet.
+    void applyRules()
+    {
+        KyMicGroup g = sampleGroup(groups->maxGroupId() + 50);
+        groups->applyGroup(&g, 6);
+        QVERIFY(!groups->getGroup(g.id, nullptr));
+        groups->applyGroup(&g, 5);
+        KyMicGroup renamed = g;
+        renamed.name = "改名组";
+        renamed.members = {4009};
+        groups->applyGroup(&renamed, 4);
+        KyMicGroup cached;
+        QVERIFY(groups->getGroup(g.id, &cached));
+        QCOMPARE(cached.name, g.name);
+        groups->applyGroup(&renamed, 5);
+        QVERIFY(groups->getGroup(g.id, &cached));
+        QCOMPARE(cached.name, renamed.name);
+        QCOMPARE(cached.members, renamed.members);
+        groups->applyGroup(&renamed, 6);
+        QVERIFY(!groups->getGroup(g.id, nullptr));
+        groups->applyGroup(nullptr, 4);
+
+        KyRegion r;
+        r.id = regions->maxRegionId() + 50;
+        r.name = "临时区域";
+        r.comment = "备注";
+        regions->applyRegion(&r, 4);
+        KyRegion other = r;
+        other.comment = "新备注";
+        other.members.resize(2);
+        regions->applyRegion(&other, 5);
+        KyRegion cachedRegion;
+        QVERIFY(regions->getRegion(r.id, &cachedRegion));
+        QCOMPARE(cachedRegion.comment, other.comment);
+        QCOMPARE(int(cachedRegion.members.size()), 2);
+        regions->applyRegion(&other, 6);
+        regions->applyRegion(&other, 6);
+
+        // The caller's own changes are announced at once, in order.
+        const std::vector<std::pair<std::string, int>> expected = {
+            {"groupChanged", g.id}, {"groupChanged", g.id}, {"groupDeleted", g.id},
+            {"regionChanged", r.id}, {"regionChanged", r.id}, {"regionDeleted", r.id}};
+        QCOMPARE(log.events(), expected);
     }
 
     void regionSaves()
@@ -170,7 +217,7 @@ private slots:
         QCOMPARE(regions->saveRegion(&refused, 5), 1);
         env.server().setNoAnswer("BroadRegion", 1);
         QCOMPARE(regions->saveRegion(&refused, 6), 3);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QCOMPARE(log.count("regionChanged"), 1);
         QCOMPARE(log.count("regionDeleted"), 0);
         KyRegion cached;
@@ -205,7 +252,7 @@ private slots:
         // A notification for an id this console does not hold emits nothing.
         env.server().pushToAll("DELETE", "MicGroup", "{\"Id\":\"987654\"}\n");
         env.server().pushToAll("DELETE", "Region", "not json");
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QCOMPARE(log.count("groupDeleted"), 1);
         QCOMPARE(log.count("regionDeleted"), 1);
     }

@@ -94,7 +94,7 @@ private slots:
     void init()
     {
         env.server().setPushTarget(KyTestServer::PushOthers);
-        KySignalLog::settle(50);
+        KyOrgSignalLog::settle(50);
         takeSeen();
     }
 
@@ -176,7 +176,7 @@ private slots:
         env.server().setNoAnswer("TimerPlan", 1);
         QCOMPARE(store->enableScheme(rec, 0), 3);
         QCOMPARE(rec.enable, 1);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QCOMPARE(seenCount(), 0);
         QCOMPARE(store->enableScheme(rec, 0), 0);
         QCOMPARE(env.lastBody("TimerPlan")["Enable"].asString(), std::string("0"));
@@ -188,7 +188,7 @@ private slots:
 
         // The default scheme still has tasks: refused, nothing removed.
         QCOMPARE(store->deleteScheme(1, 0), 1);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QCOMPARE(seenCount(), 0);
         QVERIFY(store->findScheme(1, 0, nullptr));
 
@@ -201,7 +201,31 @@ private slots:
         QVERIFY(!events[0].inStore);
         // The page's own removal after 0 finds nothing left and stays quiet.
         QCOMPARE(store->onSchemeDeleted(id, 0), 0);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
+        QCOMPARE(seenCount(), 0);
+    }
+
+    // Scheme changes are sent once: busy comes back as 2 and changes nothing.
+    void busySchemeChanges()
+    {
+        KyScheme rec;
+        rec.name = "忙时方案";
+        const int before = env.sent("TimerPlan");
+        env.server().setBusy("TimerPlan", 1);
+        QCOMPARE(store->addScheme(rec, 0), 2);
+        QCOMPARE(rec.id, 0);
+        KyScheme plan;
+        QVERIFY(store->findScheme(1, 0, &plan));
+        env.server().setBusy("TimerPlan", 1);
+        QCOMPARE(store->enableScheme(plan, 0), 2);
+        QCOMPARE(env.sent("TimerPlan") - before, 2);
+        KyScheme cached;
+        QVERIFY(store->findScheme(1, 0, &cached));
+        QCOMPARE(cached.enable, plan.enable);
+        env.server().setBusy("TimerPlan", 1);
+        QCOMPARE(store->deleteScheme(1, 0), 2);
+        QVERIFY(store->findScheme(1, 0, nullptr));
+        KyOrgSignalLog::settle();
         QCOMPARE(seenCount(), 0);
     }
 

@@ -13,7 +13,7 @@ class TestOrgTasks : public QObject {
 private:
     KyOrgEnv env;
     KySsTaskDataMgr* tasks = nullptr;
-    KySignalLog log;
+    KyOrgSignalLog log;
 
     static KySsTask timerTask()
     {
@@ -105,7 +105,7 @@ private slots:
     void init()
     {
         env.server().setPushTarget(KyTestServer::PushOthers);
-        KySignalLog::settle(50);
+        KyOrgSignalLog::settle(50);
         log.clear();
     }
 
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(tasks->saveTask(changed, 1), 3);
         env.server().setStatus("SoundSourceSwitch", 404);
         QCOMPARE(tasks->saveTask(changed, 3), 1);
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QVERIFY(log.events().empty());
         KySsTask cached;
         QVERIFY(tasks->getTask(id, cached));
@@ -230,7 +230,7 @@ private slots:
         QVERIFY(!tasks->getTask(id, seen));
         // The same deletion pushed again changes nothing.
         env.server().pushToAll("DELETE", "SoundSource", "{\"Id\":\"" + std::to_string(id) + "\",\"Result\":\"\"}\n");
-        KySignalLog::settle();
+        KyOrgSignalLog::settle();
         QCOMPARE(log.count("taskDeleted"), 1);
     }
 

@@ -74,7 +74,7 @@ private slots:
             QCOMPARE(schemes->requestList(0), 0);
             QCOMPARE(logs->requestLogs(5, round), 0);
         }
-        KySignalLog::settle(200);
+        KyOrgSignalLog::settle(200);
         stop = true;
         reader.join();
         QVERIFY(walked > 0);

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "KyJson.h"
+#include "KyTestParameters.h"
 #include "KyTestServer.h"
 
 inline QLineEdit* edit(QWidget* page, const char* name)
@@ -20,30 +21,6 @@ inline QLineEdit* edit(QWidget* page, const char* name)
 inline QGroupBox* group(QWidget* page, const char* name)
 {
     return page->findChild<QGroupBox*>(QString::fromLatin1(name));
-}
-
-// Replaces the stand-in server's parameter of that name (none: removed).
-inline void setParameterRow(KyTestServer& server, const std::string& name, const std::string* value)
-{
-    std::vector<KyRow> rows;
-    for (const KyRow& r : server.rows("parameter"))
-        if (r.text("name") != name)
-            rows.push_back(r);
-    if (value) {
-        KyRow r;
-        r.add("name", name);
-        r.add("value", *value);
-        rows.push_back(r);
-    }
-    server.setRows("parameter", rows);
-}
-
-inline std::string parameterValue(const KyTestServer& server, const std::string& name)
-{
-    for (const KyRow& r : server.rows("parameter"))
-        if (r.text("name") == name)
-            return r.text("value");
-    return "<none>";
 }
 
 // JSON body of the last request of that Packet-Type.

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "KyBaseMgr.h"
+#include "KyDbpMessage.h"
+#include "KyDbpRows.h"
+#include "KyModelUtil.h"
+
+// Protocol manager of a list whose ids the console chooses (mic groups,
+// regions): parses the list reply and the "DELETE_<Kind>" notification.
+template <class T>
+class KyOrgListManage : public KyBaseMgr {
+public:
+    // Callback events: EV_LIST with a std::vector<T>, EV_DELETED with the id.
+    enum { EV_LIST = 1, EV_DELETED = 2 };
+    using FromRow = T (*)(const KyRow&);
+
+    // "Add", "Mod" or "Del" for op 4, 5, 6; empty for another op.
+    static const char* action(int op)
+    {
+        static const char* const actions[] = {"Add", "Mod", "Del"};
+        return (op >= 4 && op <= 6) ? actions[op - 4] : "";
+    }
+
+    void onReply(int requestType, const KyDbpMessage& msg) override
+    {
+        std::vector<KyRow> rows;
+        if (requestType != m_listType || !kyParseRowsLogged(name(), msg.body, rows))
+            return;
+        std::vector<T> records;
+        for (const KyRow& row : rows)
+            records.push_back(m_fromRow(row));
+        callback(EV_LIST, 0, &records);
+    }
+
+    bool onNotification(const std::string&, const std::string& body) override
+    {
+        KyNotice notice;
+        if (kyParseNotice(name(), body, notice))
+            callback(EV_DELETED, notice.id, nullptr);
+        return true;
+    }
+
+    bool handlesCode(const std::string& pushName) const override { return pushName == m_deleteName; }
+
+protected:
+    KyOrgListManage(const std::string& name, int listType, int saveType, const std::string& deleteName,
+                    FromRow fromRow)
+        : KyBaseMgr(name), m_listType(listType), m_deleteName(deleteName), m_fromRow(fromRow)
+    {
+        addReplyTypes(listType, saveType);
+    }
+
+private:
+    int m_listType;
+    std::string m_deleteName;
+    FromRow m_fromRow;
+};
