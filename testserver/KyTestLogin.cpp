@@ -2,19 +2,9 @@
 
 #include <random>
 
-#include <QByteArray>
-#include <QMessageAuthenticationCode>
-
+#include "KyHmac.h"
 #include "KyJson.h"
 #include "KyTestDatabase.h"
-
-std::string kyTestDigest(const std::string& password, const std::string& nonce)
-{
-    return QMessageAuthenticationCode::hash(QByteArray::fromStdString(nonce), QByteArray::fromStdString(password),
-                                            QCryptographicHash::Sha1)
-        .toHex()
-        .toStdString();
-}
 
 std::string kyTestNonce()
 {
@@ -48,7 +38,7 @@ int kyTestLoginStep(const KyTestDatabase& db, std::string& nonce, bool& loggedIn
     const KyTestUser* u = db.user(name);
     loggedIn = false;
     if (issued.empty() || kyJsonText(req, "Nonce") != issued || !u ||
-        kyJsonText(req, "Digest") != kyTestDigest(u->password, issued))
+        kyJsonText(req, "Digest") != kyLoginDigest(u->password, issued))
         return 401;
     loggedIn = true;
     user = name;

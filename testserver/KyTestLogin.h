@@ -4,8 +4,6 @@
 
 class KyTestDatabase;
 
-// Lower-case hex HMAC-SHA1 with key = password, message = nonce.
-std::string kyTestDigest(const std::string& password, const std::string& nonce);
 // 32 hex characters from 16 random bytes.
 std::string kyTestNonce();
 

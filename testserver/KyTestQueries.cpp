@@ -1,6 +1,7 @@
 // Queries of the stand-in server: the table comes from the Packet-Subtype,
 // only the parameters are read out of the SQL.
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <regex>
 #include <strings.h>
@@ -107,11 +108,13 @@ int KyTestDatabase::runSql(const std::string& tableName, const std::string& sql,
     }
     static const std::regex limitRe(R"(limit\s+(\d+)(?:\s*,\s*(\d+))?)", std::regex::icase);
     if (std::regex_search(sql, m, limitRe)) {
-        size_t offset = m[2].matched ? std::stoul(m[1].str()) : 0;
-        size_t count = std::stoul(m[2].matched ? m[2].str() : m[1].str());
-        offset = std::min(offset, sel.size());
-        sel = std::vector<const std::vector<std::string>*>(sel.begin() + offset,
-                                                           sel.begin() + std::min(sel.size(), offset + count));
+        // Numbers past the table's size (however long) stop at its end.
+        auto clamp = [&](const std::string& digits) {
+            return std::min<size_t>(sel.size(), size_t(kyToInt64(digits, LLONG_MAX)));
+        };
+        const size_t offset = m[2].matched ? clamp(m[1].str()) : 0;
+        const size_t count = std::min(clamp(m[2].matched ? m[2].str() : m[1].str()), sel.size() - offset);
+        sel = std::vector<const std::vector<std::string>*>(sel.begin() + offset, sel.begin() + offset + count);
     }
     std::vector<KyRow> rows;
     for (const auto* row : sel)

@@ -170,6 +170,14 @@ private slots:
         QCOMPARE(page.size(), size_t(40));
         QCOMPARE(page.back().at(0), std::string("1"));
         QVERIFY(rowsOf(query("UserLog", "select * from userlog order by id DESC limit 300, 100 ", "SqlLog")).empty());
+        // Numbers past the table's end, or past any integer, give what is there.
+        page = rowsOf(query("UserLog", "select * from userlog order by id DESC limit 230, 18446744073709551615", "SqlLog"));
+        QCOMPARE(page.size(), size_t(10));
+        QCOMPARE(page.front().at(0), std::string("10"));
+        page = rowsOf(query("UserLog", "select * from userlog order by id DESC limit 99999999999999999999999, 5", "SqlLog"));
+        QVERIFY(page.empty());
+        QCOMPARE(rowsOf(query("UserLog", "select * from userlog order by id DESC limit 99999999999999999999999", "SqlLog")).size(),
+                 size_t(240));
         page = rowsOf(query("Record", "select * from talklog order by id DESC limit 0, 100", "SqlLog"));
         QCOMPARE(page[0].text("id"), std::string("320"));
         QVERIFY(page[0].has("begin_time") && page[0].has("recordfile"));
