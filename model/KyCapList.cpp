@@ -4,37 +4,24 @@
 #include "KyManageContext.h"
 
 KyCapList::KyCapList()
-    : KyTermListBase<KyCap>(KyCapManage::instance(), false),
+    : KyTermListBase<KyCap>(KyCapManage::instance(), false, KY_PAUSE_SAVE_MS),
       m_view(KyCreateViewCtrMgr::instance()->createViewCtrl())
 {
     hookCallback();
+    if (KyManageContext* ctx = KyManageContext::instance())
+        ctx->setCapList(this);
 }
 
 KyCapList* KyCapList::instance()
 {
-    static KyCapList* list = [] {
-        auto* l = new KyCapList;
-        if (KyManageContext* ctx = KyManageContext::instance())
-            ctx->setCapList(l);
-        l->init();
-        return l;
-    }();
+    static KyCapList* list = new KyCapList;
+    list->initOnce();
     return list;
-}
-
-int KyCapList::request(KyManageCenter* center)
-{
-    return requestList(center, KY_PAUSE_SAVE_MS);
-}
-
-int KyCapList::init()
-{
-    return request(hub());
 }
 
 int KyCapList::requestListUntilDone(KyManageContext* ctx)
 {
-    return ctx ? request(ctx->manageCenter()) : -1;
+    return ctx ? requestList(ctx->manageCenter(), KY_PAUSE_SAVE_MS) : -1;
 }
 
 int KyCapList::saveCap(KyManageCenter* center, const KyCap& cap)

@@ -19,9 +19,8 @@ public:
 
     KyQtViewCtrl* viewCtrl() override { return m_view.get(); }
 
-    // Requests the list and waits for it, busy retry every 100 ms.
-    int init();
-    // The same through the context's center.
+    // init() requests the list and waits for it, busy retry every 100 ms;
+    // this does the same through the context's center.
     int requestListUntilDone(KyManageContext* ctx);
 
     // Locks the holder's mutex and returns the list; null, without locking,
@@ -38,7 +37,6 @@ public:
 
 private:
     KyCapList();
-    int request(KyManageCenter* center);
     void notifyList() override { m_view->haveTerminals(); }
     void notifyChanged(int id, bool) override { m_view->updateTerminal(id); }
     void notifyDeleted(int id) override { m_view->delTerminal(id); }

@@ -11,11 +11,6 @@ KyFAlarmListMgr* KyFAlarmListMgr::instance()
     return mgr;
 }
 
-int KyFAlarmListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
-}
-
 int KyFAlarmListMgr::removeFAlarm(const KyFAlarm& alarm)
 {
     return removeRecord(alarm, KyFAlarmManage::RT_REMOVE, true);

@@ -9,10 +9,9 @@
 class KyFAlarmListMgr : public QObject, public KyTermListBase<KyFAlarm> {
     Q_OBJECT
 public:
+    // Created on first use; init() requests the whole list, whose reply
+    // replaces the cache and emits gotFAlarmList().
     static KyFAlarmListMgr* instance();
-    // Requests the whole list (busy retry every 10 ms); the reply replaces
-    // the cache and emits gotFAlarmList(). Called again to refresh.
-    int init();
 
     // Locks the mutex and returns the list (possibly empty); the caller calls unlockList().
     std::list<KyFAlarm>* lockList() { return m_cache.lockAlways(); }

@@ -7,17 +7,9 @@ KyM02ListMgr::KyM02ListMgr() : KyTalkListBase(KyM02Manage::instance())
 
 KyM02ListMgr* KyM02ListMgr::instance()
 {
-    static KyM02ListMgr* mgr = [] {
-        auto* m = new KyM02ListMgr;
-        m->init();
-        return m;
-    }();
+    static KyM02ListMgr* mgr = new KyM02ListMgr;
+    mgr->initOnce();
     return mgr;
-}
-
-int KyM02ListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
 }
 
 int KyM02ListMgr::saveM02(KyMic& mic)

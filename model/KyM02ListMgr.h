@@ -12,8 +12,6 @@ class KyM02ListMgr : public QObject, public KyTalkListBase {
 public:
     // Creates the manager on first use and requests the list (busy retry).
     static KyM02ListMgr* instance();
-    // Requests the mic02 list again.
-    int init();
 
     // Copy of the cached list, taken under the list mutex.
     std::list<KyMic> m02List() const { return copyRecords(); }

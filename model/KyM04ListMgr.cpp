@@ -7,17 +7,9 @@ KyM04ListMgr::KyM04ListMgr() : KyTalkListBase(KyM04Manage::instance())
 
 KyM04ListMgr* KyM04ListMgr::instance()
 {
-    static KyM04ListMgr* mgr = [] {
-        auto* m = new KyM04ListMgr;
-        m->init();
-        return m;
-    }();
+    static KyM04ListMgr* mgr = new KyM04ListMgr;
+    mgr->initOnce();
     return mgr;
-}
-
-int KyM04ListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
 }
 
 int KyM04ListMgr::saveM04(KyMic& mic, int kind)

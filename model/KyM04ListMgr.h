@@ -12,7 +12,6 @@ public:
     enum SaveKind { SAVE_TALK = 0, SAVE_LED = 1, SAVE_AMP = 2 };
 
     static KyM04ListMgr* instance();
-    int init();
 
     std::list<KyMic> m04List() const { return copyRecords(); }
     bool getM04(int id, KyMic& out) const { return getRecord(id, out); }

@@ -13,11 +13,6 @@ KyM12ListMgr* KyM12ListMgr::instance()
     return mgr;
 }
 
-int KyM12ListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
-}
-
 int KyM12ListMgr::refreshM12(KyManageCenter* center, int id)
 {
     return refresh(center, id);

@@ -10,7 +10,6 @@ class KyM12ListMgr : public QObject, public KyBookListBase<KyM12> {
     Q_OBJECT
 public:
     static KyM12ListMgr* instance();
-    int init();
 
     bool getM12(int id, KyM12& out) const { return getRecord(id, out); }
     bool getM12(int id, KyM12* out) const { return getRecord(id, out); }

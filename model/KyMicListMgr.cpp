@@ -11,11 +11,6 @@ KyMicListMgr* KyMicListMgr::instance()
     return mgr;
 }
 
-int KyMicListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
-}
-
 int KyMicListMgr::removeMic(KyMic& mic)
 {
     return removeRecord(mic, KyM11Manage::RT_REMOVE, false);

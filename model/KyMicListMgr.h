@@ -11,9 +11,8 @@
 class KyMicListMgr : public QObject, public KyBookListBase<KyMic> {
     Q_OBJECT
 public:
+    // Created on first use; init() requests the list, whose reply emits gotMicList().
     static KyMicListMgr* instance();
-    // Requests the mic11 list (busy retry); the reply emits gotMicList().
-    int init();
 
     bool getMic(int id, KyMic& out) const { return getRecord(id, out); }
     bool getMic(int id, KyMic* out) const { return getRecord(id, out); }

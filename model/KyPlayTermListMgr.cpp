@@ -11,11 +11,6 @@ KyPlayTermListMgr* KyPlayTermListMgr::instance()
     return mgr;
 }
 
-int KyPlayTermListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
-}
-
 int KyPlayTermListMgr::saveTerminal(const KyTerminal& term)
 {
     const KyTerminal sent = term;

@@ -9,9 +9,8 @@
 class KyPlayTermListMgr : public QObject, public KyTermListBase<KyTerminal> {
     Q_OBJECT
 public:
+    // Created on first use; the page requests the list ("TerminalList") with init().
     static KyPlayTermListMgr* instance();
-    // Requests the list ("TerminalList"), busy retry every 10 ms.
-    int init();
 
     // Locks the list mutex and returns the list; null, without locking, when
     // no list was ever loaded. The caller calls unlockList() after the walk.

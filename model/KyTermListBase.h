@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "KyFacade.h"
@@ -26,13 +27,28 @@ public:
 
     virtual ~KyTermListBase() = default;
 
+    // Requests the whole list (busy retry); the reply replaces the cache and
+    // notifies. Called again to refresh.
+    int init() { return requestList(hub(), m_listPauseMs); }
+
     bool getRecord(int id, Rec& out) const { return m_cache.get(id, out); }
     bool getRecord(int id, Rec* out) const { return out && m_cache.get(id, *out); }
     Rec* cloneRecord(int id) const { return m_cache.clone(id); }
     List copyRecords() const { return m_cache.copy(); }
 
 protected:
-    KyTermListBase(KyTermRowManage<Rec>* mgr, bool sorted) : m_cache(sorted), m_mgr(mgr) {}
+    KyTermListBase(KyTermRowManage<Rec>* mgr, bool sorted, int listPauseMs = KY_PAUSE_QUERY_MS)
+        : m_cache(sorted), m_mgr(mgr), m_listPauseMs(listPauseMs)
+    {
+    }
+
+    // The first call requests the list. instance() calls it after its static
+    // is set, so a slot run during the wait may call instance() again.
+    void initOnce()
+    {
+        if (!m_initRequested.exchange(true))
+            init();
+    }
 
     // Called once from the subclass constructor.
     void hookCallback()
@@ -102,4 +118,8 @@ protected:
 
     KyTermCache<Rec> m_cache;
     KyTermRowManage<Rec>* m_mgr;
+
+private:
+    int m_listPauseMs;
+    std::atomic<bool> m_initRequested{false};
 };

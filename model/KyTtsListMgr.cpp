@@ -7,17 +7,9 @@ KyTtsListMgr::KyTtsListMgr() : KyTermListBase<KyTts>(KyTtsManage::instance(), fa
 
 KyTtsListMgr* KyTtsListMgr::instance()
 {
-    static KyTtsListMgr* mgr = [] {
-        auto* m = new KyTtsListMgr;
-        m->init();
-        return m;
-    }();
+    static KyTtsListMgr* mgr = new KyTtsListMgr;
+    mgr->initOnce();
     return mgr;
-}
-
-int KyTtsListMgr::init()
-{
-    return requestList(hub(), KY_PAUSE_QUERY_MS);
 }
 
 int KyTtsListMgr::saveTts(const KyTts& tts)

@@ -11,7 +11,6 @@ class KyTtsListMgr : public QObject, public KyTermListBase<KyTts> {
 public:
     // Creates the manager on first use and requests the list (busy retry).
     static KyTtsListMgr* instance();
-    int init();
 
     // Copies the cached list into out under the mutex.
     void copyList(std::list<KyTts>& out) const { out = copyRecords(); }

@@ -39,6 +39,8 @@ auto firstOf(const List& list) -> typename List::value_type
 class TestTermResults : public QObject {
     Q_OBJECT
 private slots:
+    // Runs first: it needs the managers' very first instance() calls.
+    void instanceCalledAgainDuringItsFirstRequest();
     void savesRetryBusyAndReportRefusals();
     void removalsChangeTheCacheOnlyOnDone();
     void booksAndTriggersRetryBusy();
@@ -74,6 +76,35 @@ void TestTermResults::runFamily(KyTestServer& server, const Family& f)
     QTest::qWait(50);
     if (f.signal)
         QVERIFY2(f.signal->count() == 0, what);
+}
+
+// A slot run while instance() waits for the first list calls instance()
+// again: it gets the same manager and no second list request is sent.
+void TestTermResults::instanceCalledAgainDuringItsFirstRequest()
+{
+    KyTestSession s;
+    QVERIFY(s.loggedIn());
+    KyTestServer& server = s.server();
+    server.setDelay("SqlConfig", 300);
+    const std::vector<std::pair<const char*, std::function<void*()>>> kinds = {
+        {"M02List", [] { return static_cast<void*>(KyM02ListMgr::instance()); }},
+        {"M04List", [] { return static_cast<void*>(KyM04ListMgr::instance()); }},
+        {"TtsList", [] { return static_cast<void*>(KyTtsListMgr::instance()); }},
+        {"CapList", [] { return static_cast<void*>(KyCapList::instance()); }},
+    };
+    for (const auto& kind : kinds) {
+        void* inner = nullptr;
+        QTimer::singleShot(50, [&] { inner = kind.second(); });
+        void* outer = kind.second();
+        QVERIFY2(outer && inner == outer, kind.first);
+        size_t sent = 0;
+        for (const auto& r : server.received("SqlConfig"))
+            sent += r.packetSubtype == kind.first;
+        QVERIFY2(sent == 1, kind.first);
+    }
+    server.setDelay("SqlConfig", 0);
+    KyM02ListMgr* m02 = KyM02ListMgr::instance();
+    QVERIFY(!m02->m02List().empty());
 }
 
 void TestTermResults::savesRetryBusyAndReportRefusals()
