@@ -2,6 +2,7 @@
 // the login dialog and the loss notice against the stand-in server.
 #include <QtTest>
 
+#include <QBoxLayout>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "BaseMessageDialog.h"
 #include "InfoCenterMgr.h"
@@ -46,6 +48,25 @@ bool isBold(QPushButton* b)
     return b->font().weight() >= 75;
 }
 
+// Answers for one context/source pair only, so a test sees which context a text was asked in.
+class OneTextTranslator : public QTranslator {
+public:
+    OneTextTranslator(const char* context, const char* source, const QString& text)
+        : m_context(context), m_source(source), m_text(text)
+    {
+    }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return m_context == context && m_source == source ? m_text : QString();
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    QByteArray m_context;
+    QByteArray m_source;
+    QString m_text;
+};
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -53,6 +74,7 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase();
     void pagesAndButtons();
+    void formTree();
     void navigation();
     void maximiseAndRestore();
     void titleSetting();
@@ -142,6 +164,68 @@ void TestMainWindow::pagesAndButtons()
         texts << l->text();
     QVERIFY(texts.contains(QStringLiteral("v4.9.1777.sp")));
     QVERIFY(texts.join(' ').contains(QStringLiteral("获得最新软件版本")));
+}
+
+void TestMainWindow::formTree()
+{
+    // The form's texts are asked in "InfoCenterMgrClass", the navigation's in "InfoCenterMgr".
+    OneTextTranslator formText("InfoCenterMgrClass", "Player", QStringLiteral("播放终端"));
+    OneTextTranslator wrongContext("InfoCenterMgr", "Server Mic", QStringLiteral("wrong context"));
+    OneTextTranslator navText("InfoCenterMgr", "User Log", QStringLiteral("日志管理"));
+    for (QTranslator* t : {static_cast<QTranslator*>(&formText), static_cast<QTranslator*>(&wrongContext),
+                           static_cast<QTranslator*>(&navText)})
+        qApp->installTranslator(t);
+    InfoCenterMgr w(0);
+    for (QTranslator* t : {static_cast<QTranslator*>(&formText), static_cast<QTranslator*>(&wrongContext),
+                           static_cast<QTranslator*>(&navText)})
+        qApp->removeTranslator(t);
+    auto& ui = w.form();
+    QCOMPARE(ui.fPlayerMgrBtn->text(), QStringLiteral("播放终端"));
+    QCOMPARE(ui.fMicMgrBtn->text(), QStringLiteral("Server Mic"));
+    QCOMPARE(w.navigationList()->item(3)->text(), QStringLiteral("日志管理"));
+
+    QCOMPARE(w.objectName(), QStringLiteral("InfoCenterMgrClass"));
+    QCOMPARE(ui.mSrvDateLe->text(), QStringLiteral("--------"));   // until the first tick
+    QCOMPARE(ui.mSrvTimeLe->text(), QStringLiteral("--------"));
+    QCOMPARE(ui.title_name_le->text(), QStringLiteral("管理中心"));
+    QVERIFY(ui.icon_le->pixmap() && !ui.icon_le->pixmap()->isNull());
+    QCOMPARE(ui.fCenterRightStacked->widget(0)->objectName(), QStringLiteral("page"));
+    QCOMPARE(ui.fCenterRightStacked->widget(1)->objectName(), QStringLiteral("page_2"));
+
+    // Panels in stack order, each with its page buttons top to bottom.
+    const QList<QList<QPushButton*>> panels = {
+        {ui.fSsTaskMgrBtn, ui.fTimerTaskMgrBtn, ui.fManualTaskMgrBtn, ui.fSdkTaskMgrBtn},
+        {ui.fPlayerMgrBtn, ui.fMicMgrBtn, ui.fCallMicMgrBtn, ui.fEmMicMgrBtn, ui.fCapMgrBtn, ui.fTtsMgrBtn,
+         ui.fFAlarmMgrBtn, ui.fM12MgrBtn},
+        {ui.fMediaMgrBtn, ui.fMicGroupMgrBtn, ui.fRegionMgrBtn, ui.fSystemSetMgrBtn},
+        {ui.fUserLogMgrBtn, ui.fTalkLogMgrBtn, ui.fTermLogMgrBtn},
+        {ui.fTalkRecordMgrBtn},
+    };
+    const QStringList panelNames = {"fTaskWidget", "fTerminalWidget", "fSettingWidget", "fLogCtrlWidget",
+                                    "fRecordWidget"};
+    QCOMPARE(ui.fCenterLeftStacked->count(), 5);
+    for (int i = 0; i < panels.size(); ++i) {
+        QWidget* panel = ui.fCenterLeftStacked->widget(i);
+        QCOMPARE(panel->objectName(), panelNames[i]);
+        auto* column = qobject_cast<QBoxLayout*>(panel->layout()->itemAt(0)->layout());
+        QVERIFY(column);
+        QVERIFY(column->itemAt(0)->widget());   // the 23-pixel header first
+        QCOMPARE(column->itemAt(0)->widget()->maximumHeight(), 23);
+        for (int b = 0; b < panels[i].size(); ++b) {
+            QCOMPARE(column->itemAt(b + 1)->widget(), static_cast<QWidget*>(panels[i][b]));
+            QCOMPARE(panels[i][b]->minimumHeight(), 42);
+        }
+        QVERIFY(column->itemAt(panels[i].size() + 1)->spacerItem());
+    }
+
+    // The left column stays 130 pixels wide; the page stack takes the rest.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTRY_COMPARE(ui.fMgrBtnWidget->width(), 130);
+    const int stackWidth = ui.fCenterRightStacked->width();
+    w.resize(1400, 703);
+    QTRY_COMPARE(ui.fCenterRightStacked->width(), stackWidth + 250);
+    QCOMPARE(ui.fMgrBtnWidget->width(), 130);
 }
 
 void TestMainWindow::navigation()
