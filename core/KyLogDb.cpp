@@ -22,22 +22,52 @@ int countRows(const char* sql)
     return toInt(result.value(0, 0));
 }
 
+// One result row as the page queries see it.
+struct Cells {
+    const char* const* cells;
+    const unsigned long* lengths;
+    int columns;
+
+    void text(int column, std::string& out) const
+    {
+        if (column < columns && cells[column])
+            out.assign(cells[column], lengths[column]);
+        else
+            out.clear();
+    }
+    int number(int column) const
+    {
+        return column < columns && cells[column] ? static_cast<int>(strtol(cells[column], nullptr, 10)) : 0;
+    }
+};
+
+// Resets an entry for refilling; its texts keep their storage.
+void resetEntry(KyLogEntry& e)
+{
+    e.id = e.terminalId = e.callerId = e.calledId = 0;
+    for (std::string* text : {&e.name, &e.ip, &e.time, &e.endTime, &e.callerName, &e.calledName, &e.type,
+                              &e.content, &e.recordFile})
+        text->clear();
+}
+
+// Entries already in rows are refilled rather than rebuilt, so that a caller
+// reading page after page into one vector allocates little.
 template <typename MapRow>
 int queryPage(const char* format, std::vector<KyLogEntry>& rows, int start, int count, MapRow mapRow)
 {
-    rows.clear();
     char sql[256];
     snprintf(sql, sizeof sql, format, start, count);
-    KyMySqlResult result;
-    if (!KyMySqlConnection::instance()->query(sql, &result))
-        return -1;
-    rows.reserve(result.rowCount());
-    for (int r = 0; r < result.rowCount(); ++r) {
-        KyLogEntry entry;
-        mapRow(result, r, entry);
-        rows.push_back(std::move(entry));
-    }
-    return 0;
+    size_t used = 0;
+    const bool ok = KyMySqlConnection::instance()->query(
+        sql, [&](const char* const* cells, const unsigned long* lengths, int columns) {
+            if (used == rows.size())
+                rows.emplace_back();
+            KyLogEntry& entry = rows[used++];
+            resetEntry(entry);
+            mapRow(Cells{cells, lengths, columns}, entry);
+        });
+    rows.resize(ok ? used : 0);
+    return ok ? 0 : -1;
 }
 
 }  // namespace
@@ -66,38 +96,38 @@ int dbCountUserLog()
 
 namespace {
 
-void talkRow(const KyMySqlResult& res, int r, KyLogEntry& e)
+void talkRow(const Cells& c, KyLogEntry& e)
 {
-    e.id = toInt(res.value(r, 0));
-    e.time = res.value(r, 1);
-    e.endTime = res.value(r, 2);
-    e.callerId = toInt(res.value(r, 3));
-    e.calledId = toInt(res.value(r, 4));
-    e.callerName = res.value(r, 5);
-    e.calledName = res.value(r, 6);
-    e.type = res.value(r, 7);
-    e.content = res.value(r, 8);
-    e.recordFile = res.value(r, 9);
+    e.id = c.number(0);
+    c.text(1, e.time);
+    c.text(2, e.endTime);
+    e.callerId = c.number(3);
+    e.calledId = c.number(4);
+    c.text(5, e.callerName);
+    c.text(6, e.calledName);
+    c.text(7, e.type);
+    c.text(8, e.content);
+    c.text(9, e.recordFile);
 }
 
-void terminalRow(const KyMySqlResult& res, int r, KyLogEntry& e)
+void terminalRow(const Cells& c, KyLogEntry& e)
 {
-    e.id = toInt(res.value(r, 0));
-    e.time = res.value(r, 1);
-    e.terminalId = toInt(res.value(r, 2));
-    e.name = res.value(r, 3);
-    e.type = res.value(r, 4);
-    e.ip = res.value(r, 5);
-    e.content = res.value(r, 6);
+    e.id = c.number(0);
+    c.text(1, e.time);
+    e.terminalId = c.number(2);
+    c.text(3, e.name);
+    c.text(4, e.type);
+    c.text(5, e.ip);
+    c.text(6, e.content);
 }
 
-void userRow(const KyMySqlResult& res, int r, KyLogEntry& e)
+void userRow(const Cells& c, KyLogEntry& e)
 {
-    e.id = toInt(res.value(r, 0));
-    e.name = res.value(r, 1);
-    e.ip = res.value(r, 2);
-    e.time = res.value(r, 3);
-    e.content = res.value(r, 4);
+    e.id = c.number(0);
+    c.text(1, e.name);
+    c.text(2, e.ip);
+    c.text(3, e.time);
+    c.text(4, e.content);
 }
 
 const char kTalkColumns[] =

@@ -85,7 +85,7 @@ void KyMySqlConnection::close()
     closeLocked();
 }
 
-bool KyMySqlConnection::runLocked(const std::string& sql, KyMySqlResult* result, unsigned* errorCode)
+bool KyMySqlConnection::runLocked(const std::string& sql, const RowVisitor& onRow, unsigned* errorCode)
 {
     *errorCode = 0;
     if (mysql_real_query(m_mysql, sql.data(), sql.size()) != 0) {
@@ -101,9 +101,9 @@ bool KyMySqlConnection::runLocked(const std::string& sql, KyMySqlResult* result,
         fprintf(stderr, "%s failed. error string:%s\n", sql.c_str(), mysql_error(m_mysql));
         return false;
     }
-    result->setColumnCount(static_cast<int>(mysql_num_fields(res)));
+    const int columns = static_cast<int>(mysql_num_fields(res));
     while (MYSQL_ROW row = mysql_fetch_row(res))
-        result->appendRow(row, mysql_fetch_lengths(res));
+        onRow(row, mysql_fetch_lengths(res), columns);
     mysql_free_result(res);
     return true;
 }
@@ -114,6 +114,18 @@ bool KyMySqlConnection::query(const std::string& sql, KyMySqlResult* result)
     if (!result)
         result = &scratch;
     result->clear();
+    const bool ok = query(sql, [result](const char* const* cells, const unsigned long* lengths, int columns) {
+        if (result->rowCount() == 0)
+            result->setColumnCount(columns);
+        result->appendRow(cells, lengths);
+    });
+    if (!ok)
+        result->clear();
+    return ok;
+}
+
+bool KyMySqlConnection::query(const std::string& sql, const RowVisitor& onRow)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_setUp) {
         fprintf(stderr, "%s failed. error string:%s\n", sql.c_str(), "no connection set up");
@@ -122,17 +134,15 @@ bool KyMySqlConnection::query(const std::string& sql, KyMySqlResult* result)
     if (!m_connected && !connectLocked())
         return false;
     unsigned code = 0;
-    if (runLocked(sql, result, &code))
+    if (runLocked(sql, onRow, &code))
         return true;
-    result->clear();
     if (!connectionLost(code))
         return false;
     // The server dropped the connection: connect again and repeat once.
     if (!connectLocked())
         return false;
-    if (runLocked(sql, result, &code))
+    if (runLocked(sql, onRow, &code))
         return true;
-    result->clear();
     if (connectionLost(code))
         closeLocked();
     return false;

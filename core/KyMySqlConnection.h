@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 
@@ -33,11 +34,18 @@ public:
     // is empty and false is returned.
     bool query(const std::string& sql, KyMySqlResult* result);
 
+    // One fetched row: columns cells (null for NULL) and their lengths.
+    using RowVisitor = std::function<void(const char* const* cells, const unsigned long* lengths, int columns)>;
+    // As query, but hands each row of the fetched result to onRow, still
+    // under the lock, instead of copying it. onRow sees only whole results:
+    // a repeated query starts again from its first row.
+    bool query(const std::string& sql, const RowVisitor& onRow);
+
     void close();
 
 private:
     bool connectLocked();
-    bool runLocked(const std::string& sql, KyMySqlResult* result, unsigned* errorCode);
+    bool runLocked(const std::string& sql, const RowVisitor& onRow, unsigned* errorCode);
     void closeLocked();
 
     std::mutex m_mutex;

@@ -30,9 +30,9 @@ void putDigits(char* out, int value, int width)
     }
 }
 
-}  // namespace
-
-std::string kyLogDateText(const std::string& seconds)
+// The 19 characters of the date, in a buffer of this thread; null when the
+// time cannot be converted.
+const char* dateChars(const std::string& seconds)
 {
     // Beyond the year 9999 the text would outgrow its form; such values stop there.
     const uint64_t kLast = 253402300799ULL;
@@ -48,7 +48,7 @@ std::string kyLogDateText(const std::string& seconds)
         const time_t t = static_cast<time_t>(minute * 60);
         struct tm local;
         if (!localtime_r(&t, &local))
-            return std::string();
+            return nullptr;
         putDigits(text, local.tm_year + 1900, 4);
         putDigits(text + 5, local.tm_mon + 1, 2);
         putDigits(text + 8, local.tm_mday, 2);
@@ -57,7 +57,27 @@ std::string kyLogDateText(const std::string& seconds)
         cachedMinute = minute;
     }
     putDigits(text + 17, static_cast<int>(value % 60), 2);
-    return std::string(text, 19);
+    return text;
+}
+
+const size_t kDateLength = 19;
+
+}  // namespace
+
+std::string kyLogDateText(const std::string& seconds)
+{
+    const char* text = dateChars(seconds);
+    return text ? std::string(text, kDateLength) : std::string();
+}
+
+void kyAppendCsvDate(std::string& line, const std::string& seconds)
+{
+    // A date holds no double quote: nothing to double.
+    const char* text = dateChars(seconds);
+    line += '"';
+    if (text)
+        line.append(text, kDateLength);
+    line += "\",";
 }
 
 void kyAppendCsvField(std::string& line, const std::string& text)

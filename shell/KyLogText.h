@@ -15,3 +15,5 @@ std::string kyLogDateText(const std::string& seconds);
 // doubled, a double quote and a comma.
 void kyAppendCsvField(std::string& line, const std::string& text);
 void kyAppendCsvField(std::string& line, long long number);
+// A date field: kyLogDateText of seconds, written straight into line.
+void kyAppendCsvDate(std::string& line, const std::string& seconds);

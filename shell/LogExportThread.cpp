@@ -39,6 +39,8 @@ const char kLineEnd = '\n';   // the file is opened in text mode
 
 // Pages handed from the reading thread to the writing one, a batch at a
 // time so that the threads wake each other seldom; at most kDepth pages wait.
+// Written pages go back to the reader to be filled again, so that their
+// texts are allocated once and freed by the thread that made them.
 class KyPageQueue {
 public:
     using Pages = std::deque<std::vector<KyLogEntry>>;
@@ -67,6 +69,24 @@ public:
         m_changed.notify_all();
         return true;
     }
+    // Hands written pages back (pages is left empty).
+    void giveBack(Pages& pages)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (; !pages.empty(); pages.pop_front())
+            m_spare.push_back(std::move(pages.front()));
+    }
+    // A written page to refill, or an empty one.
+    std::vector<KyLogEntry> spare()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        std::vector<KyLogEntry> rows;
+        if (!m_spare.empty()) {
+            rows.swap(m_spare.back());
+            m_spare.pop_back();
+        }
+        return rows;
+    }
     void finish() { set(m_finished); }
     void stop() { set(m_stopped); }
 
@@ -83,6 +103,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     Pages m_pages;
+    Pages m_spare;
     bool m_finished = false;
     bool m_stopped = false;
 };
@@ -106,18 +127,23 @@ const char* LogExportThread::talkTypeText(const std::string& type)
 std::string LogExportThread::csvLine(int kind, long long rowNumber, const KyLogEntry& e)
 {
     std::string line;
-    line.reserve(160);
+    appendCsvLine(line, kind, rowNumber, e);
+    return line;
+}
+
+void LogExportThread::appendCsvLine(std::string& line, int kind, long long rowNumber, const KyLogEntry& e)
+{
     kyAppendCsvField(line, rowNumber);
     switch (kind) {
     case 1:
-        kyAppendCsvField(line, kyLogDateText(e.time));
+        kyAppendCsvDate(line, e.time);
         kyAppendCsvField(line, e.name);
         kyAppendCsvField(line, e.ip);
         kyAppendCsvField(line, e.content);
         break;
     case 2:
-        kyAppendCsvField(line, kyLogDateText(e.time));
-        kyAppendCsvField(line, kyLogDateText(e.endTime));
+        kyAppendCsvDate(line, e.time);
+        kyAppendCsvDate(line, e.endTime);
         kyAppendCsvField(line, e.callerId);
         kyAppendCsvField(line, e.callerName);
         kyAppendCsvField(line, e.calledId);
@@ -126,7 +152,7 @@ std::string LogExportThread::csvLine(int kind, long long rowNumber, const KyLogE
         kyAppendCsvField(line, e.content);
         break;
     case 3:
-        kyAppendCsvField(line, kyLogDateText(e.time));
+        kyAppendCsvDate(line, e.time);
         kyAppendCsvField(line, e.terminalId);
         kyAppendCsvField(line, e.name);
         kyAppendCsvField(line, e.type);
@@ -136,7 +162,6 @@ std::string LogExportThread::csvLine(int kind, long long rowNumber, const KyLogE
     default:
         break;
     }
-    return line;
 }
 
 std::string LogExportThread::csvHeader(const QStringList& titles)
@@ -200,23 +225,29 @@ int LogExportThread::writeLog()
         long long page = 0;
         KyPageQueue::Pages pages;
         while (queue.take(pages)) {
-            for (; !pages.empty(); pages.pop_front()) {
-                for (const KyLogEntry& entry : pages.front()) {
-                    text += csvLine(m_kind, rowNumber++, entry);
+            // The waiting pages become one text, converted and written at once.
+            std::vector<long long> nextRows;
+            for (const std::vector<KyLogEntry>& rows : pages) {
+                for (const KyLogEntry& entry : rows) {
+                    appendCsvLine(text, m_kind, rowNumber++, entry);
                     text += kLineEnd;
                 }
-                const std::string gbk = toGbk(text);
-                if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
-                    writeFailed = true;
-                    queue.stop();
-                    return;
-                }
-                text.clear();
+                nextRows.push_back(rowNumber);
+            }
+            queue.giveBack(pages);
+            const std::string gbk = toGbk(text);
+            text.clear();
+            if (file.write(gbk.data(), static_cast<qint64>(gbk.size())) != static_cast<qint64>(gbk.size())) {
+                writeFailed = true;
+                queue.stop();
+                return;
+            }
+            for (long long next : nextRows) {
                 ++page;
                 emit update_signal(static_cast<long>(page * 100 / pageCount));
                 if (reader.pageDiagnostic)
                     printf("get count %lld\r\n", page + 1);
-                printf("exect row %lld\r\n", rowNumber);
+                printf("exect row %lld\r\n", next);
             }
         }
     });
@@ -226,7 +257,7 @@ int LogExportThread::writeLog()
     for (long long page = 1; page <= pageCount; ++page) {
         // By key: each page starts below the last id of the one before, the
         // same rows as offset paging without rescanning the earlier ones.
-        std::vector<KyLogEntry> rows;
+        std::vector<KyLogEntry> rows = queue.spare();
         if (reader.upTo(rows, maxId, kPageRows) != 0) {
             result = -2;
             break;

@@ -22,6 +22,8 @@ public:
 
     // One CSV line of a log row (UTF-8, without its line end).
     static std::string csvLine(int kind, long long rowNumber, const KyLogEntry& entry);
+    // The same line appended to text.
+    static void appendCsvLine(std::string& text, int kind, long long rowNumber, const KyLogEntry& entry);
     // Header line of the titles.
     static std::string csvHeader(const QStringList& titles);
     // The talkback type text of the file: 1 "对讲", 2 "广播", else "UNKNOW".

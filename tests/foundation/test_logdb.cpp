@@ -124,6 +124,10 @@ private slots:
         QCOMPARE(even.recordFile, std::string("/record/2024/call_2.mp3"));
         QCOMPARE(rows[1].id, 1);
         QCOMPARE(rows[1].recordFile, std::string());
+        // The vector held terminal rows before: nothing of them is left over.
+        QCOMPARE(even.name, std::string());
+        QCOMPARE(even.ip, std::string());
+        QCOMPARE(even.terminalId, 0);
 
         // User log by column position.
         QCOMPARE(dbQueryUserLogPage(rows, 100, 100), 0);
@@ -134,6 +138,10 @@ private slots:
         QCOMPARE(rows.front().ip, std::string("127.0.0.20"));
         QCOMPARE(rows.front().time, std::string("1650000020"));
         QCOMPARE(rows.front().content, std::string("登录 20"));
+        QCOMPARE(rows.front().endTime, std::string());
+        QCOMPARE(rows.front().callerName, std::string());
+        QCOMPARE(rows.front().recordFile, std::string());
+        QCOMPARE(rows.front().callerId, 0);
 
         // A failing query leaves the rows empty.
         QVERIFY(!rows.empty());
