@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTranslator>
 
 #include "BaseMessageDialog.h"
 #include "BaseSetNameDialog.h"
@@ -20,6 +21,7 @@ class TestDialogs : public QObject {
     Q_OBJECT
 private slots:
     void messageModesAndResults();
+    void tipsTexts();
     void messageAutoCloseAndLayout();
     void oldMessageBoxFlags();
     void renameDialog();
@@ -65,6 +67,49 @@ void TestDialogs::messageModesAndResults()
         });
         QCOMPARE(d.exec(), 0);
     }
+}
+
+namespace {
+// Marks every text asked in the context of the tips, so a test sees the context and the exact source.
+class TipsContextTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return qstrcmp(context, "KyTipsInfo") == 0 ? QStringLiteral("KyTipsInfo:") + QLatin1String(source)
+                                                    : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+}  // namespace
+
+void TestDialogs::tipsTexts()
+{
+    TipsContextTranslator translator;
+    qApp->installTranslator(&translator);
+    const QList<QPair<QString, const char*>> tips = {
+        {KyTipsInfo::tips(), "Tips"},
+        {KyTipsInfo::deleteCurrentRecord(), "Delete current record?"},
+        {KyTipsInfo::noEditPermission(), "Current user does not have permission to edit!"},
+        {KyTipsInfo::deleteFailed(), "Delete failed"},
+        {KyTipsInfo::terminalMustBeOffline(), "Terminal can not be removed without offline!"},
+        {KyTipsInfo::deleteChosenMedia(), "Delete chosen media?"},
+        {KyTipsInfo::illegalName(), "Name contains illegal characters!"},
+        {KyTipsInfo::speakerCheckNeedsIdle(), "Can't check speaker when terminal not idle!"},
+        {KyTipsInfo::setName(), "Set Name"},
+        {makeColumnKeyId(), "ID"},
+        {makeColumnKeyIp(), "IP"},
+        {makeColumnKeyName(), "Name"},
+        {makeColumnKeyStatus(), "Status"},
+        {makeColumnKeyCode(), "Code"},
+        {makeColumnKeyIsPpt(), "Is PPT"},
+        {makeColumnKeyIsAec(), "Is AEC"},
+    };
+    BaseSetNameDialog named;   // its title is the translated "Set Name"
+    qApp->removeTranslator(&translator);
+    for (const auto& tip : tips)
+        QCOMPARE(tip.first, QStringLiteral("KyTipsInfo:") + QLatin1String(tip.second));
+    QCOMPARE(named.windowTitle(), QStringLiteral("KyTipsInfo:Set Name"));
+    QCOMPARE(KyTipsInfo::tips(), QStringLiteral("Tips"));   // no translator: the source text
 }
 
 void TestDialogs::messageAutoCloseAndLayout()
