@@ -24,6 +24,7 @@ public:
         FileLenNonNumeric,  // "FileLen":"abc"
         FileLenNumber,      // FileLen as a JSON number
         FileLenShort,       // announces more bytes than it sends, then closes
+        FileLenHalf,        // announces half the file, then sends all of it
     };
     struct Request {
         int connection = 0;

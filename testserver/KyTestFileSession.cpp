@@ -196,6 +196,7 @@ void KyTestFileSession::getFile()
     case KyTestFileService::FileLenNonNumeric: v["FileLen"] = "abc"; break;
     case KyTestFileService::FileLenNumber: v["FileLen"] = Json::Int64(size); break;
     case KyTestFileService::FileLenShort: v["FileLen"] = std::to_string(size + 1024); break;
+    case KyTestFileService::FileLenHalf: v["FileLen"] = std::to_string(size / 2); break;
     default: v["FileLen"] = std::to_string(size); break;
     }
     const qint64 limit = cutting ? qMin(cut.value, size) : size;

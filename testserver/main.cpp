@@ -84,7 +84,8 @@ int main(int argc, char** argv)
     KyTestFileService files(QString::fromStdString(opt.fileDir));
     KyTestFileService records(QString::fromStdString(opt.fileDir));
     const int filePort = files.start(quint16(opt.filePort), QString::fromStdString(opt.host));
-    const int recordPort = records.start(quint16(filePort), QString::fromStdString(opt.recordHost));
+    // The record server shares the file service's port; without one it stays off.
+    const int recordPort = filePort ? records.start(quint16(filePort), QString::fromStdString(opt.recordHost)) : 0;
     std::printf("file service on %s:%d, record server on %s:%d (folder %s, media root %s)\n", opt.host.c_str(),
                 filePort, opt.recordHost.c_str(), recordPort, opt.fileDir.c_str(), qPrintable(files.fileRoot()));
     std::fflush(stdout);

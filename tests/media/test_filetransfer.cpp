@@ -60,6 +60,14 @@ void TestFileTransfer::downloadAndUploadWithProgress()
     for (int i = 0; i < up.size(); ++i)
         QCOMPARE(up.at(i), qMin((i + 1) * 8192, big.size()));
     QCOMPARE(small, (QList<int>{8192, 16384, 20000}));
+
+    // Bytes the server sends beyond FileLen are not taken.
+    rig.service->setFileLenMode(KyTestFileService::FileLenHalf);
+    QVERIFY(rig.worker->getFile(rig.root() + "/music/big.bin", rig.localDir() + "/half.bin", 15));
+    QVERIFY(rig.drain());
+    QCOMPARE(KyFileTestRig::readFile(rig.localDir() + "/half.bin"), big.left(big.size() / 2));
+    QCOMPARE(rig.endsOf(15, big.size() / 2).size(), 1);
+    QCOMPARE(rig.endsOf(15, big.size() / 2).first().status, 0);
 }
 
 void TestFileTransfer::failedDownloadsLeaveTargetAlone()
