@@ -137,7 +137,7 @@ void TestNetWait::notConnectedAnswersAtOnce()
     QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, req), int(KY_NOT_CONNECTED));
     QCOMPARE(mcSendRequestRetry(s.center(), KyProbeMgr::RT_PARAMS, req, 10), int(KY_NOT_CONNECTED));
     QCOMPARE(mcRequestSystemTime(s.center()), int(KY_NOT_CONNECTED));
-    QVERIFY(t.elapsed() < 100);
+    QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));   // far below the 2 s wait
 
     // The server closes the connection: requests answer 4 at once.
     QCOMPARE(s.login(), 0);
@@ -147,7 +147,7 @@ void TestNetWait::notConnectedAnswersAtOnce()
     t.restart();
     req = paramsQuery();
     QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, req), int(KY_NOT_CONNECTED));
-    QVERIFY(t.elapsed() < 100);
+    QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));   // far below the 2 s wait
 
     // A request that is waiting when the connection closes ends with 4, not a time-out.
     QCOMPARE(s.login(), 0);
