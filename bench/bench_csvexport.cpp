@@ -2,7 +2,6 @@
 // LogExportThread, against `mysql --batch` piped through `iconv -t GBK` on
 // the same table. Prints the time of each and their ratio (goal: at most 1.0).
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,39 +13,22 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "KyDbAccount.h"
+#include "KyBenchDb.h"
 #include "KyLogDb.h"
-#include "KyTestLogDb.h"
 #include "LogExportThread.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
 const int kRows = 1000000;
 const int kRepeats = 2;  // best of
 
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 bool ensureRows(KyTestLogDb& db)
 {
-    KyMySqlResult result;
-    if (!db.exec("select count(*), coalesce(max(id), 0), coalesce(min(id), 0) from talklog_bak", &result))
-        return false;
-    if (result.value(0, 0) == std::to_string(kRows) && result.value(0, 1) == std::to_string(kRows)) {
-        printf("talklog_bak already holds %d rows\n", kRows);
-        return true;
-    }
-    const auto start = Clock::now();
-    const bool ok = db.exec("truncate table talklog_bak") &&
-                    db.exec("insert into talklog_bak (id,begin_time,end_time,callerId,calledId,callerName,calledName,"
-                            "type,source_name,recordfile) select seq, 1600000000+seq, 1600000060+seq, seq%900, "
-                            "seq%700, concat('主叫终端',seq%900), concat('被叫\"终端\",',seq%700), seq%3, "
-                            "concat('广播节目 ',seq%50), if(seq%4=0, null, concat('/data/media/talk_record_file/',"
-                            "seq,'.wav')) from seq_1_to_" + std::to_string(kRows));
-    printf("filled talklog_bak with %d rows in %.1f s\n", kRows, secondsSince(start));
-    return ok;
+    return kyEnsureBenchRows(db, "talklog_bak", kRows,
+                             "insert into talklog_bak (id,begin_time,end_time,callerId,calledId,callerName,calledName,"
+                             "type,source_name,recordfile) select seq, 1600000000+seq, 1600000060+seq, seq%900, "
+                             "seq%700, concat('主叫终端',seq%900), concat('被叫\"终端\",',seq%700), seq%3, "
+                             "concat('广播节目 ',seq%50), if(seq%4=0, null, concat('/data/media/talk_record_file/',"
+                             "seq,'.wav')) from seq_1_to_");
 }
 
 // One export through the console's thread; the thread's per-page diagnostics
@@ -59,7 +41,7 @@ double exportSeconds(const QString& path, qint64* bytes)
     dup2(null, STDOUT_FILENO);
     close(null);
     int result = 0;
-    const auto t0 = Clock::now();
+    const auto t0 = KyBenchClock::now();
     {
         LogExportThread thread(path, {"序号", "Begin Time", "End Time", "Caller Code", "Caller Name", "Called Code",
                                       "Called Name", "Type", "Content"},
@@ -68,7 +50,7 @@ double exportSeconds(const QString& path, qint64* bytes)
         thread.start();
         thread.wait();
     }
-    const double seconds = secondsSince(t0);
+    const double seconds = kySecondsSince(t0);
     fflush(stdout);
     dup2(saved, STDOUT_FILENO);
     close(saved);
@@ -83,16 +65,14 @@ double exportSeconds(const QString& path, qint64* bytes)
 double pipelineSeconds(const KyTestLogDb& db, const std::string& path, qint64* bytes)
 {
     const std::string command =
-        "mysql --no-defaults --batch -h " + db.host() + " -P " + std::to_string(db.port()) + " -u " + KY_DB_USER +
-        " --password=" + KY_DB_PASSWORD +
-        " talkbacklog -e 'select id,begin_time,end_time,callerId,calledId,callerName,calledName,type,source_name,"
+        kyMysqlClient(db, "--batch") + " -e 'select id,begin_time,end_time,callerId,calledId,callerName,calledName,type,source_name,"
         "recordfile from talklog_bak order by id desc' | iconv -f UTF-8 -t GBK > " + path;
-    const auto t0 = Clock::now();
+    const auto t0 = KyBenchClock::now();
     if (std::system(command.c_str()) != 0) {
         fprintf(stderr, "pipeline failed: %s\n", command.c_str());
         exit(1);
     }
-    const double seconds = secondsSince(t0);
+    const double seconds = kySecondsSince(t0);
     *bytes = QFileInfo(QString::fromStdString(path)).size();
     return seconds;
 }

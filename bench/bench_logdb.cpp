@@ -2,7 +2,6 @@
 // through the mysql command-line client, on a table of 1,000,000 rows.
 // Prints the time of each and their ratio (goal: at most 1.2).
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,37 +10,19 @@
 
 #include <QTemporaryDir>
 
-#include "KyDbAccount.h"
+#include "KyBenchDb.h"
 #include "KyLogDb.h"
-#include "KyTestLogDb.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
 const int kRows = 1000000;
 const int kRepeats = 3;  // best of
 
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 bool ensureRows(KyTestLogDb& db)
 {
-    KyMySqlResult result;
-    if (!db.exec("select count(*), coalesce(max(id), 0) from terminallog", &result))
-        return false;
-    if (result.value(0, 0) == std::to_string(kRows) && result.value(0, 1) == std::to_string(kRows)) {
-        printf("terminallog already holds %d rows\n", kRows);
-        return true;
-    }
-    const auto start = Clock::now();
-    const bool ok = db.exec("truncate table terminallog") &&
-                    db.exec("insert into terminallog (date,terminalId,name,type,ip,action) "
-                            "select 1600000000+seq, seq%500, concat('终端',seq%500), 'IP', "
-                            "concat('10.0.',seq%250,'.',seq%200), concat('在线 ',seq) from seq_1_to_" +
-                            std::to_string(kRows));
-    printf("filled terminallog with %d rows in %.1f s\n", kRows, secondsSince(start));
-    return ok;
+    return kyEnsureBenchRows(db, "terminallog", kRows,
+                             "insert into terminallog (date,terminalId,name,type,ip,action) "
+                             "select 1600000000+seq, seq%500, concat('终端',seq%500), 'IP', "
+                             "concat('10.0.',seq%250,'.',seq%200), concat('在线 ',seq) from seq_1_to_");
 }
 
 // Seconds per call of dbQueryTerminalLogPage, best of kRepeats runs of n.
@@ -51,14 +32,14 @@ double consoleSeconds(int start, int n)
     dbQueryTerminalLogPage(rows, start, 100);  // warm the cache
     double best = 1e9;
     for (int r = 0; r < kRepeats; ++r) {
-        const auto t0 = Clock::now();
+        const auto t0 = KyBenchClock::now();
         for (int i = 0; i < n; ++i) {
             if (dbQueryTerminalLogPage(rows, start, 100) != 0 || rows.size() != 100) {
                 fprintf(stderr, "page query failed\n");
                 exit(1);
             }
         }
-        best = std::min(best, secondsSince(t0) / n);
+        best = std::min(best, kySecondsSince(t0) / n);
     }
     return best;
 }
@@ -66,17 +47,15 @@ double consoleSeconds(int start, int n)
 // Wall time of one client process that runs the script, best of kRepeats.
 double clientRun(const KyTestLogDb& db, const std::string& script)
 {
-    const std::string command = "mysql --no-defaults -B -N -h " + db.host() + " -P " + std::to_string(db.port()) +
-                                " -u " + KY_DB_USER + " --password=" + KY_DB_PASSWORD +
-                                " talkbacklog < " + script + " > /dev/null";
+    const std::string command = kyMysqlClient(db, "-B -N") + " < " + script + " > /dev/null";
     double best = 1e9;
     for (int r = 0; r < kRepeats; ++r) {
-        const auto t0 = Clock::now();
+        const auto t0 = KyBenchClock::now();
         if (std::system(command.c_str()) != 0) {
             fprintf(stderr, "mysql client failed: %s\n", command.c_str());
             exit(1);
         }
-        best = std::min(best, secondsSince(t0));
+        best = std::min(best, kySecondsSince(t0));
     }
     return best;
 }

@@ -37,6 +37,12 @@ QTableWidget* KyLogInfoFormBase::table()
     return ui->fTableWidget;
 }
 
+QPushButton* KyLogInfoFormBase::pagingButton(int which) const
+{
+    QPushButton* const buttons[] = {ui->fPrevious, ui->fNext, ui->fRefreshButton, ui->fLogDownloadBt};
+    return buttons[which];
+}
+
 QLabel* KyLogInfoFormBase::pageLabel() const
 {
     return ui->fPageLabel;
@@ -89,7 +95,7 @@ void KyLogInfoFormBase::load()
 
 void KyLogInfoFormBase::recount()
 {
-    m_recordCount = countRows();
+    m_recordCount = m_kinds.countRows();
     m_pageCount = pageCountOf(m_recordCount);
     updatePageLabel();
 }
@@ -103,12 +109,12 @@ void KyLogInfoFormBase::showList()
 {
     if (directRoad()) {
         std::vector<KyLogEntry> rows;
-        queryRows(rows, (m_currentPage - 1) * kPageRows, kPageRows);
+        m_kinds.queryRows(rows, (m_currentPage - 1) * kPageRows, kPageRows);
         keepRows(rows);
         clearTable();
         addRows(rows);
     } else {
-        const std::list<KyLogEntry> page = servicePage();
+        const std::list<KyLogEntry> page = (m_logMgr->*m_kinds.servicePage)();
         clearTable();
         addRows(std::vector<KyLogEntry>(page.begin(), page.end()));
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -13,7 +14,6 @@
 
 class KyServiceLogMgr;
 class QLabel;
-class QPushButton;
 namespace Ui {
 class fLogInfoForm;
 }
@@ -41,18 +41,17 @@ public:
     int recordCount() const { return m_recordCount; }
 
 protected:
+    // Where a page reads its log.
     struct Kinds {
         int count;    // service-road count kind
         int page;     // service-road page kind
+        int (*countRows)();   // direct road
+        int (*queryRows)(std::vector<KyLogEntry>& rows, int start, int count);
+        std::list<KyLogEntry> (KyServiceLogMgr::*servicePage)() const;   // the manager's stored page
     };
 
     KyLogInfoFormBase(QWidget* parent, const Kinds& kinds);
 
-    // Direct road.
-    virtual int countRows() = 0;
-    virtual int queryRows(std::vector<KyLogEntry>& rows, int start, int count) = 0;
-    // Service road: the manager's stored page of this log.
-    virtual std::list<KyLogEntry> servicePage() const = 0;
     virtual void drawRow(int row, const KyLogEntry& entry) = 0;
     // "[ 日志主机：" or "[ 录音主机："
     virtual QString sourcePrefix() const;
@@ -79,6 +78,17 @@ protected:
     // Columns 0..7 of a talkback row; column 0 carries idData.
     void drawTalkCells(int row, const KyLogEntry& entry, const QString& typeText, int idData);
     static std::string number(int value) { return std::to_string(value); }
+
+    // Previous, next and refresh buttons to the page's slots.
+    template <class Page>
+    void connectPaging(Page* page, void (Page::*previous)(), void (Page::*next)(), void (Page::*refresh)())
+    {
+        connect(pagingButton(0), &QPushButton::clicked, page, previous);
+        connect(pagingButton(1), &QPushButton::clicked, page, next);
+        connect(pagingButton(2), &QPushButton::clicked, page, refresh);
+    }
+    // 0 fPrevious, 1 fNext, 2 fRefreshButton, 3 fLogDownloadBt
+    QPushButton* pagingButton(int which) const;
 
     QLabel* pageLabel() const;
     QPushButton* refreshButton() const;

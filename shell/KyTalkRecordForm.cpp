@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QFileDialog>
-#include <QPushButton>
 #include <QSettings>
 
 #include "BaseMessageDialog.h"
@@ -34,7 +33,8 @@ void tip(const QString& text)
 }
 }  // namespace
 
-KyTalkRecordForm::KyTalkRecordForm(QWidget* parent) : KyLogInfoFormBase(parent, {6, 7})
+KyTalkRecordForm::KyTalkRecordForm(QWidget* parent)
+    : KyLogInfoFormBase(parent, {6, 7, dbCountTalkLog, dbQueryTalkLogPage, &KyServiceLogMgr::talkRecordList})
 {
     setupColumns(tr("Record List"),
                  {tr("Begin Time"), tr("End Time"), tr("Caller Code"), tr("Caller Name"), tr("Called Code"),
@@ -43,9 +43,8 @@ KyTalkRecordForm::KyTalkRecordForm(QWidget* parent) : KyLogInfoFormBase(parent, 
     ui->fLogDownloadBt->hide();
     connect(m_logMgr, &KyServiceLogMgr::gotTalkRecordList, this, &KyTalkRecordForm::slot_showRecordList);
     connect(m_logMgr, &KyServiceLogMgr::gotTalkRecordSize, this, &KyTalkRecordForm::slot_getRecordSize);
-    connect(ui->fPrevious, &QPushButton::clicked, this, &KyTalkRecordForm::slot_previousClicked);
-    connect(ui->fNext, &QPushButton::clicked, this, &KyTalkRecordForm::slot_nextClicked);
-    connect(ui->fRefreshButton, &QPushButton::clicked, this, &KyTalkRecordForm::slot_refreshClicked);
+    connectPaging(this, &KyTalkRecordForm::slot_previousClicked, &KyTalkRecordForm::slot_nextClicked,
+                  &KyTalkRecordForm::slot_refreshClicked);
     connect(ui->fTableWidget, &QTableWidget::cellDoubleClicked, this, &KyTalkRecordForm::slot_cellDoubleClicked);
     connect(TcpSocketClient::instance(), &TcpSocketClient::updateRecordDownloadMsgTip, this,
             &KyTalkRecordForm::slot_updateRecordDownloadMsgTip);
@@ -102,15 +101,6 @@ void KyTalkRecordForm::slot_previousClicked() { previousPage(); }
 void KyTalkRecordForm::slot_nextClicked() { nextPage(); }
 void KyTalkRecordForm::slot_refreshClicked() { refresh(); }
 void KyTalkRecordForm::set_refresh_btn_enable() { enableRefresh(); }
-
-int KyTalkRecordForm::countRows() { return dbCountTalkLog(); }
-
-int KyTalkRecordForm::queryRows(std::vector<KyLogEntry>& rows, int start, int count)
-{
-    return dbQueryTalkLogPage(rows, start, count);
-}
-
-std::list<KyLogEntry> KyTalkRecordForm::servicePage() const { return m_logMgr->talkRecordList(); }
 
 QString KyTalkRecordForm::sourcePrefix() const
 {

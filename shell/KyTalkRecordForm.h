@@ -37,9 +37,6 @@ public slots:
     void slot_updateRecordDownloadMsgTip(QString filename, int percent, int status);
 
 protected:
-    int countRows() override;
-    int queryRows(std::vector<KyLogEntry>& rows, int start, int count) override;
-    std::list<KyLogEntry> servicePage() const override;
     void drawRow(int row, const KyLogEntry& entry) override;
     QString sourcePrefix() const override;
     void keepRows(const std::vector<KyLogEntry>& rows) override { m_rows = rows; }

@@ -1,21 +1,20 @@
 #include "KyUserLogInfoForm.h"
 
-#include <QPushButton>
 
 #include "KyLogDb.h"
 #include "KyLogText.h"
 #include "KyServiceLogMgr.h"
 #include "ui_fLogInfoForm.h"
 
-KyUserLogInfoForm::KyUserLogInfoForm(QWidget* parent) : KyLogInfoFormBase(parent, {0, 1})
+KyUserLogInfoForm::KyUserLogInfoForm(QWidget* parent)
+    : KyLogInfoFormBase(parent, {0, 1, dbCountUserLog, dbQueryUserLogPage, &KyServiceLogMgr::userLogList})
 {
     setupColumns(tr("User Log"), {tr("Date"), tr("User Name"), QStringLiteral("IP"), tr("Content")}, 0);
     connect(m_logMgr, &KyServiceLogMgr::gotUserLogList, this, &KyUserLogInfoForm::slot_showUserLogList);
     connect(m_logMgr, &KyServiceLogMgr::gotUserLogSize, this, &KyUserLogInfoForm::slot_getUserLogSize);
-    connect(ui->fPrevious, &QPushButton::clicked, this, &KyUserLogInfoForm::slot_previousClicked);
-    connect(ui->fNext, &QPushButton::clicked, this, &KyUserLogInfoForm::slot_nextClicked);
-    connect(ui->fRefreshButton, &QPushButton::clicked, this, &KyUserLogInfoForm::slot_refreshClicked);
-    connect(ui->fLogDownloadBt, &QPushButton::clicked, this, &KyUserLogInfoForm::slot_downloadClicked);
+    connectPaging(this, &KyUserLogInfoForm::slot_previousClicked, &KyUserLogInfoForm::slot_nextClicked,
+                  &KyUserLogInfoForm::slot_refreshClicked);
+    connect(pagingButton(3), &QPushButton::clicked, this, &KyUserLogInfoForm::slot_downloadClicked);
     load();
 }
 
@@ -26,15 +25,6 @@ void KyUserLogInfoForm::slot_nextClicked() { nextPage(); }
 void KyUserLogInfoForm::slot_refreshClicked() { refresh(); }
 void KyUserLogInfoForm::slot_downloadClicked() { openExport(1); }
 void KyUserLogInfoForm::set_refresh_btn_enable() { enableRefresh(); }
-
-int KyUserLogInfoForm::countRows() { return dbCountUserLog(); }
-
-int KyUserLogInfoForm::queryRows(std::vector<KyLogEntry>& rows, int start, int count)
-{
-    return dbQueryUserLogPage(rows, start, count);
-}
-
-std::list<KyLogEntry> KyUserLogInfoForm::servicePage() const { return m_logMgr->userLogList(); }
 
 void KyUserLogInfoForm::drawRow(int row, const KyLogEntry& e)
 {

@@ -18,9 +18,6 @@ public slots:
     void set_refresh_btn_enable();
 
 protected:
-    int countRows() override;
-    int queryRows(std::vector<KyLogEntry>& rows, int start, int count) override;
-    std::list<KyLogEntry> servicePage() const override;
     void drawRow(int row, const KyLogEntry& entry) override;
     bool loadsAfterConnectFailure() const override { return true; }
 };
