@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 #include <mutex>
@@ -33,6 +34,21 @@ protected:
             return -1;
         int rc = this->send(center, bookMgr()->refreshType(), bookMgr()->refreshRequest(id), KY_PAUSE_SAVE_MS);
         m_refreshing = false;
+        return rc;
+    }
+
+    // A "ModTalkTerminal" save with busy retry; on 0 copies name and volumes
+    // (and what extra copies) into the cached record and notifies.
+    template <class Extra>
+    int saveNameAndVolumes(int requestType, KyCommandRequest req, const Rec& sent, Extra extra)
+    {
+        int rc = this->send(this->hub(), requestType, std::move(req), KY_PAUSE_SAVE_MS);
+        if (rc == 0 && this->m_cache.modify(sent.id, [&](Rec& cached) {
+                cached.name = sent.name;
+                std::copy(sent.vol, sent.vol + 4, cached.vol);
+                extra(cached);
+            }))
+            this->notifyChanged(sent.id, false);
         return rc;
     }
 

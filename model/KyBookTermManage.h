@@ -12,7 +12,7 @@ template <class Rec>
 class KyBookTermManage : public KyTermRowManage<Rec> {
 public:
     struct BookQuery { const char* subtype; const char* table; };
-    struct BookSave { const char* packetType; const char* key; };
+    struct BookSave { std::string packetType; const char* key; };
 
     KyBookTermManage(const std::string& name, int listType, const std::string& listSubtype, const std::string& table,
                      const std::string& deleteKind, int refreshType, const std::string& refreshData)
@@ -67,6 +67,16 @@ protected:
     {
         m_saves[type] = s;
         this->addReplyType(type);
+    }
+    // The sound-source and region books both kinds have: read from the shared
+    // tables, saved as "<prefix>SoundSource" and "<prefix>BroadBook".
+    void addSourceAndRegionBooks(const std::string& prefix, int sourceQuery, int sourceSave, int regionQuery,
+                                 int regionSave)
+    {
+        addBookQuery(sourceQuery, {"FixSsTaskList", "fixsstask"});
+        addBookSave(sourceSave, {prefix + "SoundSource", "SoundSource"});
+        addBookQuery(regionQuery, {"FixRegionList", "fixregion"});
+        addBookSave(regionSave, {prefix + "BroadBook", "RegionId"});
     }
 
     void deliverEntries(int requestType, const std::string& body) override

@@ -8,13 +8,14 @@ KyCapList::KyCapList()
       m_view(KyCreateViewCtrMgr::instance()->createViewCtrl())
 {
     hookCallback();
-    if (KyManageContext* ctx = KyManageContext::instance())
-        ctx->setCapList(this);
 }
 
 KyCapList* KyCapList::instance()
 {
     static KyCapList* list = new KyCapList;
+    KyManageContext* ctx = KyManageContext::instance();
+    if (ctx && !ctx->capList())
+        ctx->setCapList(list);
     list->initOnce();
     return list;
 }
@@ -35,10 +36,5 @@ int KyCapList::saveCap(KyManageCenter* center, const KyCap& cap)
 
 int KyCapList::removeCap(KyManageCenter* center, const KyCap& cap)
 {
-    const int id = cap.id;
-    int rc = send(center, KyCapManage::RT_REMOVE,
-                  KyCommandRequest::post("RemoveDevice", kyRemoveBody(id, cap.type, true)), KY_PAUSE_SAVE_MS);
-    if (rc == 0)
-        m_cache.remove(id);
-    return rc;
+    return removeRecord(cap, KyCapManage::RT_REMOVE, true, center);
 }

@@ -13,8 +13,8 @@ class KyManageContext;
 // added by the server, delTerminal(id) after the server removed one.
 class KyCapList : public KyViewCtrlHolder, public KyTermListBase<KyCap> {
 public:
-    // Creates the holder once (in the user-interface thread), hooks it into
-    // the manage context and requests the list.
+    // Creates the holder once (in the user-interface thread) and requests the
+    // list; hooks it into the manage context whenever that has none.
     static KyCapList* instance();
 
     KyQtViewCtrl* viewCtrl() override { return m_view.get(); }

@@ -15,8 +15,7 @@ KyCapManage* KyCapManage::instance()
 
 KyCommandRequest KyCapManage::saveRequest(const KyCap& cap) const
 {
-    Json::Value body = kyIdBody(cap.id);
-    body["Name"] = cap.name;
+    Json::Value body = kyIdNameBody(cap);
     body["CapVol"] = kyDec(cap.capVol);
     body["CapSamplerate"] = kyDec(cap.capSamplerate);
     return KyCommandRequest::post("CapM03Set", body);

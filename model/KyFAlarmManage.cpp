@@ -16,8 +16,7 @@ KyFAlarmManage* KyFAlarmManage::instance()
 
 KyCommandRequest KyFAlarmManage::saveRequest(const KyFAlarm& alarm) const
 {
-    Json::Value body = kyIdBody(alarm.id);
-    body["Name"] = alarm.name;
+    Json::Value body = kyIdNameBody(alarm);
     body["TriggerType"] = kyDec(alarm.triggerType);
     return KyCommandRequest::post("SetFRName", body);
 }

@@ -15,10 +15,7 @@ KyIpAmpManage* KyIpAmpManage::instance()
 
 KyCommandRequest KyIpAmpManage::saveRequest(const KyTerminal& term) const
 {
-    Json::Value body = kyIdBody(term.id);
-    body["Name"] = term.name;
-    body["BroVol"] = kyDec(term.broVol);
-    return KyCommandRequest::post("IpAmpSet", body);
+    return kyAmpSetRequest(term, term.broVol);
 }
 
 KyCommandRequest KyIpAmpManage::powerRequest(int id, int state) const

@@ -25,10 +25,7 @@ KyCommandRequest KyM04Manage::ledRequest(const KyMic& mic) const
 
 KyCommandRequest KyM04Manage::ampRequest(const KyMic& mic) const
 {
-    Json::Value body = kyIdBody(mic.id);
-    body["Name"] = mic.name;
-    body["BroVol"] = kyDec(mic.vol[KyMic::VOL_BROADCAST]);
-    return KyCommandRequest::post("IpAmpSet", body);
+    return kyAmpSetRequest(mic, mic.vol[KyMic::VOL_BROADCAST]);
 }
 
 KyCommandRequest KyM04Manage::buttonCallRequest(const KyMicBtnCall& call) const

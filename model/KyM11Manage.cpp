@@ -8,11 +8,8 @@ KyM11Manage::KyM11Manage()
     addReplyTypes(RT_SAVE, RT_REMOVE);
     addEntryReplyType(RT_PLAY_TERMINALS);
     addBookQuery(RT_MONITOR_BOOK, {"FixMonitorList", "fixmonitor"});
-    addBookQuery(RT_SOURCE_BOOK, {"FixSsTaskList", "fixsstask"});
-    addBookQuery(RT_REGION_BOOK, {"FixRegionList", "fixregion"});
     addBookSave(RT_MONITOR_SAVE, {"M11MonitorBook", "Monitor"});
-    addBookSave(RT_SOURCE_SAVE, {"M11SoundSource", "SoundSource"});
-    addBookSave(RT_REGION_SAVE, {"M11BroadBook", "RegionId"});
+    addSourceAndRegionBooks("M11", RT_SOURCE_BOOK, RT_SOURCE_SAVE, RT_REGION_BOOK, RT_REGION_SAVE);
 }
 
 KyM11Manage* KyM11Manage::instance()
@@ -23,7 +20,7 @@ KyM11Manage* KyM11Manage::instance()
 
 KyCommandRequest KyM11Manage::saveRequest(const KyMic& mic) const
 {
-    Json::Value body = kyTalkTerminalBody(mic.id, mic.name, mic.vol);
+    Json::Value body = kyTalkTerminalBody(mic, mic.vol);
     body["PttMode"] = kyDec(mic.pttMode);
     return KyCommandRequest::post("ModTalkTerminal", body);
 }

@@ -1,7 +1,5 @@
 #include "KyM12ListMgr.h"
 
-#include <algorithm>
-
 KyM12ListMgr::KyM12ListMgr() : KyBookListBase<KyM12>(KyM12Manage::instance())
 {
     hookCallback();
@@ -28,13 +26,8 @@ int KyM12ListMgr::saveM12(KyM12* m12)
     if (!m12)
         return -1;
     const KyM12 sent = *m12;
-    int rc = send(hub(), KyM12Manage::RT_SAVE, KyM12Manage::instance()->saveRequest(sent), KY_PAUSE_SAVE_MS);
-    if (rc == 0 && m_cache.modify(sent.id, [&sent](KyM12& m) {
-            m.name = sent.name;
-            std::copy(sent.vol, sent.vol + 4, m.vol);
-        }))
-        emit m12Changed(sent.id);
-    return rc;
+    return saveNameAndVolumes(KyM12Manage::RT_SAVE, KyM12Manage::instance()->saveRequest(sent), sent,
+                              [](KyM12&) {});
 }
 
 int KyM12ListMgr::requestBooks(const KyBookReq& req)

@@ -8,11 +8,8 @@ KyM12Manage::KyM12Manage()
     addReplyType(RT_SAVE);
     addReplyType(RT_REMOVE);
     addBookQuery(RT_CALL_BOOK, {"M12CallList", "m12call"});
-    addBookQuery(RT_SOURCE_BOOK, {"FixSsTaskList", "fixsstask"});
-    addBookQuery(RT_REGION_BOOK, {"FixRegionList", "fixregion"});
     addBookSave(RT_CALL_SAVE, {"M12CallBook", "Contacts"});
-    addBookSave(RT_SOURCE_SAVE, {"M12SoundSource", "SoundSource"});
-    addBookSave(RT_REGION_SAVE, {"M12BroadBook", "RegionId"});
+    addSourceAndRegionBooks("M12", RT_SOURCE_BOOK, RT_SOURCE_SAVE, RT_REGION_BOOK, RT_REGION_SAVE);
 }
 
 KyM12Manage* KyM12Manage::instance()
@@ -23,5 +20,5 @@ KyM12Manage* KyM12Manage::instance()
 
 KyCommandRequest KyM12Manage::saveRequest(const KyM12& m12) const
 {
-    return KyCommandRequest::post("ModTalkTerminal", kyTalkTerminalBody(m12.id, m12.name, m12.vol));
+    return KyCommandRequest::post("ModTalkTerminal", kyTalkTerminalBody(m12, m12.vol));
 }

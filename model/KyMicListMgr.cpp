@@ -26,14 +26,8 @@ int KyMicListMgr::saveMic(KyMic* mic)
     if (!mic)
         return -1;
     const KyMic sent = *mic;
-    int rc = send(hub(), KyM11Manage::RT_SAVE, KyM11Manage::instance()->saveRequest(sent), KY_PAUSE_SAVE_MS);
-    if (rc == 0 && m_cache.modify(sent.id, [&sent](KyMic& m) {
-            m.name = sent.name;
-            std::copy(sent.vol, sent.vol + 4, m.vol);
-            m.pttMode = sent.pttMode;
-        }))
-        emit micChanged(sent.id);
-    return rc;
+    return saveNameAndVolumes(KyM11Manage::RT_SAVE, KyM11Manage::instance()->saveRequest(sent), sent,
+                              [&sent](KyMic& cached) { cached.pttMode = sent.pttMode; });
 }
 
 int KyMicListMgr::requestMicBooks(const KyBookReq& req)

@@ -14,7 +14,7 @@ KyTalkTermManage::KyTalkTermManage(const std::string& name, int listType, const 
 
 KyCommandRequest KyTalkTermManage::saveRequest(const KyMic& mic) const
 {
-    return KyCommandRequest::post("ModTalkTerminal", kyTalkTerminalBody(mic.id, mic.name, mic.vol));
+    return KyCommandRequest::post("ModTalkTerminal", kyTalkTerminalBody(mic, mic.vol));
 }
 
 KyCommandRequest KyTalkTermManage::buttonCallsQuery(int terminalId) const

@@ -68,15 +68,14 @@ protected:
         return send(center, m_mgr->listType(), m_mgr->listRequest(), pauseMs);
     }
 
-    // "RemoveDevice" with retry; on 0 removes the record. True in *removed when it was cached.
-    int removeRecord(const Rec& rec, int requestType, bool withType, bool* removed = nullptr)
+    // "RemoveDevice" with retry; on 0 removes the record.
+    int removeRecord(const Rec& rec, int requestType, bool withType, KyManageCenter* center = hub())
     {
         const int id = rec.id;  // rec may be a cached record that goes away meanwhile
-        int rc = send(hub(), requestType, KyCommandRequest::post("RemoveDevice", kyRemoveBody(id, rec.type, withType)),
+        int rc = send(center, requestType, KyCommandRequest::post("RemoveDevice", kyRemoveBody(id, rec.type, withType)),
                       KY_PAUSE_SAVE_MS);
-        bool gone = rc == 0 && m_cache.remove(id);
-        if (removed)
-            *removed = gone;
+        if (rc == 0)
+            m_cache.remove(id);
         return rc;
     }
 

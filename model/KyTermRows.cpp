@@ -145,13 +145,26 @@ Json::Value kyRemoveBody(int id, const std::string& type, bool withType)
     return body;
 }
 
-Json::Value kyTalkTerminalBody(int id, const std::string& name, const int vol[4])
+Json::Value kyIdNameBody(const KyBaseTerminal& term)
 {
-    Json::Value body = kyIdBody(id);
-    body["Name"] = name;
+    Json::Value body = kyIdBody(term.id);
+    body["Name"] = term.name;
+    return body;
+}
+
+Json::Value kyTalkTerminalBody(const KyBaseTerminal& term, const int vol[4])
+{
+    Json::Value body = kyIdNameBody(term);
     body["CapVol"] = kyDec(vol[0]);
     body["BellVol"] = kyDec(vol[1]);
     body["CallVol"] = kyDec(vol[2]);
     body["BroVol"] = kyDec(vol[3]);
     return body;
+}
+
+KyCommandRequest kyAmpSetRequest(const KyBaseTerminal& term, int broVol)
+{
+    Json::Value body = kyIdNameBody(term);
+    body["BroVol"] = kyDec(broVol);
+    return KyCommandRequest::post("IpAmpSet", body);
 }

@@ -4,6 +4,8 @@
 
 #include <json/json.h>
 
+#include "KyCommandRequest.h"
+
 struct KyRow;
 struct KyBaseTerminal;
 
@@ -15,5 +17,9 @@ void kyReadBaseRow(const KyRow& row, KyBaseTerminal& term);
 Json::Value kyIdBody(int id);
 // "RemoveDevice" body: Id, and Type when withType.
 Json::Value kyRemoveBody(int id, const std::string& type, bool withType);
+// {"Id", "Name"} of a terminal, the start of every settings body.
+Json::Value kyIdNameBody(const KyBaseTerminal& term);
 // "ModTalkTerminal" body: Id, Name, CapVol, BellVol, CallVol, BroVol.
-Json::Value kyTalkTerminalBody(int id, const std::string& name, const int vol[4]);
+Json::Value kyTalkTerminalBody(const KyBaseTerminal& term, const int vol[4]);
+// "IpAmpSet" of play terminals and mic04: Id, Name, BroVol.
+KyCommandRequest kyAmpSetRequest(const KyBaseTerminal& term, int broVol);

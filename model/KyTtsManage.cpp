@@ -15,7 +15,5 @@ KyTtsManage* KyTtsManage::instance()
 
 KyCommandRequest KyTtsManage::saveRequest(const KyTts& tts) const
 {
-    Json::Value body = kyIdBody(tts.id);
-    body["Name"] = tts.name;
-    return KyCommandRequest::post("TtsSet", body);
+    return KyCommandRequest::post("TtsSet", kyIdNameBody(tts));
 }

@@ -7,6 +7,7 @@
 #include "KyDbpRows.h"
 #include "KyFAlarm.h"
 #include "KyFAlarmListMgr.h"
+#include "KyManageContext.h"
 #include "KyM02ListMgr.h"
 #include "KyM12ListMgr.h"
 #include "KyMicListMgr.h"
@@ -121,6 +122,10 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
     QCOMPARE(caps->init(), 0);
     QCOMPARE(alarms->init(), 0);
     QCOMPARE(tts->init(), 0);
+    // Requested again, as the pages refresh: every push still counts once.
+    QCOMPARE(play->init(), 0);
+    QCOMPARE(caps->requestListUntilDone(KyManageContext::instance()), 0);
+    QCOMPARE(alarms->init(), 0);
     KySignalLog m02Changed(m02, SIGNAL(m02Changed(int)));
     KySignalLog m02Deleted(m02, SIGNAL(m02Deleted(int)));
     KySignalLog playChanged(play, SIGNAL(playTermChanged(int)));
@@ -254,9 +259,14 @@ void TestTermPushes::rowParsersOnAwkwardRows()
     s.server().setRows("capm03", {row({{"terminalId", "6101"}, {"name", ""}, {"capVol", "3"}}),
                                   row({{"terminalId", "6102"}, {"name", "大厅<采集>&"}})});
     KyCapList* caps = KyCapList::instance();
+    QCOMPARE(KyManageContext::instance()->capList(), caps);
     KySignalLog have(caps->viewCtrl()->viewSignal(), SIGNAL(haveTerminals()));
     QCOMPARE(caps->init(), 0);
     QTRY_COMPARE(have.count(), 1);
+    QCOMPARE(caps->requestListUntilDone(KyManageContext::instance()), 0);
+    QTRY_COMPARE(have.count(), 2);
+    QTest::qWait(50);
+    QCOMPARE(have.count(), 2);
     QVERIFY(caps->getCap(6101, cap));
     QCOMPARE(cap.name, std::string("Cap_6101"));
     QVERIFY(caps->getCap(6102, cap));
