@@ -2,19 +2,11 @@
 // parsers on awkward rows.
 #include <QtTest>
 
-#include "KyCap.h"
-#include "KyCapList.h"
 #include "KyDbpRows.h"
-#include "KyFAlarm.h"
-#include "KyFAlarmListMgr.h"
 #include "KyManageContext.h"
-#include "KyM02ListMgr.h"
-#include "KyM12ListMgr.h"
-#include "KyMicListMgr.h"
-#include "KyPlayTermListMgr.h"
 #include "KySignalLog.h"
+#include "KyTermTestSupport.h"
 #include "KyTestSession.h"
-#include "KyTtsListMgr.h"
 
 namespace {
 
@@ -112,16 +104,13 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
     KyTestSession s;
     QVERIFY(s.loggedIn());
     KyTestServer& server = s.server();
-    KyM02ListMgr* m02 = KyM02ListMgr::instance();
-    KyPlayTermListMgr* play = KyPlayTermListMgr::instance();
-    KyCapList* caps = KyCapList::instance();
-    KyFAlarmListMgr* alarms = KyFAlarmListMgr::instance();
-    KyTtsListMgr* tts = KyTtsListMgr::instance();
-    QCOMPARE(m02->init(), 0);
-    QCOMPARE(play->init(), 0);
-    QCOMPARE(caps->init(), 0);
-    QCOMPARE(alarms->init(), 0);
-    QCOMPARE(tts->init(), 0);
+    const KyTermLists lists;
+    QVERIFY(lists.load());
+    KyM02ListMgr* m02 = lists.m02;
+    KyPlayTermListMgr* play = lists.play;
+    KyCapList* caps = lists.caps;
+    KyFAlarmListMgr* alarms = lists.alarms;
+    KyTtsListMgr* tts = lists.tts;
     // Requested again, as the pages refresh: every push still counts once.
     QCOMPARE(play->init(), 0);
     QCOMPARE(caps->requestListUntilDone(KyManageContext::instance()), 0);

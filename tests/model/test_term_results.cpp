@@ -5,16 +5,9 @@
 
 #include <functional>
 
-#include "KyCapList.h"
-#include "KyFAlarmListMgr.h"
-#include "KyM02ListMgr.h"
-#include "KyM04ListMgr.h"
-#include "KyM12ListMgr.h"
-#include "KyMicListMgr.h"
-#include "KyPlayTermListMgr.h"
 #include "KySignalLog.h"
+#include "KyTermTestSupport.h"
 #include "KyTestSession.h"
-#include "KyTtsListMgr.h"
 
 namespace {
 
@@ -113,55 +106,28 @@ void TestTermResults::savesRetryBusyAndReportRefusals()
     QVERIFY(s.loggedIn());
     KyTestServer& server = s.server();
 
-    KyM02ListMgr* m02 = KyM02ListMgr::instance();
-    KyM04ListMgr* m04 = KyM04ListMgr::instance();
-    KyMicListMgr* m11 = KyMicListMgr::instance();
-    KyM12ListMgr* m12 = KyM12ListMgr::instance();
-    KyTtsListMgr* tts = KyTtsListMgr::instance();
-    KyPlayTermListMgr* play = KyPlayTermListMgr::instance();
-    KyCapList* caps = KyCapList::instance();
-    KyFAlarmListMgr* alarms = KyFAlarmListMgr::instance();
-    QCOMPARE(m02->init(), 0);
-    QCOMPARE(m04->init(), 0);
-    QCOMPARE(m11->init(), 0);
-    QCOMPARE(m12->init(), 0);
-    QCOMPARE(tts->init(), 0);
-    QCOMPARE(play->init(), 0);
-    QCOMPARE(caps->init(), 0);
-    QCOMPARE(alarms->init(), 0);
+    const KyTermLists lists;
+    QVERIFY(lists.load());
+    KyM02ListMgr* m02 = lists.m02;
+    KyM04ListMgr* m04 = lists.m04;
+    KyMicListMgr* m11 = lists.m11;
+    KyM12ListMgr* m12 = lists.m12;
+    KyTtsListMgr* tts = lists.tts;
+    KyPlayTermListMgr* play = lists.play;
+    KyCapList* caps = lists.caps;
+    KyFAlarmListMgr* alarms = lists.alarms;
 
     KyMic mic02 = firstOf(m02->m02List());
     KyMic mic04 = firstOf(m04->m04List());
     std::list<KyTts> ttsList;
     tts->copyList(ttsList);
     KyTts tts1 = firstOf(ttsList);
-    KyMic mic11;
-    KyM12 m12rec;
-    KyTerminal term;
-    KyCap cap;
-    KyFAlarm alarm;
-    {
-        auto* l = m11->lockList();
-        QVERIFY(l && !l->empty());
-        mic11 = l->front();
-        m11->unlockList();
-        auto* l12 = m12->lockList();
-        QVERIFY(l12 && !l12->empty());
-        m12rec = l12->front();
-        m12->unlockList();
-        auto* lp = play->lockList();
-        QVERIFY(lp && !lp->empty());
-        term = lp->front();
-        play->unlockList();
-        auto* lc = caps->lockList();
-        QVERIFY(lc && !lc->empty());
-        cap = lc->front();
-        caps->unlockList();
-        auto* la = alarms->lockList();
-        QVERIFY(!la->empty());
-        alarm = la->front();
-        alarms->unlockList();
-    }
+    const KyMic mic11 = kyLockedFront(m11);
+    const KyM12 m12rec = kyLockedFront(m12);
+    const KyTerminal term = kyLockedFront(play);
+    const KyCap cap = kyLockedFront(caps);
+    const KyFAlarm alarm = kyLockedFront(alarms);
+    QVERIFY(mic11.id && m12rec.id && term.id && cap.id && alarm.id);
     QVERIFY(mic02.id && mic04.id && tts1.id);
 
     KySignalLog m02Changed(m02, SIGNAL(m02Changed(int)));
@@ -224,14 +190,12 @@ void TestTermResults::removalsChangeTheCacheOnlyOnDone()
     KyTestSession s;
     QVERIFY(s.loggedIn());
     KyTestServer& server = s.server();
-    KyM02ListMgr* m02 = KyM02ListMgr::instance();
-    KyM04ListMgr* m04 = KyM04ListMgr::instance();
-    KyTtsListMgr* tts = KyTtsListMgr::instance();
-    KyCapList* caps = KyCapList::instance();
-    QCOMPARE(m02->init(), 0);
-    QCOMPARE(m04->init(), 0);
-    QCOMPARE(tts->init(), 0);
-    QCOMPARE(caps->init(), 0);
+    const KyTermLists lists;
+    QVERIFY(lists.load());
+    KyM02ListMgr* m02 = lists.m02;
+    KyM04ListMgr* m04 = lists.m04;
+    KyTtsListMgr* tts = lists.tts;
+    KyCapList* caps = lists.caps;
     KySignalLog m02Deleted(m02, SIGNAL(m02Deleted(int)));
     KySignalLog m04Deleted(m04, SIGNAL(m04Deleted(int)));
     KySignalLog ttsDeleted(tts, SIGNAL(TTsDeleted(int)));
@@ -251,14 +215,27 @@ void TestTermResults::removalsChangeTheCacheOnlyOnDone()
     server.setStatus("RemoveDevice", 404);
     QCOMPARE(tts->deleteTts(tts1), 1);
     QVERIFY(tts->getTts(tts1.id, tts1));
+    // The other kinds keep a refused terminal too.
+    KyMic mic11 = kyLockedFront(lists.m11);
+    KyM12 m12rec = kyLockedFront(lists.m12);
+    KyTerminal term = kyLockedFront(lists.play);
+    KyFAlarm alarm = kyLockedFront(lists.alarms);
+    KyCap cap = kyLockedFront(caps);
+    server.setStatus("RemoveDevice", 403, 5);
+    QCOMPARE(lists.m11->removeMic(mic11), 1);
+    QCOMPARE(lists.m12->removeM12(m12rec), 1);
+    QCOMPARE(lists.play->deleteTerminal(term), 1);
+    QCOMPARE(lists.alarms->removeFAlarm(alarm), 1);
+    QCOMPARE(caps->removeCap(s.center(), cap), 1);
+    QVERIFY(lists.m11->getMic(mic11.id, mic11) && lists.m12->getM12(m12rec.id, m12rec));
+    QVERIFY(lists.play->getTerminal(term.id, term) && lists.alarms->getFAlarm(alarm.id, alarm));
+    QVERIFY(caps->getCap(cap.id, cap));
     QTest::qWait(50);
-    QCOMPARE(m02Deleted.count() + m04Deleted.count() + ttsDeleted.count(), 0);
+    QCOMPARE(m02Deleted.count() + m04Deleted.count() + ttsDeleted.count() + capDeleted.count(), 0);
 
     // Busy x3 then done: four sends, removed, one signal (a capture removal
     // has no signal of its own; the server's notice to others gives one).
     server.setPushTarget(KyTestServer::PushNone);
-    KyCap cap = caps->lockList()->back();
-    caps->unlockList();
     server.clearReceived();
     server.setBusy("RemoveDevice", 3);
     QCOMPARE(m02->removeM02(mic02), 0);
@@ -267,16 +244,24 @@ void TestTermResults::removalsChangeTheCacheOnlyOnDone()
     QCOMPARE(m04->removeM04(mic04), 0);
     QCOMPARE(tts->deleteTts(tts1), 0);
     QCOMPARE(caps->removeCap(s.center(), cap), 0);
-    KyCap gone;
-    QVERIFY(!caps->getCap(cap.id, gone));
+    QVERIFY(!caps->getCap(cap.id, cap));
+    QCOMPARE(lists.m11->removeMic(mic11), 0);
+    QVERIFY(!lists.m11->getMic(mic11.id, mic11));
+    QCOMPARE(lists.alarms->removeFAlarm(alarm), 0);
+    QVERIFY(!lists.alarms->getFAlarm(alarm.id, alarm));
     QTRY_COMPARE(m02Deleted.ids(), QVector<int>{mic02.id});
     QTRY_COMPARE(m04Deleted.ids(), QVector<int>{mic04.id});
     QTRY_COMPARE(ttsDeleted.ids(), QVector<int>{tts1.id});
     QCOMPARE(capDeleted.count(), 0);
-    // The type text travels with a TTS and a capture removal.
-    Json::Value body;
-    QVERIFY(server.received("RemoveDevice").back().json(body));
-    QCOMPARE(body["Type"].asString(), cap.type);
+    // The type text travels with a capture removal, not with a mic11 one.
+    QStringList types;
+    for (const auto& r : server.received("RemoveDevice")) {
+        Json::Value body;
+        QVERIFY(r.json(body));
+        if (body["Id"].asString() == std::to_string(cap.id) || body["Id"].asString() == std::to_string(mic11.id))
+            types << QString::fromStdString(body.get("Type", "-").asString());
+    }
+    QCOMPARE(types, (QStringList{QString::fromStdString(cap.type), "-"}));
 }
 
 void TestTermResults::booksAndTriggersRetryBusy()

@@ -5,14 +5,9 @@
 #include <atomic>
 #include <thread>
 
-#include "KyCapList.h"
 #include "KyDbpRows.h"
-#include "KyFAlarmListMgr.h"
-#include "KyM02ListMgr.h"
-#include "KyMicListMgr.h"
-#include "KyPlayTermListMgr.h"
+#include "KyTermTestSupport.h"
 #include "KyTestSession.h"
-#include "KyTtsListMgr.h"
 
 class TestTermThreads : public QObject {
     Q_OBJECT
@@ -25,17 +20,14 @@ void TestTermThreads::readerWalksListsWhilePushesArrive()
     KyTestSession s;
     QVERIFY(s.loggedIn());
     KyTestServer& server = s.server();
-    KyM02ListMgr* m02 = KyM02ListMgr::instance();
-    KyPlayTermListMgr* play = KyPlayTermListMgr::instance();
-    KyMicListMgr* m11 = KyMicListMgr::instance();
-    KyCapList* caps = KyCapList::instance();
-    KyFAlarmListMgr* alarms = KyFAlarmListMgr::instance();
-    KyTtsListMgr* tts = KyTtsListMgr::instance();
-    QCOMPARE(m02->init(), 0);
-    QCOMPARE(play->init(), 0);
-    QCOMPARE(m11->init(), 0);
-    QCOMPARE(caps->init(), 0);
-    QCOMPARE(alarms->init(), 0);
+    const KyTermLists lists;
+    QVERIFY(lists.load());
+    KyM02ListMgr* m02 = lists.m02;
+    KyPlayTermListMgr* play = lists.play;
+    KyMicListMgr* m11 = lists.m11;
+    KyCapList* caps = lists.caps;
+    KyFAlarmListMgr* alarms = lists.alarms;
+    KyTtsListMgr* tts = lists.tts;
 
     std::atomic<bool> stop{false};
     std::atomic<long> walks{0};
