@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "KyFacade.h"
 #include "KySignalLog.h"
 #include "KyTermTestSupport.h"
 #include "KyTestSession.h"
@@ -294,6 +295,29 @@ void TestTermResults::booksAndTriggersRetryBusy()
         server.setStatus(op.first, 403);
         QVERIFY2(op.second() == 1, op.first);
     }
+
+    // A server that stays busy: the save gives up with 2 after the bound,
+    // the cache keeps its record and nothing is signalled.
+    KyM02ListMgr* m02 = KyM02ListMgr::instance();
+    QCOMPARE(m02->init(), 0);
+    const KyMic before = m02->m02List().front();
+    KySignalLog changed(m02, SIGNAL(m02Changed(int)));
+    KY_BUSY_RETRY_LIMIT_MS = 400;
+    server.setBusy("ModTalkTerminal", 1000);
+    KyMic mic = before;
+    mic.name = "忙";
+    QElapsedTimer clock;
+    clock.start();
+    const int rc = m02->saveM02(mic);
+    const qint64 took = clock.elapsed();
+    server.setBusy("ModTalkTerminal", 0);
+    KY_BUSY_RETRY_LIMIT_MS = 30000;
+    QCOMPARE(rc, 2);
+    QVERIFY(took >= 400 && took < 2500);
+    QVERIFY(m02->getM02(before.id, mic));
+    QCOMPARE(mic.name, before.name);
+    QTest::qWait(50);
+    QCOMPARE(changed.count(), 0);
 }
 
 void TestTermResults::missingAnswerTimesOut()
