@@ -22,42 +22,36 @@ void TestTermThreads::readerWalksListsWhilePushesArrive()
     KyTestServer& server = s.server();
     const KyTermLists lists;
     QVERIFY(lists.load());
-    KyM02ListMgr* m02 = lists.m02;
-    KyPlayTermListMgr* play = lists.play;
-    KyMicListMgr* m11 = lists.m11;
-    KyCapList* caps = lists.caps;
-    KyFAlarmListMgr* alarms = lists.alarms;
-    KyTtsListMgr* tts = lists.tts;
 
     std::atomic<bool> stop{false};
     std::atomic<long> walks{0};
     std::atomic<long> badRecords{0};
     std::thread reader([&] {
         while (!stop) {
-            for (const KyMic& m : m02->m02List())
+            for (const KyMic& m : lists.m02->m02List())
                 badRecords += m.id <= 0;
-            if (auto* l = play->lockList()) {
+            if (auto* l = lists.play->lockList()) {
                 for (const KyTerminal& t : *l)
                     badRecords += t.id <= 0;
-                play->unlockList();
+                lists.play->unlockList();
             }
-            if (auto* l = m11->lockList()) {
+            if (auto* l = lists.m11->lockList()) {
                 badRecords += static_cast<long>(std::count_if(l->begin(), l->end(), [](const KyMic& m) { return m.id <= 0; }));
-                m11->unlockList();
+                lists.m11->unlockList();
             }
-            if (auto* l = caps->lockList()) {
+            if (auto* l = lists.caps->lockList()) {
                 badRecords += static_cast<long>(std::count_if(l->begin(), l->end(), [](const KyCap& c) { return c.name.empty(); }));
-                caps->unlockList();
+                lists.caps->unlockList();
             }
-            auto* la = alarms->lockList();
+            auto* la = lists.alarms->lockList();
             badRecords += static_cast<long>(std::count_if(la->begin(), la->end(), [](const KyFAlarm& a) { return a.name.empty(); }));
-            alarms->unlockList();
+            lists.alarms->unlockList();
             ++walks;
             std::list<KyTts> copy;
-            tts->copyList(copy);
+            lists.tts->copyList(copy);
             KyTerminal t;
-            play->getTerminal(3001, &t);
-            m11->monitorList();
+            lists.play->getTerminal(3001, &t);
+            lists.m11->monitorList();
             std::this_thread::yield();
         }
     });
@@ -71,19 +65,19 @@ void TestTermThreads::readerWalksListsWhilePushesArrive()
         if (round % 2)
             server.pushToAll("DELETE", "Mic02", "{\"Id\":\"" + id + "\"}");
         if (round % 10 == 0) {
-            QCOMPARE(play->init(), 0);
-            QCOMPARE(m11->requestMicBooks({272, 4001}), 0);
-            QCOMPARE(tts->init(), 0);
+            QCOMPARE(lists.play->init(), 0);
+            QCOMPARE(lists.m11->requestMicBooks({272, 4001}), 0);
+            QCOMPARE(lists.tts->init(), 0);
         }
         QTest::qWait(5);
     }
     // Odd rounds were deleted again; the last even one stays with its name.
     KyMic kept;
-    QTRY_VERIFY(m02->getM02(1538, kept));
-    QVERIFY(!m02->getM02(1539, kept));
+    QTRY_VERIFY(lists.m02->getM02(1538, kept));
+    QVERIFY(!lists.m02->getM02(1539, kept));
     QCOMPARE(kept.name, std::string("推送1538"));
     KyCap cap;
-    QTRY_VERIFY(caps->getCap(6001, cap) && cap.capVol == 1539);
+    QTRY_VERIFY(lists.caps->getCap(6001, cap) && cap.capVol == 1539);
     stop = true;
     reader.join();
     QVERIFY(walks > 0);
