@@ -8,8 +8,8 @@ KyBaseMgr::~KyBaseMgr() = default;
 
 void KyBaseMgr::addReplyTypes(int first, int last)
 {
-    for (int t = first; t <= last; ++t)
-        m_replyTypes.insert(t);
+    if (first <= last)
+        m_replyTypes.emplace_back(first, last);
 }
 
 void KyBaseMgr::setCallback(Callback cb)
@@ -39,9 +39,8 @@ void KyBaseMgr::onReply(int, const KyDbpMessage&) {}
 
 void KyBaseMgr::onFailedRequest(int, int, const KyDbpMessage&) {}
 
-bool KyBaseMgr::onPush(const KyDbpMessage& msg)
+bool KyBaseMgr::onPush(const KyDbpMessage& msg, const std::string& name)
 {
-    const std::string name = msg.pushName();
     if (!handlesCode(name))
         return false;
     if (msg.packetType == "DELETE")

@@ -2,8 +2,9 @@
 
 #include <functional>
 #include <mutex>
-#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct KyDbpMessage;
 
@@ -21,9 +22,15 @@ public:
     const std::string& name() const { return m_name; }
 
     // Request types this manager owns (client-internal numbers).
-    void addReplyType(int requestType) { m_replyTypes.insert(requestType); }
+    void addReplyType(int requestType) { addReplyTypes(requestType, requestType); }
     void addReplyTypes(int first, int last);
-    bool ownsRequestType(int requestType) const { return m_replyTypes.count(requestType) != 0; }
+    bool ownsRequestType(int requestType) const
+    {
+        for (const auto& range : m_replyTypes)
+            if (requestType >= range.first && requestType <= range.second)
+                return true;
+        return false;
+    }
 
     // Registering twice replaces, never adds a second callback.
     void setCallback(Callback cb);
@@ -34,9 +41,10 @@ public:
     virtual void onReply(int requestType, const KyDbpMessage& msg);
     // A reply with any other status (body may carry a result text).
     virtual void onFailedRequest(int requestType, int resultCode, const KyDbpMessage& msg);
-    // A push; returns true when this manager took it. The default sends
-    // "DELETE_<Kind>" to onNotification and everything else to parseBody.
-    virtual bool onPush(const KyDbpMessage& msg);
+    // A push offered under pushName (msg.pushName()); returns true when this
+    // manager took it. The default sends "DELETE_<Kind>" to onNotification
+    // and everything else to parseBody.
+    virtual bool onPush(const KyDbpMessage& msg, const std::string& pushName);
     // Body of a push with rows; returns true when taken.
     virtual bool parseBody(const std::string& pushName, const std::string& body);
     // Named notification ("DELETE_MicGroup", ...); returns true when taken.
@@ -46,7 +54,7 @@ public:
 
 private:
     std::string m_name;
-    std::set<int> m_replyTypes;
+    std::vector<std::pair<int, int>> m_replyTypes;   // inclusive ranges
     Callback m_callback;
     mutable std::mutex m_cbMutex;  // guards m_callback
 };

@@ -27,15 +27,19 @@ void trim(const char*& b, const char*& e)
         --e;
 }
 
-std::string trimmed(const char* b, const char* e)
+// Header names are matched without regard to ASCII case; lower is lower case.
+bool nameIs(const char* b, const char* e, const char* lower, size_t len)
 {
-    trim(b, e);
-    return std::string(b, e);
-}
-
-bool nameIs(const char* b, const char* e, const char* name, size_t len)
-{
-    return static_cast<size_t>(e - b) == len && strncasecmp(b, name, len) == 0;
+    if (static_cast<size_t>(e - b) != len)
+        return false;
+    for (size_t i = 0; i < len; ++i) {
+        char c = b[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + ('a' - 'A'));
+        if (c != lower[i])
+            return false;
+    }
+    return true;
 }
 
 bool parseDecimal(const char* b, const char* e, long long& v)
@@ -53,6 +57,47 @@ bool parseDecimal(const char* b, const char* e, long long& v)
 
 } // namespace
 
+bool KyDbpFramer::parseFirstLine(const char* b, const char* e, KyDbpMessage& msg)
+{
+    trim(b, e);
+    msg.firstLine.assign(b, e);
+    static const char kReply[] = "DBP/1.0 ";
+    const size_t replyLen = sizeof(kReply) - 1;
+    if (static_cast<size_t>(e - b) >= replyLen && std::memcmp(b, kReply, replyLen) == 0) {
+        msg.isReply = true;
+        long long code = 0;
+        const char* codeBegin = b + replyLen;
+        const char* blank = static_cast<const char*>(std::memchr(codeBegin, ' ', e - codeBegin));
+        if (!parseDecimal(codeBegin, blank ? blank : e, code) || code < 100 || code > 999)
+            return false;
+        msg.statusCode = static_cast<int>(code);
+        return true;
+    }
+    return msg.firstLine.find(" DBP/1.0") != std::string::npos;
+}
+
+void KyDbpFramer::parseHeaderLine(const char* b, const char* e, KyDbpMessage& msg, long long& contentLength)
+{
+    const char* colon = static_cast<const char*>(std::memchr(b, ':', e - b));
+    if (!colon)
+        return;
+    const char* nb = b;
+    const char* ne = colon;
+    const char* vb = colon + 1;
+    const char* ve = e;
+    trim(nb, ne);
+    trim(vb, ve);
+    long long v = 0;
+    if (nameIs(nb, ne, "cseq", 4))
+        msg.cseq = parseDecimal(vb, ve, v) && v <= 0x7fffffff ? static_cast<int>(v) : -1;
+    else if (nameIs(nb, ne, "packet-type", 11))
+        msg.packetType.assign(vb, ve);
+    else if (nameIs(nb, ne, "packet-subtype", 14))
+        msg.packetSubtype.assign(vb, ve);
+    else if (nameIs(nb, ne, "content-length", 14))
+        contentLength = parseDecimal(vb, ve, v) ? v : -2;
+}
+
 bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, long long& contentLength)
 {
     contentLength = -1;
@@ -60,41 +105,13 @@ bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, 
     const char* lineEnd = static_cast<const char*>(std::memchr(data, '\n', size));
     if (!lineEnd)
         lineEnd = end;
-    msg.firstLine = trimmed(data, lineEnd);
-    if (msg.firstLine.compare(0, 8, "DBP/1.0 ") == 0) {
-        msg.isReply = true;
-        long long code = 0;
-        const char* codeBegin = msg.firstLine.data() + 8;
-        const char* codeEnd = msg.firstLine.data() + msg.firstLine.size();
-        const char* blank = static_cast<const char*>(std::memchr(codeBegin, ' ', codeEnd - codeBegin));
-        if (!parseDecimal(codeBegin, blank ? blank : codeEnd, code) || code < 100 || code > 999)
-            return false;
-        msg.statusCode = static_cast<int>(code);
-    } else if (msg.firstLine.find(" DBP/1.0") == std::string::npos) {
+    if (!parseFirstLine(data, lineEnd, msg))
         return false;
-    }
     for (const char* p = lineEnd < end ? lineEnd + 1 : end; p < end;) {
         const char* e = static_cast<const char*>(std::memchr(p, '\n', end - p));
         if (!e)
             e = end;
-        const char* colon = static_cast<const char*>(std::memchr(p, ':', e - p));
-        if (colon) {
-            const char* nb = p;
-            const char* ne = colon;
-            const char* vb = colon + 1;
-            const char* ve = e;
-            trim(nb, ne);
-            trim(vb, ve);
-            long long v = 0;
-            if (nameIs(nb, ne, "CSeq", 4))
-                msg.cseq = parseDecimal(vb, ve, v) && v <= 0x7fffffff ? static_cast<int>(v) : -1;
-            else if (nameIs(nb, ne, "Packet-Type", 11))
-                msg.packetType.assign(vb, ve);
-            else if (nameIs(nb, ne, "Packet-Subtype", 14))
-                msg.packetSubtype.assign(vb, ve);
-            else if (nameIs(nb, ne, "Content-Length", 14))
-                contentLength = parseDecimal(vb, ve, v) ? v : -2;
-        }
+        parseHeaderLine(p, e, msg, contentLength);
         p = e + 1;
     }
     return true;
@@ -103,9 +120,7 @@ bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, 
 void KyDbpFramer::reset()
 {
     m_buf.clear();
-    m_pos = 0;
-    m_scan = 0;
-    m_haveHeader = false;
+    advanceTo(0);
     m_fatal = false;
 }
 
@@ -113,27 +128,36 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
 {
     if (m_fatal)
         return;
-    if (m_pos >= m_buf.size()) {
-        // Nothing buffered: frame straight from the caller's bytes and keep
-        // only the incomplete tail.
-        m_buf.clear();
-        m_pos = 0;
-        m_data = data;
-        m_size = size;
-        while (!m_fatal && extractOne(out)) {
-        }
-        std::string tail(m_data + m_pos, m_size - m_pos);
-        if (m_haveHeader && tail.capacity() < m_total)
-            tail.reserve(m_total);
-        m_buf.swap(tail);
-        m_pos = 0;
-    } else {
-        m_buf.append(data, size);
-        m_data = m_buf.data();
-        m_size = m_buf.size();
-        while (!m_fatal && extractOne(out)) {
-        }
+    if (m_pos < m_buf.size()) {
+        // Complete what is buffered: only the rest of its body when the
+        // header is known, everything otherwise.
+        const size_t take = m_haveHeader ? std::min(size, m_total - (m_buf.size() - m_pos)) : size;
+        m_buf.append(data, take);
+        data += take;
+        size -= take;
+        frame(m_buf.data(), m_buf.size(), out);
         compact();
+        if (m_fatal || m_pos < m_buf.size())
+            return;
+    }
+    // Nothing buffered: frame straight from the caller's bytes and keep only
+    // the incomplete tail.
+    m_pos = 0;
+    frame(data, size, out);
+    const size_t keep = m_pos < size ? size - m_pos : 0;
+    if (m_buf.capacity() > kKeepCapacity)
+        std::string().swap(m_buf);
+    m_buf.assign(data + m_pos, keep);
+    if (m_haveHeader && m_buf.capacity() < m_total)
+        m_buf.reserve(m_total);
+    m_pos = 0;
+}
+
+void KyDbpFramer::frame(const char* data, size_t size, std::vector<KyDbpMessage>& out)
+{
+    m_data = data;
+    m_size = size;
+    while (!m_fatal && extractOne(out)) {
     }
     m_data = nullptr;
     m_size = 0;
@@ -144,6 +168,10 @@ void KyDbpFramer::advanceTo(size_t pos)
     m_pos = pos;
     m_scan = 0;
     m_haveHeader = false;
+    m_head = KyDbpMessage();
+    m_headOk = false;
+    m_length = -1;
+    m_lineStart = 0;
 }
 
 void KyDbpFramer::compact()
@@ -181,6 +209,7 @@ void KyDbpFramer::resync(size_t from)
 
 // The header ends at a line feed followed by an empty line (CRLF or LF).
 // hdrSize is the offset of that line feed, sepLen the bytes up to the body.
+// Each header line is parsed into m_head once its end is seen.
 bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
 {
     const char* base = m_data + m_pos;
@@ -191,19 +220,24 @@ bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
         if (!lf)
             break;
         const size_t at = static_cast<size_t>(lf - base);
-        if (at + 1 < avail && base[at + 1] == '\n') {
-            hdrSize = at;
-            sepLen = 2;
-            return true;
-        }
-        if (at + 2 < avail && base[at + 1] == '\r' && base[at + 2] == '\n') {
-            hdrSize = at;
-            sepLen = 3;
-            return true;
-        }
-        if (at + 2 >= avail) {   // undecided until more bytes come
+        size_t sep = 0;
+        if (at + 1 < avail && base[at + 1] == '\n')
+            sep = 2;
+        else if (at + 2 < avail && base[at + 1] == '\r' && base[at + 2] == '\n')
+            sep = 3;
+        else if (at + 2 >= avail) {   // undecided until more bytes come
             m_scan = at;
             return false;
+        }
+        if (m_lineStart == 0)
+            m_headOk = parseFirstLine(base, lf, m_head);
+        else
+            parseHeaderLine(base + m_lineStart, lf, m_head, m_length);
+        m_lineStart = at + 1;
+        if (sep) {
+            hdrSize = at;
+            sepLen = sep;
+            return true;
         }
         i = at + 1;
     }
@@ -231,22 +265,18 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
             return false;
         }
         const char* base = m_data + m_pos;
-        KyDbpMessage msg;
-        long long length = -1;
-        if (hdrSize > kMaxHeader || !parseHeader(base, hdrSize, msg, length) || length == -2) {
+        if (hdrSize > kMaxHeader || !m_headOk || m_length == -2) {
             const size_t shown = std::min<size_t>(std::strcspn(base, "\r\n"), std::min<size_t>(hdrSize, 60));
             std::fprintf(stderr, "dbp: malformed header dropped: %s\n", std::string(base, shown).c_str());
             resync(m_pos + 1);
             return true;
         }
-        if (length < 0)
-            length = 0;
+        const long long length = m_length < 0 ? 0 : m_length;
         if (static_cast<unsigned long long>(length) > kMaxBody) {
             std::fprintf(stderr, "dbp: Content-Length %lld over the limit, connection unusable\n", length);
             m_fatal = true;
             return false;
         }
-        m_head = std::move(msg);
         m_bodyOffset = hdrSize + sepLen;
         m_total = m_bodyOffset + static_cast<size_t>(length);
         m_haveHeader = true;
@@ -260,7 +290,6 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
     }
     m_head.body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
     out.push_back(std::move(m_head));
-    m_head = KyDbpMessage();
     advanceTo(m_pos + m_total);
     return true;
 }

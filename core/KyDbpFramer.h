@@ -32,6 +32,14 @@ public:
     static bool parseHeader(const char* data, size_t size, KyDbpMessage& msg, long long& contentLength);
 
 private:
+    // The request or status line [b, e); false when it starts no message.
+    static bool parseFirstLine(const char* b, const char* e, KyDbpMessage& msg);
+    // One "Name: value" line [b, e) of the header.
+    static void parseHeaderLine(const char* b, const char* e, KyDbpMessage& msg, long long& contentLength);
+
+    static constexpr size_t kKeepCapacity = 4 * kMaxHeader;   // buffer kept between messages
+
+    void frame(const char* data, size_t size, std::vector<KyDbpMessage>& out);
     bool extractOne(std::vector<KyDbpMessage>& out);
     bool findHeaderEnd(size_t& hdrSize, size_t& sepLen);
     void advanceTo(size_t pos);
@@ -44,7 +52,10 @@ private:
     size_t m_pos = 0;
     size_t m_scan = 0;          // header-end search resumes here (from m_pos)
     bool m_haveHeader = false;  // header parsed, body still incomplete
-    KyDbpMessage m_head;
+    KyDbpMessage m_head;        // header lines parsed so far
+    size_t m_lineStart = 0;     // next header line to parse (from m_pos)
+    bool m_headOk = false;      // the first line starts a message
+    long long m_length = -1;    // Content-Length as parseHeader gives it
     size_t m_bodyOffset = 0;    // header + blank line of m_head
     size_t m_total = 0;         // and its body
     size_t m_dropped = 0;

@@ -19,8 +19,10 @@ bool isHubType(int requestType)
 }
 }
 
-KyManageCenter::KyManageCenter() : m_net(new KyNetManage(this)), m_managers(std::make_shared<Managers>())
+KyManageCenter::KyManageCenter() : m_net(new KyNetManage(this))
 {
+    m_lists.emplace_back(new Managers);
+    m_managers = m_lists.back().get();
     g_center = this;
 }
 
@@ -36,10 +38,10 @@ KyManageCenter* KyManageCenter::instance()
     return g_center.load();
 }
 
-std::shared_ptr<const KyManageCenter::Managers> KyManageCenter::managers() const
+void KyManageCenter::setManagers(Managers next)
 {
-    std::lock_guard<std::mutex> lock(m_mgrMutex);
-    return m_managers;
+    m_lists.emplace_back(new Managers(std::move(next)));
+    m_managers.store(m_lists.back().get(), std::memory_order_release);
 }
 
 void KyManageCenter::registerManager(KyBaseMgr* mgr)
@@ -47,24 +49,25 @@ void KyManageCenter::registerManager(KyBaseMgr* mgr)
     if (!mgr)
         return;
     std::lock_guard<std::mutex> lock(m_mgrMutex);
-    if (std::find(m_managers->begin(), m_managers->end(), mgr) != m_managers->end())
+    const Managers& now = managers();
+    if (std::find(now.begin(), now.end(), mgr) != now.end())
         return;
-    auto next = std::make_shared<Managers>(*m_managers);
-    next->push_back(mgr);
-    m_managers = std::move(next);
+    Managers next = now;
+    next.push_back(mgr);
+    setManagers(std::move(next));
 }
 
 void KyManageCenter::unregisterManager(KyBaseMgr* mgr)
 {
     std::lock_guard<std::mutex> lock(m_mgrMutex);
-    auto next = std::make_shared<Managers>(*m_managers);
-    next->erase(std::remove(next->begin(), next->end(), mgr), next->end());
-    m_managers = std::move(next);
+    Managers next = managers();
+    next.erase(std::remove(next.begin(), next.end(), mgr), next.end());
+    setManagers(std::move(next));
 }
 
 KyBaseMgr* KyManageCenter::managerForRequestType(int requestType) const
 {
-    for (KyBaseMgr* mgr : *managers())
+    for (KyBaseMgr* mgr : managers())
         if (mgr->ownsRequestType(requestType))
             return mgr;
     return nullptr;
@@ -72,7 +75,7 @@ KyBaseMgr* KyManageCenter::managerForRequestType(int requestType) const
 
 KyBaseMgr* KyManageCenter::managerByName(const std::string& name) const
 {
-    for (KyBaseMgr* mgr : *managers())
+    for (KyBaseMgr* mgr : managers())
         if (mgr->name() == name)
             return mgr;
     return nullptr;
@@ -144,11 +147,11 @@ void KyManageCenter::dispatch(const KyDbpMessage& msg, int requestType)
             mgr->onFailedRequest(requestType, msg.resultCode(), msg);
         return;
     }
-    const auto list = managers();
-    for (KyBaseMgr* mgr : *list)
-        if (mgr->onPush(msg))
+    const std::string name = msg.pushName();
+    for (KyBaseMgr* mgr : managers())
+        if (mgr->onPush(msg, name))
             return;
-    std::fprintf(stderr, "push %s taken by no manager, dropped\n", msg.pushName().c_str());
+    std::fprintf(stderr, "push %s taken by no manager, dropped\n", name.c_str());
 }
 
 void KyManageCenter::handleHubReply(int requestType, const KyDbpMessage& msg)

@@ -69,10 +69,14 @@ private:
 
     std::unique_ptr<KyNetManage> m_net;
     using Managers = std::vector<KyBaseMgr*>;
-    std::shared_ptr<const Managers> managers() const;
+    const Managers& managers() const { return *m_managers.load(std::memory_order_acquire); }
+    void setManagers(Managers next);
 
-    mutable std::mutex m_mgrMutex;
-    std::shared_ptr<const Managers> m_managers;   // replaced, never changed in place
+    // Lists are replaced, never changed in place, and kept until the hub
+    // goes, so the receive thread reads the current one without a lock.
+    mutable std::mutex m_mgrMutex;   // guards m_lists (writers only)
+    std::vector<std::unique_ptr<const Managers>> m_lists;
+    std::atomic<const Managers*> m_managers;
     mutable std::mutex m_timeMutex;
     std::string m_systemTime;
 };

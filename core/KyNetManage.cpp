@@ -247,15 +247,15 @@ void KyNetManage::readSocket(char* buf, size_t size)
         connectionBroken(n == 0 ? "closed by the server" : "receive failed");
         return;
     }
-    std::vector<KyDbpMessage> msgs;
-    m_framer.feed(buf, static_cast<size_t>(n), msgs);
-    for (const KyDbpMessage& msg : msgs)
+    m_received.clear();
+    m_framer.feed(buf, static_cast<size_t>(n), m_received);
+    for (KyDbpMessage& msg : m_received)
         handleMessage(msg);
     if (m_framer.fatal())
         connectionBroken("unusable stream");
 }
 
-void KyNetManage::handleMessage(const KyDbpMessage& msg)
+void KyNetManage::handleMessage(KyDbpMessage& msg)
 {
     if (!msg.isReply) {
         m_center->dispatch(msg, 0);
@@ -288,7 +288,7 @@ void KyNetManage::handleMessage(const KyDbpMessage& msg)
     }
     it->second.done = true;
     it->second.result = msg.resultCode();
-    it->second.reply = msg;
+    it->second.reply = std::move(msg);
 }
 
 void KyNetManage::stepHubState(int requestType, const KyDbpMessage& msg)

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "KyCommandRequest.h"
 #include "KyDbpFramer.h"
@@ -83,7 +84,8 @@ private:
 
     void receiveLoop();
     void readSocket(char* buf, size_t size);
-    void handleMessage(const KyDbpMessage& msg);
+    // Takes msg's body when a caller waits for this reply.
+    void handleMessage(KyDbpMessage& msg);
     void stepHubState(int requestType, const KyDbpMessage& msg);
     void sendLoginStep2(const std::string& nonce);
     void tick();
@@ -91,6 +93,7 @@ private:
     KyManageCenter* m_center;
     KySocket m_socket;
     KyDbpFramer m_framer;           // receive thread only
+    std::vector<KyDbpMessage> m_received;   // receive thread only: one read's messages
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_connected{false};
