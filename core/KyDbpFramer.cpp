@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <strings.h>
 
 namespace {
 
@@ -27,18 +26,24 @@ void trim(const char*& b, const char*& e)
         --e;
 }
 
-// Header names are matched without regard to ASCII case; lower is lower case.
-bool nameIs(const char* b, const char* e, const char* lower, size_t len)
+char asciiLower(char c)
 {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// Header names are matched without regard to ASCII case; the written form
+// is tried first.
+template <size_t N>
+bool nameIs(const char* b, const char* e, const char (&name)[N])
+{
+    const size_t len = N - 1;
     if (static_cast<size_t>(e - b) != len)
         return false;
-    for (size_t i = 0; i < len; ++i) {
-        char c = b[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + ('a' - 'A'));
-        if (c != lower[i])
+    if (std::memcmp(b, name, len) == 0)
+        return true;
+    for (size_t i = 0; i < len; ++i)
+        if (asciiLower(b[i]) != asciiLower(name[i]))
             return false;
-    }
     return true;
 }
 
@@ -78,8 +83,8 @@ bool KyDbpFramer::parseFirstLine(const char* b, const char* e, KyDbpMessage& msg
 
 void KyDbpFramer::parseHeaderLine(const char* b, const char* e, KyDbpMessage& msg, long long& contentLength)
 {
-    const char* colon = static_cast<const char*>(std::memchr(b, ':', e - b));
-    if (!colon)
+    const char* colon = std::find(b, e, ':');   // names are short: no call
+    if (colon == e)
         return;
     const char* nb = b;
     const char* ne = colon;
@@ -88,13 +93,13 @@ void KyDbpFramer::parseHeaderLine(const char* b, const char* e, KyDbpMessage& ms
     trim(nb, ne);
     trim(vb, ve);
     long long v = 0;
-    if (nameIs(nb, ne, "cseq", 4))
+    if (nameIs(nb, ne, "CSeq"))
         msg.cseq = parseDecimal(vb, ve, v) && v <= 0x7fffffff ? static_cast<int>(v) : -1;
-    else if (nameIs(nb, ne, "packet-type", 11))
+    else if (nameIs(nb, ne, "Packet-Type"))
         msg.packetType.assign(vb, ve);
-    else if (nameIs(nb, ne, "packet-subtype", 14))
+    else if (nameIs(nb, ne, "Packet-Subtype"))
         msg.packetSubtype.assign(vb, ve);
-    else if (nameIs(nb, ne, "content-length", 14))
+    else if (nameIs(nb, ne, "Content-Length"))
         contentLength = parseDecimal(vb, ve, v) ? v : -2;
 }
 
@@ -168,7 +173,7 @@ void KyDbpFramer::advanceTo(size_t pos)
     m_pos = pos;
     m_scan = 0;
     m_haveHeader = false;
-    m_head = KyDbpMessage();
+    m_head.emplace();   // built in place: no temporary to copy from
     m_headOk = false;
     m_length = -1;
     m_lineStart = 0;
@@ -230,9 +235,9 @@ bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
             return false;
         }
         if (m_lineStart == 0)
-            m_headOk = parseFirstLine(base, lf, m_head);
+            m_headOk = parseFirstLine(base, lf, *m_head);
         else
-            parseHeaderLine(base + m_lineStart, lf, m_head, m_length);
+            parseHeaderLine(base + m_lineStart, lf, *m_head, m_length);
         m_lineStart = at + 1;
         if (sep) {
             hdrSize = at;
@@ -288,8 +293,8 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         }
         return false;
     }
-    m_head.body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
-    out.push_back(std::move(m_head));
+    out.push_back(std::move(*m_head));
+    out.back().body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
     advanceTo(m_pos + m_total);
     return true;
 }

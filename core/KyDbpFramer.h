@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ private:
     size_t m_pos = 0;
     size_t m_scan = 0;          // header-end search resumes here (from m_pos)
     bool m_haveHeader = false;  // header parsed, body still incomplete
-    KyDbpMessage m_head;        // header lines parsed so far
+    std::optional<KyDbpMessage> m_head{KyDbpMessage()};   // header lines parsed so far
     size_t m_lineStart = 0;     // next header line to parse (from m_pos)
     bool m_headOk = false;      // the first line starts a message
     long long m_length = -1;    // Content-Length as parseHeader gives it
