@@ -5,6 +5,7 @@
 #include <string>
 
 #include "KyDbAccount.h"
+#include "KyLogDb.h"
 #include "KyTestLogDb.h"
 
 using KyBenchClock = std::chrono::steady_clock;
@@ -36,4 +37,25 @@ inline std::string kyMysqlClient(const KyTestLogDb& db, const std::string& optio
 {
     return "mysql --no-defaults " + options + " -h " + db.host() + " -P " + std::to_string(db.port()) + " -u " +
            KY_DB_USER + " --password=" + KY_DB_PASSWORD + " talkbacklog";
+}
+
+// Opens the private log database, fills table by kyEnsureBenchRows and
+// connects the console's shared connection to it; false (with a message) on
+// any failure.
+inline bool kyOpenBenchDb(KyTestLogDb& db, const char* bench, const std::string& table, int rows,
+                          const std::string& fillSql)
+{
+    QString why;
+    if (!db.open(&why)) {
+        fprintf(stderr, "%s: %s (run eval \"$(bash scripts/mariadb-start)\")\n", bench, qPrintable(why));
+        return false;
+    }
+    if (!kyEnsureBenchRows(db, table, rows, fillSql))
+        return false;
+    db.useForConsole();
+    if (openLogDatabase(db.host()) != 0) {
+        fprintf(stderr, "%s: the console could not connect to the log database\n", bench);
+        return false;
+    }
+    return true;
 }

@@ -21,15 +21,12 @@ namespace {
 const int kRows = 1000000;
 const int kRepeats = 2;  // best of
 
-bool ensureRows(KyTestLogDb& db)
-{
-    return kyEnsureBenchRows(db, "talklog_bak", kRows,
-                             "insert into talklog_bak (id,begin_time,end_time,callerId,calledId,callerName,calledName,"
-                             "type,source_name,recordfile) select seq, 1600000000+seq, 1600000060+seq, seq%900, "
-                             "seq%700, concat('主叫终端',seq%900), concat('被叫\"终端\",',seq%700), seq%3, "
-                             "concat('广播节目 ',seq%50), if(seq%4=0, null, concat('/data/media/talk_record_file/',"
-                             "seq,'.wav')) from seq_1_to_");
-}
+const char* const kFillSql =
+    "insert into talklog_bak (id,begin_time,end_time,callerId,calledId,callerName,calledName,"
+    "type,source_name,recordfile) select seq, 1600000000+seq, 1600000060+seq, seq%900, "
+    "seq%700, concat('主叫终端',seq%900), concat('被叫\"终端\",',seq%700), seq%3, "
+    "concat('广播节目 ',seq%50), if(seq%4=0, null, concat('/data/media/talk_record_file/',"
+    "seq,'.wav')) from seq_1_to_";
 
 // One export through the console's thread; the thread's per-page diagnostics
 // go to /dev/null while it runs.
@@ -82,15 +79,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     KyTestLogDb db;
-    QString why;
-    if (!db.open(&why)) {
-        fprintf(stderr, "bench_csvexport: %s (run eval \"$(bash scripts/mariadb-start)\")\n", qPrintable(why));
-        return 1;
-    }
-    if (!ensureRows(db))
-        return 1;
-    db.useForConsole();
-    if (openLogDatabase(db.host()) != 0)
+    if (!kyOpenBenchDb(db, "bench_csvexport", "talklog_bak", kRows, kFillSql))
         return 1;
     QTemporaryDir dir;
     double console = 1e9, pipeline = 1e9;

@@ -17,13 +17,10 @@ namespace {
 const int kRows = 1000000;
 const int kRepeats = 3;  // best of
 
-bool ensureRows(KyTestLogDb& db)
-{
-    return kyEnsureBenchRows(db, "terminallog", kRows,
-                             "insert into terminallog (date,terminalId,name,type,ip,action) "
-                             "select 1600000000+seq, seq%500, concat('终端',seq%500), 'IP', "
-                             "concat('10.0.',seq%250,'.',seq%200), concat('在线 ',seq) from seq_1_to_");
-}
+const char* const kFillSql =
+    "insert into terminallog (date,terminalId,name,type,ip,action) "
+    "select 1600000000+seq, seq%500, concat('终端',seq%500), 'IP', "
+    "concat('10.0.',seq%250,'.',seq%200), concat('在线 ',seq) from seq_1_to_";
 
 // Seconds per call of dbQueryTerminalLogPage, best of kRepeats runs of n.
 double consoleSeconds(int start, int n)
@@ -82,15 +79,7 @@ double clientSeconds(const KyTestLogDb& db, const QTemporaryDir& dir, int start,
 int main()
 {
     KyTestLogDb db;
-    QString why;
-    if (!db.open(&why)) {
-        fprintf(stderr, "bench_logdb: %s (run eval \"$(bash scripts/mariadb-start)\")\n", qPrintable(why));
-        return 1;
-    }
-    if (!ensureRows(db))
-        return 1;
-    db.useForConsole();
-    if (openLogDatabase(db.host()) != 0)
+    if (!kyOpenBenchDb(db, "bench_logdb", "terminallog", kRows, kFillSql))
         return 1;
     QTemporaryDir dir;
 
