@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "../media/KyFileTestRig.h"
+#include "KyFileTestRig.h"
 #include "KyLogPageTestSupport.h"
 #include "KyModalCatcher.h"
 #include "KySettings.h"
