@@ -12,10 +12,7 @@
 #include "KyUser.h"
 #include "LoginDialog.h"
 
-namespace {
-
-// The login from the command line; 0 when logged in, else the exit code.
-int loginFromCommandLine(KyManageCenter* center)
+int kyLoginFromCommandLine(KyManageCenter* center)
 {
     const KyLoginInfo& info = KyLoginInfo::instance();
     if (info.ServerPort <= 0) {
@@ -34,8 +31,6 @@ int loginFromCommandLine(KyManageCenter* center)
     return 0;
 }
 
-}  // namespace
-
 int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center)
 {
     if (!center) {
@@ -43,7 +38,7 @@ int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center)
         return 1;
     }
     if (commandLine.autoLogin()) {
-        if (const int failed = loginFromCommandLine(center))
+        if (const int failed = kyLoginFromCommandLine(center))
             return failed;
     } else {
         LoginDialog dialog(center, KyLoginInfo::instance());

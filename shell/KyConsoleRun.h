@@ -8,3 +8,7 @@ struct KyCommandLine;
 // window, maximised unless "-max 0", until it closes. The loop's result; 1
 // when the login failed or was cancelled, 2 when the server port is missing.
 int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center);
+
+// The login with the fields of KyLoginInfo (command line and config.ini);
+// 0 when logged in, else the exit code (1 refused, 2 no server port).
+int kyLoginFromCommandLine(KyManageCenter* center);
