@@ -98,6 +98,18 @@ bool KyTerBaseCtr::isPrimaryId(int id)
     return (id / 10000) % 10000 == 0;
 }
 
+QList<int> KyTerBaseCtr::selectedIds()
+{
+    QList<int> ids;
+    QTableWidget* t = table();
+    const QList<QTableWidgetItem*> selected = t ? t->selectedItems() : QList<QTableWidgetItem*>();
+    for (int i = selected.size() - 1; i >= 0; --i) {
+        if (selected[i]->tableWidget() && selected[i]->column() == 0)
+            ids << selected[i]->data(Qt::UserRole).toInt();
+    }
+    return ids;
+}
+
 void KyTerBaseCtr::slot_delRowById(int id)
 {
     removeRowById(id);

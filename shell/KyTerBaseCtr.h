@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -33,6 +34,9 @@ public:
     void setItemTextAndId(QTableWidgetItem* item, const char* text, int data);
     static bool isOffline(int state);
     static bool isPrimaryId(int id);
+    // Ids of the selected rows (their column-0 items), last selected first;
+    // taken before any row is removed, so no item is read after its row went.
+    QList<int> selectedIds();
 
     // Shared body of the pages' delete-row slots.
     void slot_delRowById(int id);

@@ -1,10 +1,47 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
-// Capture-terminal list page (staged: an empty page until its screen is built).
-class KyCapInfoForm : public QWidget {
+#include "KyTerBaseCtr.h"
+
+namespace Ui {
+class fCommonTableForm;
+}
+struct KyCap;
+
+// Capture-terminal list page: name, capture volume, quality, state and
+// address; edits one terminal and deletes offline ones.
+class KyCapInfoForm : public QWidget, public KyTerBaseCtr {
     Q_OBJECT
 public:
     KyCapInfoForm();
+    ~KyCapInfoForm() override;
+
+    QWidget* widget() override { return this; }
+    QTableWidget* table() override;
+    void updateRow(int row, int id) override;
+
+    Ui::fCommonTableForm& form() { return *ui; }
+
+    static QString qualityText(int samplerate);
+    static QString stateText(int state);
+
+public slots:
+    void showCaps();
+    void delCap(int id);
+    void updateCap(int id);
+    void capTableSelected();
+    void slot_setNameClicked();
+    void delClicked();
+    void tcpModeClicked();
+
+private:
+    void setupPage();
+    void connectSignals();
+    void insertTopRow(const KyCap& cap);
+    void writeCells(int row, const KyCap& cap);
+    int currentId();
+
+    std::unique_ptr<Ui::fCommonTableForm> ui;
 };
