@@ -7,6 +7,7 @@
 #include "KyCreateViewCtrMgr.h"
 #include "KyManageContext.h"
 #include "KySetCapDialog.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fCommonTableForm.h"
 
@@ -113,12 +114,13 @@ void KyCapInfoForm::insertTopRow(const KyCap& cap)
 void KyCapInfoForm::writeCells(int row, const KyCap& cap)
 {
     QTableWidget* t = table();
-    const QByteArray texts[] = {QByteArray(cap.name.c_str()), QByteArray::number(cap.capVol),
-                                qualityText(cap.capSamplerate).toLocal8Bit(), stateText(cap.state).toLocal8Bit(),
-                                QByteArray(cap.ip.c_str())};
+    const QString texts[] = {localToQString(cap.name.c_str()), QString::number(cap.capVol),
+                             qualityText(cap.capSamplerate), stateText(cap.state), localToQString(cap.ip.c_str())};
     for (int c = 1; c < kColumns; ++c) {
-        if (QTableWidgetItem* item = t->item(row, c))
-            setItemTextAndId(item, texts[c - 1].constData(), 0);
+        if (QTableWidgetItem* item = t->item(row, c)) {
+            item->setText(texts[c - 1]);
+            item->setData(Qt::UserRole, 0);
+        }
     }
 }
 

@@ -1,3 +1,162 @@
 #include "KyFAlarmInfoForm.h"
 
-KyFAlarmInfoForm::KyFAlarmInfoForm() : QWidget(nullptr) {}
+#include <QTableWidget>
+
+#include "BaseMessageDialog.h"
+#include "KyFAlarmListMgr.h"
+#include "KyFAlarmSettingDialog.h"
+#include "KyTextUtil.h"
+#include "KyTipsInfo.h"
+#include "ui_fCommonTableForm.h"
+
+namespace {
+const int kColumns = 4;
+const QColor kBlack(0, 0, 0);
+const QColor kAlarmRed(252, 65, 54);
+}  // namespace
+
+KyFAlarmInfoForm::KyFAlarmInfoForm() : QWidget(nullptr), ui(new Ui::fCommonTableForm)
+{
+    ui->setupUi(this);
+    setupPage();
+    KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
+    connect(mgr, &KyFAlarmListMgr::gotFAlarmList, this, &KyFAlarmInfoForm::slot_showFAlarmList);
+    connect(mgr, &KyFAlarmListMgr::fAlarmChanged, this, &KyFAlarmInfoForm::slot_updateFAlarmRow);
+    connect(mgr, &KyFAlarmListMgr::m12Deleted, this, &KyFAlarmInfoForm::slot_delFAlarmRow);
+    connect(table(), &QTableWidget::cellDoubleClicked, this, &KyFAlarmInfoForm::slot_editClicked);
+    connect(ui->fDelBtn, &QPushButton::clicked, this, &KyFAlarmInfoForm::slot_delMicClicked);
+    connect(ui->fEditBtn, &QPushButton::clicked, this, &KyFAlarmInfoForm::slot_editClicked);
+    mgr->init();
+}
+
+KyFAlarmInfoForm::~KyFAlarmInfoForm() = default;
+
+QTableWidget* KyFAlarmInfoForm::table()
+{
+    return ui->fCommonTableWidget;
+}
+
+void KyFAlarmInfoForm::setupPage()
+{
+    ui->tableNameLable->setText("消防联动");
+    ui->tableNameLable->setStyleSheet("font: 9pt \"微软雅黑\";\ncolor:white");
+    ui->fEditBtn->setText("配置");
+    ui->fNewBtn->hide();
+    ui->fConfigBtn->hide();
+    QTableWidget* t = table();
+    t->setColumnCount(kColumns);
+    const QStringList titles = {makeColumnKeyName(), makeColumnKeyCode(), makeColumnKeyStatus(), makeColumnKeyIp()};
+    for (int c = 0; c < kColumns; ++c)
+        t->setHorizontalHeaderItem(c, new QTableWidgetItem(titles[c]));
+    setupTable();
+}
+
+QString KyFAlarmInfoForm::stateText(const KyFAlarm& alarm, QColor* colour)
+{
+    QColor shown = kBlack;
+    QString text;
+    if (alarm.state == 0) {
+        text = "断线";
+    } else if (alarm.shortCircuit == 0) {
+        text = "空闲";
+    } else if (alarm.triggerType != 1) {
+        text = "消防报警";
+        shown = kAlarmRed;
+    } else {
+        text = "短路触发";
+    }
+    if (colour)
+        *colour = shown;
+    return text;
+}
+
+void KyFAlarmInfoForm::slot_showFAlarmList()
+{
+    KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
+    std::list<KyFAlarm>* list = mgr->lockList();
+    clearTable();
+    for (const KyFAlarm& alarm : *list)
+        insertTopRow(alarm);
+    mgr->unlockList();
+}
+
+void KyFAlarmInfoForm::insertTopRow(const KyFAlarm& alarm)
+{
+    table()->insertRow(0);
+    for (int c = 0; c < kColumns; ++c)
+        setIdItem("", c, 0);
+    writeCells(0, alarm);
+}
+
+void KyFAlarmInfoForm::writeCells(int row, const KyFAlarm& alarm)
+{
+    QTableWidget* t = table();
+    QColor colour;
+    const QString texts[] = {localToQString(alarm.name.c_str()), QString::number(alarm.id),
+                             stateText(alarm, &colour), localToQString(alarm.ip.c_str())};
+    for (int c = 0; c < kColumns; ++c) {
+        if (QTableWidgetItem* item = t->item(row, c)) {
+            item->setText(texts[c]);
+            item->setData(Qt::UserRole, c == 0 ? alarm.id : 0);
+        }
+    }
+    if (QTableWidgetItem* state = t->item(row, 2))
+        state->setForeground(colour);
+}
+
+void KyFAlarmInfoForm::updateRow(int row, int id)
+{
+    std::unique_ptr<KyFAlarm> alarm(KyFAlarmListMgr::instance()->cloneFAlarm(id));
+    if (alarm)
+        writeCells(row, *alarm);
+}
+
+void KyFAlarmInfoForm::slot_delFAlarmRow(int id)
+{
+    slot_delRowById(id);
+}
+
+void KyFAlarmInfoForm::slot_updateFAlarmRow(int id)
+{
+    const int row = findRowById(id);
+    if (row >= 0) {
+        updateRow(row, id);
+        return;
+    }
+    KyFAlarm alarm;
+    if (KyFAlarmListMgr::instance()->getFAlarm(id, alarm))
+        insertTopRow(alarm);
+}
+
+void KyFAlarmInfoForm::slot_delMicClicked()
+{
+    const QList<int> ids = selectedIds();
+    if (ids.isEmpty())
+        return;
+    BaseMessageDialog ask(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1);
+    if (ask.exec() != 1)
+        return;
+    KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
+    for (int id : ids) {
+        KyFAlarm alarm;
+        if (!mgr->getFAlarm(id, alarm))
+            continue;
+        if (!isOffline(alarm.state))
+            BaseMessageDialog(KyTipsInfo::tips(), KyTipsInfo::terminalMustBeOffline(), 1).exec();
+        else if (mgr->removeFAlarm(alarm) == 0)
+            removeRowById(id);
+    }
+}
+
+void KyFAlarmInfoForm::slot_editClicked()
+{
+    const int id = cellInt(table()->currentRow(), 0);
+    KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
+    KyFAlarm alarm;
+    if (id == -1 || !mgr->getFAlarm(id, alarm))
+        return;
+    KyFAlarmSettingDialog dialog(&alarm);
+    const int result = dialog.exec();
+    if (result == 1 || dialog.channelSaved())
+        mgr->init();
+}

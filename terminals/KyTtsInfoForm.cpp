@@ -1,3 +1,168 @@
 #include "KyTtsInfoForm.h"
 
-KyTtsInfoForm::KyTtsInfoForm() : QWidget(nullptr) {}
+#include <QTableWidget>
+
+#include "BaseMessageDialog.h"
+#include "BaseSetNameDialog.h"
+#include "KyTextUtil.h"
+#include "KyTipsInfo.h"
+#include "KyTtsListMgr.h"
+#include "ui_fCommonTableForm.h"
+
+namespace {
+const int kColumns = 4;
+}  // namespace
+
+KyTtsInfoForm::KyTtsInfoForm() : QWidget(nullptr), ui(new Ui::fCommonTableForm)
+{
+    ui->setupUi(this);
+    setupPage();
+    KyTtsListMgr* mgr = KyTtsListMgr::instance();
+    connect(mgr, &KyTtsListMgr::gotTTsList, this, &KyTtsInfoForm::showTtsList);
+    connect(mgr, &KyTtsListMgr::TTsChanged, this, &KyTtsInfoForm::updateTTs);
+    connect(mgr, &KyTtsListMgr::TTsDeleted, this, &KyTtsInfoForm::slot_delTts);
+    connect(table(), &QTableWidget::itemSelectionChanged, this, &KyTtsInfoForm::ttsTableSelected);
+    connect(table(), &QTableWidget::cellDoubleClicked, this, &KyTtsInfoForm::slot_editTtsClicked);
+    connect(ui->fDelBtn, &QPushButton::clicked, this, &KyTtsInfoForm::delTtsClicked);
+    connect(ui->fEditBtn, &QPushButton::clicked, this, &KyTtsInfoForm::slot_editTtsClicked);
+    showTtsList();
+}
+
+KyTtsInfoForm::~KyTtsInfoForm() = default;
+
+QTableWidget* KyTtsInfoForm::table()
+{
+    return ui->fCommonTableWidget;
+}
+
+void KyTtsInfoForm::setupPage()
+{
+    setupTable();
+    ui->tableNameLable->setText(tr("TTS List"));
+    ui->tableNameLable->setStyleSheet("font: 9pt \"微软雅黑\";\ncolor:white");
+    ui->fConfigBtn->hide();
+    ui->fNewBtn->hide();
+    QTableWidget* t = table();
+    t->setColumnCount(kColumns);
+    const QStringList titles = {makeColumnKeyId(), makeColumnKeyName(), makeColumnKeyStatus(), makeColumnKeyIp()};
+    for (int c = 0; c < kColumns; ++c)
+        t->setHorizontalHeaderItem(c, new QTableWidgetItem(titles[c]));
+}
+
+QString KyTtsInfoForm::stateText(int state)
+{
+    switch (state) {
+    case 1:
+        return tr("Idle");
+    case 2:
+        return tr("Begin Work");
+    case 3:
+        return tr("Working");
+    case 4:
+        return tr("End Work");
+    default:
+        return tr("Off Line");
+    }
+}
+
+void KyTtsInfoForm::showTtsList()
+{
+    std::list<KyTts> list;
+    KyTtsListMgr::instance()->copyList(list);
+    clearTable();
+    for (const KyTts& tts : list)
+        insertTopRow(tts);
+}
+
+void KyTtsInfoForm::insertTopRow(const KyTts& tts)
+{
+    table()->insertRow(0);
+    setIdItem(QByteArray::number(tts.id).constData(), 0, tts.id);
+    for (int c = 1; c < kColumns; ++c)
+        setIdItem("", c, 0);
+    writeCells(0, tts);
+}
+
+void KyTtsInfoForm::writeCells(int row, const KyTts& tts)
+{
+    QTableWidget* t = table();
+    const QString texts[] = {localToQString(tts.name.c_str()), stateText(tts.state), localToQString(tts.ip.c_str())};
+    for (int c = 1; c < kColumns; ++c) {
+        if (QTableWidgetItem* item = t->item(row, c)) {
+            item->setText(texts[c - 1]);
+            item->setData(Qt::UserRole, 0);
+        }
+    }
+}
+
+void KyTtsInfoForm::updateRow(int row, int id)
+{
+    KyTts tts;
+    if (KyTtsListMgr::instance()->getTts(id, tts))
+        writeCells(row, tts);
+}
+
+void KyTtsInfoForm::slot_delTts(int id)
+{
+    slot_delRowById(id);
+}
+
+void KyTtsInfoForm::updateTTs(int id)
+{
+    const int row = findRowById(id);
+    if (row >= 0) {
+        updateRow(row, id);
+        return;
+    }
+    KyTts tts;
+    if (KyTtsListMgr::instance()->getTts(id, tts))
+        insertTopRow(tts);
+}
+
+int KyTtsInfoForm::currentId()
+{
+    return cellInt(table()->currentRow(), 0);
+}
+
+void KyTtsInfoForm::ttsTableSelected()
+{
+    if (currentId() != -1)
+        ui->fEditBtn->setEnabled(true);
+}
+
+void KyTtsInfoForm::slot_editTtsClicked()
+{
+    const int id = currentId();
+    KyTtsListMgr* mgr = KyTtsListMgr::instance();
+    KyTts tts;
+    if (id == -1 || !mgr->getTts(id, tts))
+        return;
+    BaseSetNameDialog dialog;
+    dialog.setName(tts.name.c_str());
+    if (dialog.exec() == 0)
+        return;
+    tts.name = dialog.getName();
+    // On success the row changes when the manager reports TTsChanged.
+    if (mgr->saveTts(tts) != 0)
+        BaseMessageDialog(KyTipsInfo::tips(), tr("Setting Error!"), 1).exec();
+}
+
+void KyTtsInfoForm::delTtsClicked()
+{
+    const QList<int> ids = selectedIds();
+    if (ids.isEmpty())
+        return;
+    BaseMessageDialog ask(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1);
+    if (ask.exec() != 1)
+        return;
+    KyTtsListMgr* mgr = KyTtsListMgr::instance();
+    for (int id : ids) {
+        KyTts tts;
+        if (!mgr->getTts(id, tts))
+            continue;
+        if (!isOffline(tts.state))
+            BaseMessageDialog(KyTipsInfo::tips(), KyTipsInfo::terminalMustBeOffline(), 1).exec();
+        else if (mgr->deleteTts(tts) != 0)
+            BaseMessageDialog(KyTipsInfo::tips(), tr("Delete Error!"), 1).exec();
+    }
+}
