@@ -187,6 +187,49 @@
     </message>
 </context>
 <context>
+    <name>KyBaseTaskMgrForm</name>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>File Play Broadcast</source>
+        <translation>文件广播</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>Cap Broadcast</source>
+        <translation>采集广播</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>TTS Broadcast</source>
+        <translation>TTS广播</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>Mic Broadcast</source>
+        <translation>话筒广播</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>Running</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>Idle</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTaskVocabulary.cpp"/>
+        <source>Illegality</source>
+        <translation>非法</translation>
+    </message>
+</context>
+<context>
     <name>KyDialog</name>
     <message>
         <location filename="../shell/KyDialog.ui" line="9"/>
