@@ -56,6 +56,10 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"main", [](InfoCenterMgr&) {}},
         {"player", page(&InfoCenterMgr::showPlayerInfoForm)},
         {"mic11", page(&InfoCenterMgr::showMicInfoForm)},
+        {"capture", page(&InfoCenterMgr::showCaptureInfoForm)},
+        {"falarm", page(&InfoCenterMgr::showFAlarmInfoForm)},
+        {"falarm-setting", dialogFromRow(&InfoCenterMgr::showFAlarmInfoForm, InfoCenterMgr::PageFAlarm, "slot_editClicked")},
+        {"tts", page(&InfoCenterMgr::showTtsInfoForm)},
     };
     return actions;
 }
