@@ -39,8 +39,8 @@ std::list<KyScheme>* KySchemeDataMgr::lockSchemes(int kind)
     if (!validKind(kind))
         return nullptr;
     lock();
-    if (m_lists[kind])
-        return m_lists[kind].get();
+    if (m_received[kind])
+        return &listOf(kind);
     unlock();
     requestList(kind);
     return nullptr;
@@ -153,6 +153,7 @@ void KySchemeDataMgr::storeList(int kind, const std::vector<KyScheme>& schemes)
     {
         std::lock_guard<std::recursive_mutex> guard(mutex());
         listOf(kind).assign(schemes.begin(), schemes.end());
+        m_received[kind] = true;
     }
     viewCtrl(kind)->haveTerminals();
 }

@@ -21,8 +21,9 @@ public:
     static KySchemeDataMgr* instance();
 
     // The kind's list with the store mutex held (release with unlock()).
-    // When the kind has no list yet it is requested (retrying while busy)
-    // and null is returned without the mutex held; null for a bad kind.
+    // Until the kind's full list has been received (a list made by a push or
+    // a lookup does not count) it is requested (retrying while busy) and null
+    // is returned without the mutex held; null for a bad kind.
     std::list<KyScheme>* lockSchemes(int kind);
 
     // Copies the cached scheme of that id and kind into out (when not null);
@@ -60,6 +61,7 @@ private:
 
     KySchemeManage m_manage;
     std::unique_ptr<std::list<KyScheme>> m_lists[KIND_COUNT];
+    bool m_received[KIND_COUNT] = {};   // a list reply has filled the kind
     std::mutex m_ctrlMutex;
     std::unique_ptr<KyQtViewCtrl> m_ctrls[KIND_COUNT];
 };

@@ -280,7 +280,35 @@ private slots:
         events = takeSeen();
         QCOMPARE(events[0].kind, 3);
         QCOMPARE(events[0].what, std::string("del"));
-        QCOMPARE(listSize(3), 0);
+        QVERIFY(!store->findScheme(id, 3, nullptr));
+    }
+
+    // A kind's list made by a push is not the server's list: the first lock
+    // fetches the kind in full, and only then is the list handed out.
+    void pushedListFetchedInFull()
+    {
+        KySchemeManage other;
+        KyScheme s;
+        s.name = "功放方案甲";
+        env.server().setPushTarget(KyTestServer::PushNone);
+        QCOMPARE(env.sendFromOther(&other, KySchemeManage::RT_ADD, KySchemeManage::addRequest(s, 1)), 0);
+        env.server().setPushTarget(KyTestServer::PushOthers);
+        s.name = "功放方案乙";
+        QCOMPARE(env.sendFromOther(&other, KySchemeManage::RT_ADD, KySchemeManage::addRequest(s, 1)), 0);
+        QTRY_COMPARE(seenCount(), 1);
+        QCOMPARE(takeSeen()[0].what, std::string("add"));
+        QVERIFY(!store->findScheme(12345, 1, nullptr));
+
+        const int lists = int(env.server().received("SqlConfig").size());
+        QVERIFY(store->lockSchemes(1) == nullptr);
+        QCOMPARE(env.lastBody("SqlConfig", "TimerPlanList")["Sql"].asString(),
+                 std::string("select * from timerplan where kind = 1"));
+        QTRY_COMPARE(seenCount(), 1);
+        auto events = takeSeen();
+        QCOMPARE(events[0].what, std::string("have"));
+        QCOMPARE(events[0].listSize, 2);
+        QCOMPARE(listSize(1), 2);
+        QCOMPARE(int(env.server().received("SqlConfig").size()), lists + 1);
     }
 };
 
