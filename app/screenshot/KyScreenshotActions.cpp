@@ -60,6 +60,7 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"falarm", page(&InfoCenterMgr::showFAlarmInfoForm)},
         {"falarm-setting", dialogFromRow(&InfoCenterMgr::showFAlarmInfoForm, InfoCenterMgr::PageFAlarm, "slot_editClicked")},
         {"tts", page(&InfoCenterMgr::showTtsInfoForm)},
+        {"mic11-dialog", dialogFromRow(&InfoCenterMgr::showMicInfoForm, InfoCenterMgr::PageMic, "slot_editClicked")},
     };
     return actions;
 }

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "KyDragMoveHelper.h"
+#include "KySelectTableCtrl.h"
+#include "ShadowWidget.h"
+
+namespace Ui {
+class fM11SettingForm;
+}
+class QTableWidget;
+struct KyMic;
+
+// Setting dialog of one mic11 terminal: name, volumes and push-to-talk, the
+// monitored terminals, the ordered sound-source tasks and the regions. OK
+// sends each part itself; a list whose book did not load is never sent.
+class KyM11SettingDialog : public ShadowWidget<QDialog> {
+    Q_OBJECT
+public:
+    // mic: the caller's copy, written by OK.
+    explicit KyM11SettingDialog(KyMic* mic);
+    ~KyM11SettingDialog() override;
+
+    // "Mic02_1002 IpAmp_3001": the checked monitor rows, the type "IpAmp"
+    // unless the type text contains "Mic".
+    QString monitorText() const;
+    // Ids of the chosen tasks, top to bottom.
+    QString soundSourceText() const;
+    QString regionText() const;
+
+public slots:
+    void slot_ok_clicked();
+    void moveup_broad_file();
+    void movedown_broad_file();
+    void slot_delSelectedSsTask();
+    void slot_delSelectedSsTask(int row, int col);
+    void slot_addSsPlan(int row, int col);
+    void slot_addAllSelectedPlan();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Settings {
+        std::string name;
+        int vol[4] = {0, 0, 0, 0};
+        int pttMode = 0;
+        bool operator==(const Settings& o) const;
+    };
+
+    void setupVolumes();
+    void connectWidgets();
+    void fillMonitorTable();
+    void fillSoundSourceTables();
+    void fillRegionTable();
+    void renameTabs();
+    Settings enteredSettings() const;
+    void saveBook(int type, const QString& text, const QString& failure);
+    void swapChosen(int from, int to);
+    void message(const QString& text);
+
+    Ui::fM11SettingForm* ui;
+    KyMic* m_mic;
+    Settings m_opened;
+    KyDragMoveHelper m_mover;
+    KySelectTableCtrl m_talkCtrl;
+    KySelectTableCtrl m_transferCtrl;
+    KySelectTableCtrl m_groupCtrl;
+    KySelectTableCtrl m_monitorCtrl;
+    KySelectTableCtrl m_regionCtrl;
+    KySelectTableCtrl m_unusedCtrl;
+    bool m_monitorLoaded = false;
+    bool m_sourceLoaded = false;
+    bool m_regionLoaded = false;
+};
