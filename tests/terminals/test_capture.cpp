@@ -1,0 +1,276 @@
+// Capture terminals: the setting dialog's write-back, the list page's rows,
+// saves and removals as the server sees them, pushes from another console.
+#include <QtTest>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextCodec>
+
+#include "../testserver/KyRawClient.h"
+#include "KyCap.h"
+#include "KyCapInfoForm.h"
+#include "KyCapList.h"
+#include "KyDbpRows.h"
+#include "KyModalCatcher.h"
+#include "KySetCapDialog.h"
+#include "KyTestSession.h"
+
+namespace {
+
+KyRow capRow(int id, const char* name, int state, int rate)
+{
+    KyRow r;
+    r.add("terminalId", std::to_string(id));
+    r.add("ip", "10.0.6." + std::to_string(id % 100));
+    r.add("name", name);
+    r.add("type", "capm03");
+    r.add("status", std::to_string(state));
+    r.add("capVol", "40");
+    r.add("capSamplerate", std::to_string(rate));
+    return r;
+}
+
+KyCap capRecord(int state, int rate)
+{
+    KyCap c;
+    c.id = 6001;
+    c.name = "大厅";
+    c.state = state;
+    c.capVol = 40;
+    c.capSamplerate = rate;
+    return c;
+}
+
+QString cell(QTableWidget* t, int id, int column)
+{
+    for (int r = 0; r < t->rowCount(); ++r) {
+        if (t->item(r, 0)->data(Qt::UserRole).toInt() == id)
+            return t->item(r, column)->text();
+    }
+    return "<no row>";
+}
+
+Json::Value lastBody(KyTestServer& server, const char* type)
+{
+    Json::Value v;
+    const auto all = server.received(type);
+    if (!all.empty())
+        all.back().json(v);
+    return v;
+}
+
+void select(QTableWidget* t, int id)
+{
+    for (int r = 0; r < t->rowCount(); ++r) {
+        if (t->item(r, 0)->data(Qt::UserRole).toInt() == id)
+            t->setCurrentCell(r, 0);
+    }
+}
+
+KyModalCatcher::Handler pressOk()
+{
+    return [](QDialog* d) { d->findChild<QPushButton*>("fOkBtn")->click(); };
+}
+
+}  // namespace
+
+class TestCapture : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void dialogWriteBack();
+    void pageRowsAndSaves();
+    void pushesAndRemovals();
+
+private:
+    KyTestSession* m_session = nullptr;
+};
+
+void TestCapture::initTestCase()
+{
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    m_session = new KyTestSession;
+    QVERIFY(m_session->loggedIn());
+    m_session->server().setRows("capm03", {capRow(6101, "甲", 1, 16000), capRow(6102, "乙", 0, 24000),
+                                           capRow(6103, "丙", 2, 8000), capRow(10001, "丁", 1, 32000),
+                                           capRow(6104, "戊", 1, 8000)});
+    QCOMPARE(KyCapList::instance()->init(), 0);
+}
+
+void TestCapture::cleanupTestCase()
+{
+    delete m_session;
+}
+
+void TestCapture::dialogWriteBack()
+{
+    KyModalCatcher catcher;
+    // Idle at a rate none of the three: nothing checked, OK stores 24000.
+    KyCap idle = capRecord(1, 8000);
+    KySetCapDialog dialog;
+    dialog.setCap(&idle);
+    auto* medium = dialog.findChild<QRadioButton*>("fMediumQualityRBtn");
+    auto* high = dialog.findChild<QRadioButton*>("fHighQualityRBtn");
+    QVERIFY(!medium->isChecked() && !high->isChecked() && high->isEnabled());
+    dialog.findChild<QSlider*>("fCapVolSlider")->setValue(63);
+    QCOMPARE(dialog.findChild<QSpinBox*>("fCapVolSpinBox")->value(), 63);
+    dialog.findChild<QPushButton*>("fOkBtn")->click();
+    QCOMPARE(dialog.result(), 1);
+    QCOMPARE(idle.capSamplerate, 24000);
+    QCOMPARE(idle.capVol, 63);
+
+    // Broadcasting: the quality cannot change, the stored rate stays.
+    KyCap busy = capRecord(2, 8000);
+    KySetCapDialog busyDialog;
+    busyDialog.setCap(&busy);
+    QVERIFY(!busyDialog.findChild<QRadioButton*>("fNormalQualityRBtn")->isEnabled());
+    busyDialog.accept();
+    QCOMPARE(busy.capSamplerate, 8000);
+    KyCap busyHigh = capRecord(2, 32000);
+    busyDialog.setCap(&busyHigh);
+    busyDialog.accept();
+    QCOMPARE(busyHigh.capSamplerate, 32000);
+
+    // An empty name is refused and nothing is written; blanks are a name.
+    KyCap named = capRecord(1, 16000);
+    KySetCapDialog nameDialog;
+    nameDialog.setCap(&named);
+    nameDialog.show();
+    auto* edit = nameDialog.findChild<QLineEdit*>("fNameEdit");
+    edit->clear();
+    nameDialog.findChild<QRadioButton*>("fHighQualityRBtn")->setChecked(true);
+    nameDialog.findChild<QPushButton*>("fOkBtn")->click();
+    QCOMPARE(catcher.texts, QStringList{"The name cannot be empty！"});
+    QVERIFY(nameDialog.isVisible());
+    QCOMPARE(named.capSamplerate, 16000);
+    edit->setText("  ");
+    nameDialog.findChild<QPushButton*>("fOkBtn")->click();
+    QCOMPARE(named.name, std::string("  "));
+    QCOMPARE(named.capSamplerate, 32000);
+    QCOMPARE(edit->maxLength(), 32);
+}
+
+void TestCapture::pageRowsAndSaves()
+{
+    KyTestServer& server = m_session->server();
+    KyCapInfoForm page;
+    page.resize(900, 500);
+    page.show();
+    QTableWidget* t = page.table();
+    QCOMPARE(t->rowCount(), 5);
+    QStringList order;
+    for (int r = 0; r < t->rowCount(); ++r)
+        order << t->item(r, 0)->text();
+    QCOMPARE(order, QStringList({"6104", "10001", "6103", "6102", "6101"}));
+    QCOMPARE(cell(t, 6101, 3), QString("General"));
+    QCOMPARE(cell(t, 6102, 3), QString("Medium "));
+    QCOMPARE(cell(t, 10001, 3), QString("Advanced"));
+    QCOMPARE(cell(t, 6103, 3), QString("General"));
+    QCOMPARE(cell(t, 6103, 4), QString("Broadcasting"));
+    QCOMPARE(cell(t, 6102, 4), QString("Off Line"));
+    QCOMPARE(cell(t, 6101, 2), QString("40"));
+    QCOMPARE(cell(t, 6101, 5), QString("10.0.6.1"));
+    QVERIFY(page.findChild<QPushButton*>("fConfigBtn")->isHidden());
+    auto* editBtn = page.findChild<QPushButton*>("fEditBtn");
+    QCOMPARE(editBtn->text(), QString("Attributes"));
+
+    // A secondary id disables "Attributes"; a double click still opens the dialog.
+    KyModalCatcher catcher;
+    select(t, 10001);
+    QVERIFY(!editBtn->isEnabled());
+    emit t->cellDoubleClicked(t->currentRow(), 2);
+    QCOMPARE(catcher.others, 1);
+    QVERIFY(server.received("CapM03Set").empty());
+    select(t, 6101);
+    QVERIFY(editBtn->isEnabled());
+
+    // An edit: the body the server gets, the row redrawn.
+    catcher.setHandler([](QDialog* d) {
+        d->findChild<QLineEdit*>("fNameEdit")->setText("前台");
+        d->findChild<QSpinBox*>("fCapVolSpinBox")->setValue(33);
+        d->findChild<QRadioButton*>("fHighQualityRBtn")->setChecked(true);
+        d->findChild<QPushButton*>("fOkBtn")->click();
+    });
+    editBtn->click();
+    Json::Value body = lastBody(server, "CapM03Set");
+    QCOMPARE(body["Id"].asString(), std::string("6101"));
+    QCOMPARE(body["Name"].asString(), std::string("前台"));
+    QCOMPARE(body["CapVol"].asString(), std::string("33"));
+    QCOMPARE(body["CapSamplerate"].asString(), std::string("32000"));
+    QCOMPARE(cell(t, 6101, 1), QString("前台"));
+    QCOMPARE(cell(t, 6101, 3), QString("Advanced"));
+
+    // Broadcasting at 8000 goes out with 8000, idle at 8000 with 24000.
+    catcher.setHandler(pressOk());
+    select(t, 6103);
+    editBtn->click();
+    QCOMPARE(lastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("8000"));
+    select(t, 6104);
+    editBtn->click();
+    QCOMPARE(lastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("24000"));
+    QCOMPARE(cell(t, 6104, 3), QString("Medium "));
+
+    // A refused save keeps the row's texts.
+    server.setStatus("CapM03Set", 403);
+    catcher.setHandler([](QDialog* d) {
+        d->findChild<QLineEdit*>("fNameEdit")->setText("拒绝");
+        d->findChild<QPushButton*>("fOkBtn")->click();
+    });
+    select(t, 6102);
+    editBtn->click();
+    QCOMPARE(server.received("CapM03Set").size(), size_t(4));
+    QCOMPARE(cell(t, 6102, 1), QString("乙"));
+    QVERIFY(catcher.texts.isEmpty());
+}
+
+void TestCapture::pushesAndRemovals()
+{
+    KyTestServer& server = m_session->server();
+    KyCapInfoForm page;
+    QTableWidget* t = page.table();
+    QCOMPARE(t->rowCount(), 5);
+
+    // Another console renames 6101 and removes the offline 6102.
+    KyRawClient other;
+    QVERIFY(other.connectTo(m_session->port()));
+    QVERIFY(other.login(KyTestSession::kUser, KyTestSession::kPassword).isReply);
+    Json::Value set(Json::objectValue);
+    set["Id"] = "6101";
+    set["Name"] = "远端改名";
+    QVERIFY(other.request(KyCommandRequest::post("CapM03Set", set)).isReply);
+    QTRY_COMPARE(cell(t, 6101, 1), QString("远端改名"));
+    Json::Value remove(Json::objectValue);
+    remove["Id"] = "6102";
+    remove["Type"] = "capm03";
+    QVERIFY(other.request(KyCommandRequest::post("RemoveDevice", remove)).isReply);
+    QTRY_COMPARE(t->rowCount(), 4);
+    QCOMPARE(page.findRowById(6102), -1);
+
+    // A refused removal is told and keeps the row; an online terminal is not removed.
+    KyModalCatcher catcher;
+    server.setRows("capm03", {capRow(6201, "己", 0, 16000), capRow(6202, "庚", 1, 16000)});
+    server.pushToAll("SqlConfig", "capm03", kyWriteRows({capRow(6201, "己", 0, 16000), capRow(6202, "庚", 1, 16000)}));
+    QTRY_COMPARE(t->rowCount(), 6);
+    server.setStatus("RemoveDevice", 403);
+    select(t, 6201);
+    page.delClicked();
+    QCOMPARE(catcher.texts, QStringList({"Delete current record?", "Delete Error!"}));
+    QVERIFY(page.findRowById(6201) >= 0);
+    select(t, 6202);
+    page.delClicked();
+    QCOMPARE(catcher.lastText(), QString("Terminal can not be removed without offline!"));
+    QVERIFY(page.findRowById(6202) >= 0);
+    select(t, 6201);
+    page.delClicked();
+    QCOMPARE(page.findRowById(6201), -1);
+    QCOMPARE(catcher.texts.size(), 5);
+    QCOMPARE(server.received("RemoveDevice").size(), size_t(3));
+}
+
+QTEST_MAIN(TestCapture)
+#include "test_capture.moc"
