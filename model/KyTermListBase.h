@@ -35,6 +35,8 @@ public:
     bool getRecord(int id, Rec* out) const { return out && m_cache.get(id, *out); }
     Rec* cloneRecord(int id) const { return m_cache.clone(id); }
     List copyRecords() const { return m_cache.copy(); }
+    // Whether a whole list has arrived (an empty list counts as arrived).
+    bool loaded() const { return m_cache.loaded(); }
 
 protected:
     KyTermListBase(KyTermRowManage<Rec>* mgr, bool sorted, int listPauseMs = KY_PAUSE_QUERY_MS)
