@@ -825,6 +825,37 @@
     <message>
         <source>Delete Error!</source>
         <translation>删除失败！</translation>
+    <name>KyMediaViewCtrl</name>
+    </message>
+</context>
+<context>
+    <message>
+        <location filename="../media/KyMediaViewCtrl.cpp"/>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <location filename="../media/KyMediaViewCtrl.cpp"/>
+        <source>Media File</source>
+        <translation>媒体文件</translation>
+    </message>
+</context>
+<context>
+    <name>KyMediaTableCtrl</name>
+    <message>
+        <location filename="../media/KyMediaTableCtrl.cpp"/>
+        <source>Media Name</source>
+        <translation>媒体名称</translation>
+    </message>
+    <message>
+        <location filename="../media/KyMediaTableCtrl.cpp"/>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <location filename="../media/KyMediaTableCtrl.cpp"/>
+        <source>File Size</source>
+        <translation>文件大小</translation>
     </message>
 </context>
 </TS>
