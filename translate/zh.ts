@@ -825,10 +825,10 @@
     <message>
         <source>Delete Error!</source>
         <translation>删除失败！</translation>
-    <name>KyMediaViewCtrl</name>
     </message>
 </context>
 <context>
+    <name>KyMediaViewCtrl</name>
     <message>
         <location filename="../media/KyMediaViewCtrl.cpp"/>
         <source>Folder</source>
