@@ -1,10 +1,21 @@
 #pragma once
 
-#include <QWidget>
+#include "KyBaseTaskMgrForm.h"
 
-// Sound-source task list page (staged: an empty page until its screen is built).
-class KyPlanTaskMgrForm : public QWidget {
+// Sound-source task list page (kind 1): new, edit, delete and stop; a mic
+// broadcast task is not editable here.
+class KyPlanTaskMgrForm : public KyBaseTaskMgrForm {
     Q_OBJECT
 public:
     KyPlanTaskMgrForm();
+
+public slots:
+    void slot_showTaskList() override;
+    void slot_addClicked() override;
+    void slot_editClicked() override;
+    void slot_stopTaskClicked();
+    void slot_widgetItemClicked(QTableWidgetItem* widget_item);
+
+protected:
+    bool runEditor(KySsTask& task) override;
 };

@@ -1,10 +1,28 @@
 #pragma once
 
-#include <QWidget>
+#include "KyBaseTaskMgrForm.h"
 
-// Timer task list page (staged: an empty page until its screen is built).
-class KyTimerTaskMgrForm : public QWidget {
+class QtSchemeInfo;
+
+// Timer task list page (kind 3): lists the timer tasks of the scheme chosen
+// in its scheme pane.
+class KyTimerTaskMgrForm : public KyBaseTaskMgrForm {
     Q_OBJECT
 public:
     explicit KyTimerTaskMgrForm(int taskType);
+
+    QtSchemeInfo* schemePane() const { return m_schemePane; }
+
+public slots:
+    void slot_showTaskList() override;
+    void slot_addClicked() override;
+    void slot_editClicked() override;
+    void slot_showTaskList(int sch_id);
+    void slot_startTaskClicked();
+    void slot_stopTaskClicked();
+
+private:
+    void showSchemeName(int id);
+
+    QtSchemeInfo* m_schemePane;
 };

@@ -10,6 +10,25 @@
     </message>
 </context>
 <context>
+    <name>fTaskInfoForm</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
     <name>InfoCenterMgr</name>
     <message>
         <location filename="../shell/InfoCenterMgr.cpp" line="63"/>
@@ -228,6 +247,34 @@
         <source>Illegality</source>
         <translation>非法</translation>
     </message>
+    <message>
+        <source>Broadcast Type</source>
+        <translation>广播类型</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Play Volume</source>
+        <translation>播放音量</translation>
+    </message>
+    <message>
+        <source>Task List</source>
+        <translation>任务列表</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete Error!</source>
+        <translation>删除失败！</translation>
+    </message>
+    <message>
+        <source>Task is runnig, it is not editable!</source>
+        <translation>任务正在执行，不可编辑！</translation>
+    </message>
 </context>
 <context>
     <name>KyDialog</name>
@@ -240,6 +287,55 @@
         <location filename="../shell/KyDialog.ui" line="69"/>
         <source>Manager Center</source>
         <translation>管理中心</translation>
+    </message>
+</context>
+<context>
+    <name>KyPlanTaskMgrForm</name>
+    <message>
+        <source>Add Error!</source>
+        <translation>添加失败！</translation>
+    </message>
+    <message>
+        <source>Edit Error!</source>
+        <translation>编辑失败！</translation>
+    </message>
+    <message>
+        <source>Mic broadcast it is not editable!</source>
+        <translation>话筒广播不可编辑！</translation>
+    </message>
+    <message>
+        <source>Task is runnig, it is not editable!</source>
+        <translation>任务正在执行，不可编辑！</translation>
+    </message>
+</context>
+<context>
+    <name>KySsTaskMgrForm</name>
+    <message>
+        <source>Add Error!</source>
+        <translation>添加失败！</translation>
+    </message>
+    <message>
+        <source>Edit Error!</source>
+        <translation>编辑失败！</translation>
+    </message>
+    <message>
+        <source>Task is runnig, it is not editable!</source>
+        <translation>任务正在执行，不可编辑！</translation>
+    </message>
+</context>
+<context>
+    <name>KyTimerTaskMgrForm</name>
+    <message>
+        <source>Add Error!</source>
+        <translation>添加失败！</translation>
+    </message>
+    <message>
+        <source>Edit Error!</source>
+        <translation>编辑失败！</translation>
+    </message>
+    <message>
+        <source>Task is runnig, it is not editable!</source>
+        <translation>任务正在执行，不可编辑！</translation>
     </message>
 </context>
 <context>
@@ -856,6 +952,29 @@
         <location filename="../media/KyMediaTableCtrl.cpp"/>
         <source>File Size</source>
         <translation>文件大小</translation>
+    </message>
+</context>
+<context>
+    <name>QtSchemeInfo</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Play Task</source>
+        <translation>播放任务</translation>
+    </message>
+    <message>
+        <source>Amp Task</source>
+        <translation>功放任务</translation>
+    </message>
+    <message>
+        <source>Power Task</source>
+        <translation>电源任务</translation>
+    </message>
+    <message>
+        <source>Volume Task</source>
+        <translation>音量任务</translation>
     </message>
 </context>
 </TS>

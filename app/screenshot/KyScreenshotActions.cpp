@@ -61,6 +61,8 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"falarm-setting", dialogFromRow(&InfoCenterMgr::showFAlarmInfoForm, InfoCenterMgr::PageFAlarm, "slot_editClicked")},
         {"tts", page(&InfoCenterMgr::showTtsInfoForm)},
         {"mic11-dialog", dialogFromRow(&InfoCenterMgr::showMicInfoForm, InfoCenterMgr::PageMic, "slot_editClicked")},
+        {"sstask", page(&InfoCenterMgr::showSsTaskInfoForm)},
+        {"timertask", page(&InfoCenterMgr::showTimerTaskInfoForm)},
     };
     return actions;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "KyDragMoveHelper.h"
+#include "ShadowWidget.h"
+
+namespace Ui {
+class SchemePropertyDialog;
+}
+
+// Edits a scheme's name (at most 32 characters, not empty) and comment (at
+// most 64); hands both back as local 8-bit text.
+class QtSchemePropertyDialog : public ShadowWidget<QDialog> {
+    Q_OBJECT
+public:
+    explicit QtSchemePropertyDialog(QWidget* parent = nullptr);
+    ~QtSchemePropertyDialog() override;
+
+    // Empty texts leave their field as it is.
+    void setValues(const QString& name, const QString& comment);
+    std::string schemeName() const;
+    std::string schemeComment() const;
+
+    Ui::SchemePropertyDialog& form() { return *ui; }
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Ui::SchemePropertyDialog* ui;
+    KyDragMoveHelper m_mover;
+};
