@@ -977,4 +977,358 @@
         <translation>音量任务</translation>
     </message>
 </context>
+<context>
+    <name>KyMicGroupInfoForm</name>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="18"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="19"/>
+        <source>Servet Group List</source>
+        <translation>服务话筒组列表</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="23"/>
+        <source>ID</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="23"/>
+        <source>Rule</source>
+        <translation>响铃规则</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="23"/>
+        <source>Ring Time</source>
+        <translation>响铃时长</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="26"/>
+        <source>Server Mic</source>
+        <translation>服务话筒</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="139"/>
+        <source>Add Error!</source>
+        <translation>添加失败！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="149"/>
+        <source>Edit Error!</source>
+        <translation>编辑失败！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="161"/>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="176"/>
+        <source>Delete Error!</source>
+        <translation>删除失败！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="6"/>
+        <source>All Ring</source>
+        <translation>全部振铃</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="7"/>
+        <source>Ring Least First</source>
+        <translation>最少振铃优先</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="8"/>
+        <source>Answer Least First</source>
+        <translation>最少应答优先</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="9"/>
+        <source>Talk Least First</source>
+        <translation>最少通话优先</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="10"/>
+        <source>Fixed Order</source>
+        <translation>固定顺序</translation>
+    </message>
+</context>
+<context>
+    <name>KyMicGroupEditDialog</name>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="6"/>
+        <source>All Ring</source>
+        <translation>全部振铃</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="7"/>
+        <source>Ring Least First</source>
+        <translation>最少振铃优先</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="8"/>
+        <source>Answer Least First</source>
+        <translation>最少应答优先</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="9"/>
+        <source>Talk Least First</source>
+        <translation>最少通话优先</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyCallWaitRule.cpp" line="10"/>
+        <source>Fixed Order</source>
+        <translation>固定顺序</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupEditDialog.cpp" line="26"/>
+        <source>ID</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupEditDialog.cpp" line="26"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupEditDialog.cpp" line="29"/>
+        <source>Mic Group Edit</source>
+        <translation>编辑话筒组</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupEditDialog.cpp" line="29"/>
+        <source>Mic Group New</source>
+        <translation>新建话筒组</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyMicGroupEditDialog.cpp" line="86"/>
+        <source>The name cannot be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>KyRegionMgrForm</name>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="19"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="20"/>
+        <source>Region List</source>
+        <translation>广播分区列表</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="24"/>
+        <source>ID</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="27"/>
+        <source>Player</source>
+        <translation>播放终端</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="138"/>
+        <source>Add Error!</source>
+        <translation>添加失败！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="148"/>
+        <source>Edit Error!</source>
+        <translation>编辑失败！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="160"/>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="175"/>
+        <source>Delete Error!</source>
+        <translation>删除失败！</translation>
+    </message>
+</context>
+<context>
+    <name>KyRegionEditDialog</name>
+    <message>
+        <location filename="../tasks/KyRegionEditDialog.cpp" line="26"/>
+        <source>ID</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionEditDialog.cpp" line="26"/>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionEditDialog.cpp" line="26"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionEditDialog.cpp" line="29"/>
+        <source>Region Edit</source>
+        <translation>编辑分区</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionEditDialog.cpp" line="29"/>
+        <source>Region New</source>
+        <translation>新建分区</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyRegionEditDialog.cpp" line="102"/>
+        <source>The name cannot be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>fMicGroupInfoForm</name>
+    <message>
+        <location filename="../tasks/fMicGroupInfoForm.ui" line="9"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupInfoForm.ui" line="75"/>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupInfoForm.ui" line="82"/>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupInfoForm.ui" line="89"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupInfoForm.ui" line="96"/>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>fRegionInfoForm</name>
+    <message>
+        <location filename="../tasks/fRegionInfoForm.ui" line="9"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionInfoForm.ui" line="75"/>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionInfoForm.ui" line="82"/>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionInfoForm.ui" line="89"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionInfoForm.ui" line="96"/>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>fMicGroupEditDialog</name>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="9"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="37"/>
+        <source>终端属性</source>
+        <translation>终端属性</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="64"/>
+        <source>属性：</source>
+        <translation>属性：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="68"/>
+        <source>名称：</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="78"/>
+        <source>响铃时长：</source>
+        <translation>响铃时长：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="86"/>
+        <source>响铃规则：</source>
+        <translation>响铃规则：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="97"/>
+        <source>服务话筒选择：</source>
+        <translation>服务话筒选择：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="101"/>
+        <source>全选</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="122"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fMicGroupEditDialog.ui" line="128"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>fRegionEditDialog</name>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="9"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="37"/>
+        <source>终端属性</source>
+        <translation>终端属性</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="68"/>
+        <source>名称：</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="81"/>
+        <source>播放终端选择：</source>
+        <translation>播放终端选择：</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="85"/>
+        <source>全选</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="106"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../tasks/fRegionEditDialog.ui" line="112"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>
