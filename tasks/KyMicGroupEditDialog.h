@@ -20,7 +20,6 @@ public:
     explicit KyMicGroupEditDialog(KyMicGroup* group);
     ~KyMicGroupEditDialog() override;
 
-    Ui::fMicGroupEditDialog& form() { return *ui; }
 
 public slots:
     void slot_ok_clicked();

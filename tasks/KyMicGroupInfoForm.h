@@ -26,7 +26,6 @@ public:
     // 0 when the editor was cancelled or the save was done, -1 when the save failed.
     int showGroupDialog(KyMicGroup* group, int op);
 
-    Ui::fMicGroupInfoForm& form() { return *ui; }
 
 public slots:
     void slot_showMicGroupList();

@@ -21,7 +21,6 @@ public:
     explicit KyRegionEditDialog(KyRegion* region);
     ~KyRegionEditDialog() override;
 
-    Ui::fRegionEditDialog& form() { return *ui; }
 
 public slots:
     void slot_ok_clicked();

@@ -26,7 +26,6 @@ public:
     // 0 when the editor was cancelled or the save was done, -1 when the save failed.
     int showRegionDialog(KyRegion* region, int op);
 
-    Ui::fRegionInfoForm& form() { return *ui; }
 
 public slots:
     void slot_showRegionList();
