@@ -18,6 +18,24 @@ std::function<void(InfoCenterMgr&)> page(Show show)
     return [show](InfoCenterMgr& window) { (window.*show)(); };
 }
 
+// Shows a page and waits for its first table to have row `row`; null (and a
+// message) when it does not come.
+QTableWidget* tableWithRow(InfoCenterMgr& window, Show show, InfoCenterMgr::Page which, int row)
+{
+    (window.*show)();
+    QWidget* p = window.page(which);
+    QTableWidget* table = p ? p->findChild<QTableWidget*>() : nullptr;
+    QElapsedTimer clock;
+    clock.start();
+    while (table && table->rowCount() <= row && clock.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!table || table->rowCount() <= row) {
+        fprintf(stderr, "screenshot: the page's table has no row %d\n", row);
+        return nullptr;
+    }
+    return table;
+}
+
 // Shows a page, waits for its first table to fill, makes row `row` current
 // and calls the page's slot `slot` (which typically runs a dialog with exec();
 // the grab happens while it is open).
@@ -25,20 +43,24 @@ std::function<void(InfoCenterMgr&)> dialogFromRow(Show show, InfoCenterMgr::Page
                                                   int row = 0)
 {
     return [=](InfoCenterMgr& window) {
-        (window.*show)();
-        QWidget* p = window.page(which);
-        QTableWidget* table = p ? p->findChild<QTableWidget*>() : nullptr;
-        QElapsedTimer clock;
-        clock.start();
-        while (table && table->rowCount() <= row && clock.elapsed() < 10000)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        if (!table || table->rowCount() <= row) {
-            fprintf(stderr, "screenshot: the page's table has no row %d\n", row);
+        QTableWidget* table = tableWithRow(window, show, which, row);
+        if (!table)
             return;
-        }
         table->setCurrentCell(row, 0);
-        if (!QMetaObject::invokeMethod(p, slot))
+        if (!QMetaObject::invokeMethod(window.page(which), slot))
             fprintf(stderr, "screenshot: the page has no slot %s\n", slot);
+    };
+}
+
+// Shows a page and clicks row `row` of its first table, as the operator
+// does to see that row's details (members, for instance).
+std::function<void(InfoCenterMgr&)> rowClicked(Show show, InfoCenterMgr::Page which, int row = 0)
+{
+    return [=](InfoCenterMgr& window) {
+        if (QTableWidget* table = tableWithRow(window, show, which, row)) {
+            table->setCurrentCell(row, 0);
+            emit table->itemClicked(table->item(row, 0));
+        }
     };
 }
 
@@ -48,12 +70,17 @@ std::function<void(InfoCenterMgr&)> dialogFromRow(Show show, InfoCenterMgr::Page
 //   {"<name>", page(&InfoCenterMgr::show<Page>InfoForm)},
 // for a page, or, for a dialog the page opens on a row,
 //   {"<name>", dialogFromRow(&InfoCenterMgr::show<Page>InfoForm, InfoCenterMgr::Page<Page>, "<page slot>")},
+// or, for a page with row `row` clicked,
+//   {"<name>", rowClicked(&InfoCenterMgr::show<Page>InfoForm, InfoCenterMgr::Page<Page>, row)},
 // A dialog reached another way gets its own lambda taking the window.
 // `bash scripts/screenshot <name> [out.png]` then saves it.
 const std::vector<KyScreenshotAction>& kyScreenshotActions()
 {
     static const std::vector<KyScreenshotAction> actions = {
         {"main", [](InfoCenterMgr&) {}},
+        {"micgroup", rowClicked(&InfoCenterMgr::showMicGroupInfoForm, InfoCenterMgr::PageMicGroup, 1)},
+        {"region", rowClicked(&InfoCenterMgr::showRegionInfoForm, InfoCenterMgr::PageRegion, 1)},
+        {"region-dialog", dialogFromRow(&InfoCenterMgr::showRegionInfoForm, InfoCenterMgr::PageRegion, "slot_edit_clicked", 1)},
         {"player", page(&InfoCenterMgr::showPlayerInfoForm)},
         {"mic11", page(&InfoCenterMgr::showMicInfoForm)},
         {"capture", page(&InfoCenterMgr::showCaptureInfoForm)},
