@@ -15,16 +15,20 @@
 
 namespace {
 enum { COL_TYPE, COL_NAME, COL_ID, COL_VOLUME, COL_STATE, COL_POWER, COL_TEMP, COL_SPEAKER, COL_IP, COL_COUNT };
-
-QByteArray number(int value)
-{
-    return QByteArray::number(value);
-}
 }  // namespace
 
 KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr), ui(new Ui::playerInfoForm)
 {
     ui->setupUi(this);
+    // The cell texts, translated once: a full fill shares them.
+    for (int i = 0; i < 6; ++i) {
+        m_texts.type[i] = typeText(i);
+        m_texts.state[i] = stateText(i);
+    }
+    for (int i = 0; i < 2; ++i)
+        m_texts.power[i] = ampOnText(i);
+    for (int i = 0; i < 5; ++i)
+        m_texts.speaker[i] = speakerText(i);
     KyVolumeStepper::setupSlider(ui->fVolumeSlider);
     ui->fTcpModeBtn->hide();
     ui->fDefaultSetBtn->hide();
@@ -68,14 +72,26 @@ QTableWidget* KyPlayerInfoForm::table()
     return ui->fTerListViewWidget;
 }
 
-QString KyPlayerInfoForm::typeText(const KyTerminal& term)
+int KyPlayerInfoForm::typeKind(const KyTerminal& term)
 {
     switch (terminalTypeIndex(term.exten != "--" ? term.exten : term.type)) {
-    case 1: return tr("PRTerm");
-    case 2: return tr("IPTerm");
-    case 18: return tr("IPDSTerm");
-    case 19: return tr("IPDTerm");
-    case 30: return tr("CLTerm");
+    case 1: return 0;
+    case 2: return 1;
+    case 18: return 2;
+    case 19: return 3;
+    case 30: return 4;
+    default: return 5;
+    }
+}
+
+QString KyPlayerInfoForm::typeText(int kind)
+{
+    switch (kind) {
+    case 0: return tr("PRTerm");
+    case 1: return tr("IPTerm");
+    case 2: return tr("IPDSTerm");
+    case 3: return tr("IPDTerm");
+    case 4: return tr("CLTerm");
     default: return tr("01Term");
     }
 }
@@ -108,14 +124,34 @@ int KyPlayerInfoForm::addTerminalRow(KyTerminal* term)
     if (!term)
         return -1;
     QTableWidget* t = ui->fTerListViewWidget;
-    int row = 0;
-    while (row < t->rowCount() && cellInt(row, COL_ID) <= term->id)
-        ++row;
+    const int row = firstRowAfter(term->id);
     t->insertRow(row);
-    for (int c = 0; c < COL_COUNT; ++c)
-        t->setItem(row, c, new QTableWidgetItem);
     fillRow(row, *term);
     return 0;
+}
+
+int KyPlayerInfoForm::firstRowAfter(int id)
+{
+    // Rows are in ascending id order; a full fill appends.
+    const int rows = ui->fTerListViewWidget->rowCount();
+    if (rows == 0 || cellInt(rows - 1, COL_ID) <= id)
+        return rows;
+    int low = 0, high = rows;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (cellInt(mid, COL_ID) <= id)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
+}
+
+void KyPlayerInfoForm::updateTer(int id)
+{
+    const int row = firstRowAfter(id) - 1;
+    if (row >= 0 && cellInt(row, COL_ID) == id)
+        updateRow(row, id);
 }
 
 void KyPlayerInfoForm::updateRow(int row, int id)
@@ -129,31 +165,41 @@ void KyPlayerInfoForm::updateRow(int row, int id)
 
 void KyPlayerInfoForm::fillRow(int row, const KyTerminal& term)
 {
+    // Items are made whole before they go into the table: one change per cell.
     QTableWidget* t = ui->fTerListViewWidget;
-    auto set = [&](int column, const QString& text, int data) {
-        if (QTableWidgetItem* item = t->item(row, column))
-            setItemTextAndId(item, text.toLocal8Bit().constData(), data);
+    auto cell = [](const QString& text, int data) {
+        auto* item = new QTableWidgetItem(text);
+        if (data != 0)  // no value reads as 0
+            item->setData(Qt::UserRole, data);
+        return item;
     };
-    set(COL_TYPE, typeText(term), term.id);
-    setItemTextAndId(t->item(row, COL_NAME), term.name.c_str(), term.id);
-    setItemTextAndId(t->item(row, COL_ID), number(term.id).constData(), term.id);
-    setItemTextAndId(t->item(row, COL_VOLUME), number(term.broVol).constData(), 0);
-    set(COL_STATE, stateText(term.state), 0);
-    set(COL_POWER, ampOnText(term.power ? 1 : 0), 0);
-    set(COL_SPEAKER, speakerText(term.spkState), 0);
-    setItemTextAndId(t->item(row, COL_IP), term.ip.c_str(), 0);
-    t->item(row, COL_STATE)->setForeground(term.state == 5 ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    t->item(row, COL_SPEAKER)->setForeground(term.spkState == 1 ? QColor(0, 0, 0) : QColor(255, 0, 0));
-    QTableWidgetItem* temp = t->item(row, COL_TEMP);
+    QTableWidgetItem* items[COL_COUNT] = {
+        cell(m_texts.type[typeKind(term)], term.id),
+        cell(localToQString(term.name.c_str()), term.id),
+        cell(QString::number(term.id), term.id),
+        cell(QString::number(term.broVol), 0),
+        cell(m_texts.state[term.state >= 0 && term.state < 6 ? term.state : 0], 0),
+        cell(m_texts.power[term.power ? 1 : 0], 0),
+        nullptr,
+        cell(m_texts.speaker[term.spkState >= 0 && term.spkState < 4 ? term.spkState : 4], 0),
+        cell(localToQString(term.ip.c_str()), 0),
+    };
+    items[COL_STATE]->setForeground(term.state == 5 ? m_texts.red : m_texts.black);
+    items[COL_SPEAKER]->setForeground(term.spkState == 1 ? m_texts.black : m_texts.red);
     if (term.type != "IP") {
-        setItemTextAndId(temp, "---", 0);
-        KyTableUtil::setItemAlignColor(temp, Qt::AlignCenter, QColor(192, 192, 192));
+        items[COL_TEMP] = cell(m_texts.noTemperature, 0);
+        items[COL_TEMP]->setTextAlignment(Qt::AlignCenter);
+        items[COL_TEMP]->setForeground(m_texts.grey);
     } else if (term.state == 0) {
-        set(COL_TEMP, QString::fromUtf8("×"), 0);
-        temp->setForeground(QColor(0, 0, 0));
+        items[COL_TEMP] = cell(m_texts.offlineTemperature, 0);
+        items[COL_TEMP]->setForeground(m_texts.black);
     } else {
-        set(COL_TEMP, QString::fromUtf8("%1 ℃").arg(term.ampTemp), 0);
+        items[COL_TEMP] = cell(QString::number(term.ampTemp) + m_texts.degrees, 0);
+        if (QTableWidgetItem* old = t->item(row, COL_TEMP))  // keeps its colour
+            items[COL_TEMP]->setForeground(old->foreground());
     }
+    for (int c = 0; c < COL_COUNT; ++c)
+        t->setItem(row, c, items[c]);
 }
 
 QList<int> KyPlayerInfoForm::selectedRowsInColumn(int column) const

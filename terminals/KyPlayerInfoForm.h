@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QWidget>
 
 #include "KyTermTbCtrl.h"
@@ -24,14 +25,17 @@ public:
     void initColumns() override {}
     int addTerminalRow(KyTerminal* term) override;
 
-    static QString typeText(const KyTerminal& term);
+    // 0 PR, 1 IP, 2 IPD-S, 3 IPD, 4 CL, 5 any other (01): the type name of
+    // exten unless it is "--", else of type.
+    static int typeKind(const KyTerminal& term);
+    static QString typeText(int kind);
     static QString stateText(int state);
     static QString speakerText(int state);
 
 public slots:
     void showTerminals() { KyTermTbCtrl::showTerminals(); }
     void delTer(int id) { slot_delRowById(id); }
-    void updateTer(int id) { refreshRowById(id); }
+    void updateTer(int id);
     void slot_delError();
     void slot_tableItemSelected();
     void slot_setTermClicked();
@@ -45,11 +49,27 @@ public slots:
 
 private:
     void fillRow(int row, const KyTerminal& term);
+    // The first row whose id is greater than id (the row count when none).
+    int firstRowAfter(int id);
     void setRowVolume(int row, int volume);
     void setSelectedPower(int state);
     QList<int> selectedRowsInColumn(int column) const;
     void showMessage(const QString& text);
 
+    struct Texts {
+        QString type[6];
+        QString state[6];
+        QString power[2];
+        QString speaker[5];
+        QString degrees = QString::fromUtf8(" ℃");
+        QString offlineTemperature = QString::fromUtf8("×");
+        QString noTemperature = QStringLiteral("---");
+        QBrush black = QBrush(QColor(0, 0, 0));
+        QBrush red = QBrush(QColor(255, 0, 0));
+        QBrush grey = QBrush(QColor(192, 192, 192));
+    };
+
     Ui::playerInfoForm* ui;
+    Texts m_texts;
     KyVolumeStepper* m_stepper;
 };

@@ -952,6 +952,151 @@
         <location filename="../media/KyMediaTableCtrl.cpp"/>
         <source>File Size</source>
         <translation>文件大小</translation>
+    <name>KyPlayerInfoForm</name>
+    <message>
+        <source>PRTerm</source>
+        <translation>PR终端</translation>
+    </message>
+    <message>
+        <source>IPTerm</source>
+        <translation>IP终端</translation>
+    </message>
+    <message>
+        <source>IPDSTerm</source>
+        <translation>IPD-S终端</translation>
+    </message>
+    <message>
+        <source>IPDTerm</source>
+        <translation>IPD终端</translation>
+    </message>
+    <message>
+        <source>CLTerm</source>
+        <translation>CL终端</translation>
+    </message>
+    <message>
+        <source>01Term</source>
+        <translation>01终端</translation>
+    </message>
+    <message>
+        <source>Off Line</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <source>Broadcasting</source>
+        <translation>广播中</translation>
+    </message>
+    <message>
+        <source>Mic Broadcast</source>
+        <translation>话筒广播</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>告警</translation>
+    </message>
+    <message>
+        <source>EmergencyBroadcast</source>
+        <translation>紧急广播</translation>
+    </message>
+    <message>
+        <source>Open Circuit</source>
+        <translation>开路</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Short Circuit</source>
+        <translation>短路</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>检测中</translation>
+    </message>
+    <message>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+    <message>
+        <source>Delete Error!</source>
+        <translation>删除错误！</translation>
+    </message>
+</context>
+<context>
+    <name>KyTerTableWidgetStr</name>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>开启</translation>
+    </message>
+</context>
+<context>
+    <name>KyMicInfoForm</name>
+    <message>
+        <source>Server Mic</source>
+        <translation>服务器话筒</translation>
+    </message>
+    <message>
+        <source>Off Line</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <source>Mic to Broadcast</source>
+        <translation>话筒广播</translation>
+    </message>
+    <message>
+        <source>Mic Call Ring</source>
+        <translation>话筒呼叫振铃</translation>
+    </message>
+    <message>
+        <source>Talkbacking</source>
+        <translation>对讲中</translation>
+    </message>
+    <message>
+        <source>Monitor Terminal</source>
+        <translation>监听终端</translation>
+    </message>
+    <message>
+        <source>Mic Stop Service</source>
+        <translation>话筒停止服务</translation>
+    </message>
+</context>
+<context>
+    <name>KyM11SettingDialog</name>
+    <message>
+        <source>Mic Setting</source>
+        <translation>话筒设置</translation>
+    </message>
+    <message>
+        <source>The name cannot be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+    <message>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+    <message>
+        <source>Setting Monitor List Error!</source>
+        <translation>设置监听名单错误！</translation>
+    </message>
+    <message>
+        <source>Setting Ss Task List Error!</source>
+        <translation>设置音源列表错误！</translation>
+    </message>
+    <message>
+        <source>Setting Region List Error!</source>
+        <translation>设置分区列表错误！</translation>
     </message>
 </context>
 <context>
