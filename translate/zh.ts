@@ -952,6 +952,9 @@
         <location filename="../media/KyMediaTableCtrl.cpp"/>
         <source>File Size</source>
         <translation>文件大小</translation>
+    </message>
+</context>
+<context>
     <name>KyPlayerInfoForm</name>
     <message>
         <source>PRTerm</source>
