@@ -9,8 +9,6 @@
 #include "KyTipsInfo.h"
 #include "ui_fMicGroupInfoForm.h"
 
-enum { OP_ADD = 4, OP_MODIFY = 5, OP_DELETE = 6 };
-
 KyMicGroupInfoForm::KyMicGroupInfoForm(QWidget* parent) : QWidget(parent), ui(new Ui::fMicGroupInfoForm)
 {
     ui->setupUi(this);
@@ -135,7 +133,7 @@ void KyMicGroupInfoForm::slot_add_clicked()
 {
     KyMicGroup group;
     group.id = 0;
-    if (showGroupDialog(&group, OP_ADD) != 0)
+    if (showGroupDialog(&group, KY_OP_ADD) != 0)
         kyShowTips(tr("Add Error!"));
 }
 
@@ -145,7 +143,7 @@ void KyMicGroupInfoForm::slot_edit_clicked()
     KyMicGroup group;
     if (id == -1 || !KyMicGroupListMgr::instance()->getGroup(id, &group))
         return;
-    if (showGroupDialog(&group, OP_MODIFY) != 0)
+    if (showGroupDialog(&group, KY_OP_MODIFY) != 0)
         kyShowTips(tr("Edit Error!"));
 }
 
@@ -155,7 +153,7 @@ int KyMicGroupInfoForm::showGroupDialog(KyMicGroup* group, int op)
     if (dialog.exec() != QDialog::Accepted)
         return 0;
     KyMicGroupListMgr* groups = KyMicGroupListMgr::instance();
-    if (op == OP_ADD)
+    if (op == KY_OP_ADD)
         group->id = kyNextOrgId(groups->maxGroupId());
     if (groups->saveGroup(group, op) != 0) {
         kyShowTips(tr("Setting Error!"));
@@ -166,13 +164,12 @@ int KyMicGroupInfoForm::showGroupDialog(KyMicGroup* group, int op)
 
 void KyMicGroupInfoForm::slot_delete_clicked()
 {
-    const std::vector<int> ids = kySelectedIdsFromLast(table());
-    if (ids.empty() || !kyConfirmDelete())
-        return;
     KyMicGroupListMgr* groups = KyMicGroupListMgr::instance();
-    for (int id : ids) {
-        KyMicGroup group;
-        if (groups->getGroup(id, &group) && groups->saveGroup(&group, OP_DELETE) != 0)
-            kyShowTips(tr("Delete Error!"));
-    }
+    kyDeleteSelectedRows(
+        table(),
+        [groups](int id) {
+            KyMicGroup record;
+            return groups->getGroup(id, &record) ? groups->saveGroup(&record, KY_OP_DELETE) : 0;
+        },
+        tr("Delete Error!"));
 }

@@ -6,24 +6,16 @@
 #include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 
-void kyShowTips(const QString& text)
-{
-    BaseMessageDialog msg(KyTipsInfo::tips(), text, 1);
-    msg.exec();
-}
+namespace {
 
+// Asks "Delete current record?"; true when confirmed.
 bool kyConfirmDelete()
 {
     BaseMessageDialog msg(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1);
     return msg.exec() == 1;
 }
 
-int kyNextOrgId(int maxId)
-{
-    const int step = randomIndex();
-    return maxId + (step == 0 ? 1 : step);
-}
-
+// Ids of the selected rows (column-0 items only), from the last selected item to the first.
 std::vector<int> kySelectedIdsFromLast(QTableWidget* table)
 {
     std::vector<int> ids;
@@ -33,6 +25,31 @@ std::vector<int> kySelectedIdsFromLast(QTableWidget* table)
             ids.push_back(selected[i]->data(Qt::UserRole).toInt());
     }
     return ids;
+}
+
+}  // namespace
+
+void kyShowTips(const QString& text)
+{
+    BaseMessageDialog msg(KyTipsInfo::tips(), text, 1);
+    msg.exec();
+}
+
+int kyNextOrgId(int maxId)
+{
+    const int step = randomIndex();
+    return maxId + (step == 0 ? 1 : step);
+}
+
+void kyDeleteSelectedRows(QTableWidget* table, const std::function<int(int id)>& deleteOne, const QString& failedText)
+{
+    const std::vector<int> ids = kySelectedIdsFromLast(table);
+    if (ids.empty() || !kyConfirmDelete())
+        return;
+    for (int id : ids) {
+        if (deleteOne(id) != 0)
+            kyShowTips(failedText);
+    }
 }
 
 void kyInsertMemberRow(QTableWidget* table, const QString& name, int id)

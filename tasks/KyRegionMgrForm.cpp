@@ -10,8 +10,6 @@
 #include "KyTipsInfo.h"
 #include "ui_fRegionInfoForm.h"
 
-enum { OP_ADD = 4, OP_MODIFY = 5, OP_DELETE = 6 };
-
 KyRegionMgrForm::KyRegionMgrForm(QWidget* parent) : QWidget(parent), ui(new Ui::fRegionInfoForm)
 {
     ui->setupUi(this);
@@ -134,7 +132,7 @@ void KyRegionMgrForm::addMemberRow(int id, std::string name)
 void KyRegionMgrForm::slot_add_clicked()
 {
     KyRegion region;
-    if (showRegionDialog(&region, OP_ADD) != 0)
+    if (showRegionDialog(&region, KY_OP_ADD) != 0)
         kyShowTips(tr("Add Error!"));
 }
 
@@ -144,7 +142,7 @@ void KyRegionMgrForm::slot_edit_clicked()
     KyRegion region;
     if (id == -1 || !KyRegionListMgr::instance()->getRegion(id, &region))
         return;
-    if (showRegionDialog(&region, OP_MODIFY) != 0)
+    if (showRegionDialog(&region, KY_OP_MODIFY) != 0)
         kyShowTips(tr("Edit Error!"));
 }
 
@@ -154,7 +152,7 @@ int KyRegionMgrForm::showRegionDialog(KyRegion* region, int op)
     if (dialog.exec() != QDialog::Accepted)
         return 0;
     KyRegionListMgr* regions = KyRegionListMgr::instance();
-    if (op == OP_ADD)
+    if (op == KY_OP_ADD)
         region->id = kyNextOrgId(regions->maxRegionId());
     if (regions->saveRegion(region, op) != 0) {
         kyShowTips(tr("Setting Error!"));
@@ -165,13 +163,12 @@ int KyRegionMgrForm::showRegionDialog(KyRegion* region, int op)
 
 void KyRegionMgrForm::slot_delete_clicked()
 {
-    const std::vector<int> ids = kySelectedIdsFromLast(table());
-    if (ids.empty() || !kyConfirmDelete())
-        return;
     KyRegionListMgr* regions = KyRegionListMgr::instance();
-    for (int id : ids) {
-        KyRegion region;
-        if (regions->getRegion(id, &region) && regions->saveRegion(&region, OP_DELETE) != 0)
-            kyShowTips(tr("Delete Error!"));
-    }
+    kyDeleteSelectedRows(
+        table(),
+        [regions](int id) {
+            KyRegion record;
+            return regions->getRegion(id, &record) ? regions->saveRegion(&record, KY_OP_DELETE) : 0;
+        },
+        tr("Delete Error!"));
 }

@@ -1128,52 +1128,52 @@
 <context>
     <name>KyMicGroupInfoForm</name>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="18"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="16"/>
         <source>Edit</source>
         <translation>编辑</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="19"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="17"/>
         <source>Servet Group List</source>
         <translation>服务话筒组列表</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="23"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="21"/>
         <source>ID</source>
         <translation>编号</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="23"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="21"/>
         <source>Rule</source>
         <translation>响铃规则</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="23"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="21"/>
         <source>Ring Time</source>
         <translation>响铃时长</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="26"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="24"/>
         <source>Server Mic</source>
         <translation>服务话筒</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="139"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="137"/>
         <source>Add Error!</source>
         <translation>添加失败！</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="149"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="147"/>
         <source>Edit Error!</source>
         <translation>编辑失败！</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="161"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="159"/>
         <source>Setting Error!</source>
         <translation>设置错误！</translation>
     </message>
     <message>
-        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="176"/>
+        <location filename="../tasks/KyMicGroupInfoForm.cpp" line="174"/>
         <source>Delete Error!</source>
         <translation>删除失败！</translation>
     </message>
@@ -1259,42 +1259,42 @@
 <context>
     <name>KyRegionMgrForm</name>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="19"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="17"/>
         <source>Edit</source>
         <translation>编辑</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="20"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="18"/>
         <source>Region List</source>
         <translation>广播分区列表</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="24"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="22"/>
         <source>ID</source>
         <translation>编号</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="27"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="25"/>
         <source>Player</source>
         <translation>播放终端</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="138"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="136"/>
         <source>Add Error!</source>
         <translation>添加失败！</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="148"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="146"/>
         <source>Edit Error!</source>
         <translation>编辑失败！</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="160"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="158"/>
         <source>Setting Error!</source>
         <translation>设置错误！</translation>
     </message>
     <message>
-        <location filename="../tasks/KyRegionMgrForm.cpp" line="175"/>
+        <location filename="../tasks/KyRegionMgrForm.cpp" line="173"/>
         <source>Delete Error!</source>
         <translation>删除失败！</translation>
     </message>
