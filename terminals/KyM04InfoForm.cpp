@@ -1,3 +1,207 @@
 #include "KyM04InfoForm.h"
 
-KyM04InfoForm::KyM04InfoForm(QWidget* parent) : QWidget(parent) {}
+#include <QTableWidget>
+
+#include "KyM04ListMgr.h"
+#include "KyM04SettingDialog.h"
+#include "KyTipsInfo.h"
+#include "KyVolumeStepper.h"
+#include "ui_fM04TableForm.h"
+
+namespace {
+enum { COL_NAME, COL_CODE, COL_STATUS, COL_VOLUME, COL_IP, COL_MOVE, COL_COLOUR, COL_TEXT, COL_COUNT };
+
+const char* colourSource(int code)
+{
+    switch (code) {
+    case 28:
+        return QT_TRANSLATE_NOOP("KyM04InfoForm", "Green");
+    case 252:
+        return QT_TRANSLATE_NOOP("KyM04InfoForm", "Yellow");
+    default:
+        return QT_TRANSLATE_NOOP("KyM04InfoForm", "Red");
+    }
+}
+
+bool sameLed(const KyMic& a, const KyMic& b)
+{
+    return a.switchMode == b.switchMode && a.displayTime == b.displayTime && a.ledColor == b.ledColor
+        && a.ledTxt == b.ledTxt;
+}
+}  // namespace
+
+KyM04InfoForm::KyM04InfoForm(QWidget* parent) : KyTalkInfoForm(parent), ui(new Ui::fM04TableForm)
+{
+    ui->setupUi(this);
+    KyVolumeStepper::setupSlider(ui->fVolumeSlider);
+    ui->tableNameLable->setText(tr("Emergency Phone"));
+    ui->tableNameLable->setStyleSheet(QStringLiteral("font: 9pt \"微软雅黑\";\ncolor:white"));
+    ui->fConfigBtn->hide();
+    ui->fEditBtn->setText(tr("Attribute"));
+    QTableWidget* t = ui->fCommonTableWidget;
+    t->setColumnCount(COL_COUNT);
+    t->setHorizontalHeaderLabels({makeColumnKeyName(), makeColumnKeyCode(), makeColumnKeyStatus(),
+                                  QStringLiteral("广播音量"), makeColumnKeyIp(), tr("Move Mode"), tr("Color"),
+                                  tr("Text Content")});
+    setupTable();
+
+    KyM04ListMgr* mgr = KyM04ListMgr::instance();
+    connect(mgr, &KyM04ListMgr::gotM04List, this, &KyM04InfoForm::slot_showM04List, Qt::QueuedConnection);
+    connect(mgr, &KyM04ListMgr::m04Changed, this, &KyM04InfoForm::slot_updateM04Row, Qt::QueuedConnection);
+    connect(mgr, &KyM04ListMgr::m04Deleted, this, &KyM04InfoForm::slot_delM04Row, Qt::QueuedConnection);
+    connect(ui->fEditBtn, &QPushButton::clicked, this, &KyM04InfoForm::slot_edit_clicked);
+    connect(ui->fDelBtn, &QPushButton::clicked, this, &KyM04InfoForm::slot_delete_clicked);
+    connect(t, &QTableWidget::itemDoubleClicked, this, &KyM04InfoForm::slot_edit_clicked);
+    connect(t, &QTableWidget::itemClicked, this, &KyM04InfoForm::widget_item_clicked);
+
+    slot_showM04List();
+    // Sends on a release of the slider and 500 ms after the step buttons.
+    auto* stepper = new KyVolumeStepper(ui->fVolumeSlider, ui->fDecVolumnBtn, ui->fAddVolumnBtn, this);
+    connect(stepper, &KyVolumeStepper::sendVolume, this, &KyM04InfoForm::applyToSelection);
+}
+
+KyM04InfoForm::~KyM04InfoForm()
+{
+    delete ui;
+}
+
+QTableWidget* KyM04InfoForm::table()
+{
+    return ui->fCommonTableWidget;
+}
+
+bool KyM04InfoForm::copyRecord(int id, KyMic& out) const
+{
+    return KyM04ListMgr::instance()->getM04(id, out);
+}
+
+int KyM04InfoForm::removeRecord(KyMic& mic)
+{
+    return KyM04ListMgr::instance()->removeM04(mic);
+}
+
+void KyM04InfoForm::addRow(const KyMic& mic)
+{
+    table()->insertRow(0);
+    setIdItem(mic.name.c_str(), COL_NAME, mic.id);
+    setIdItem(QByteArray::number(mic.id).constData(), COL_CODE, 0);
+    addStateItem(COL_STATUS, mic.state);
+    setIdItem(QByteArray::number(mic.vol[KyMic::VOL_BROADCAST]).constData(), COL_VOLUME, 0);
+    setIdItem(mic.ip.c_str(), COL_IP, 0);
+    setIdItem(cellText(KyM04SettingDialog::moveModeSource(mic.switchMode)).constData(), COL_MOVE, 0);
+    setIdItem(cellText(colourSource(mic.ledColor)).constData(), COL_COLOUR, 0);
+    setIdItem(mic.ledTxt.c_str(), COL_TEXT, 0);
+}
+
+void KyM04InfoForm::updateRow(int row, int id)
+{
+    KyMic mic;
+    if (!copyRecord(id, mic))
+        return;
+    QTableWidget* t = table();
+    const QByteArray texts[COL_COUNT] = {
+        QByteArray(mic.name.c_str()),
+        QByteArray(),
+        QByteArray(),
+        QByteArray::number(mic.vol[KyMic::VOL_BROADCAST]),
+        QByteArray(mic.ip.c_str()),
+        cellText(KyM04SettingDialog::moveModeSource(mic.switchMode)),
+        cellText(colourSource(mic.ledColor)),
+        QByteArray(mic.ledTxt.c_str()),
+    };
+    for (int column : {COL_NAME, COL_VOLUME, COL_IP, COL_MOVE, COL_COLOUR, COL_TEXT}) {
+        if (QTableWidgetItem* item = t->item(row, column))
+            setItemTextAndId(item, texts[column].constData(), column == COL_NAME ? mic.id : 0);
+    }
+    setStateItem(t->item(row, COL_STATUS), mic.state);
+}
+
+void KyM04InfoForm::slot_showM04List()
+{
+    clearTable();
+    for (const KyMic& mic : KyM04ListMgr::instance()->m04List())
+        addRow(mic);
+}
+
+void KyM04InfoForm::slot_updateM04Row(int id)
+{
+    KyMic mic;
+    if (!copyRecord(id, mic))
+        return;
+    const int row = findRowById(id);
+    if (row < 0)
+        addRow(mic);
+    else
+        updateRow(row, id);
+}
+
+void KyM04InfoForm::slot_delM04Row(int id)
+{
+    slot_delRowById(id);
+}
+
+void KyM04InfoForm::slot_edit_clicked()
+{
+    KyMic mic;
+    const int id = currentId();
+    if (id == -1 || !copyRecord(id, mic))
+        return;
+    const KyMic before = mic;
+    KyM04SettingDialog dialog(&mic);
+    if (!dialog.exec())
+        return;
+    KyM04ListMgr* mgr = KyM04ListMgr::instance();
+    if (mgr->saveM04(mic, KyM04ListMgr::SAVE_TALK) != 0) {
+        showError(QT_TR_NOOP("Setting Error!"));
+        return;
+    }
+    if (dialog.callConfigChecked()) {
+        KyMicBtnCall call = dialog.buttonCall();
+        if (mgr->saveButtonCalls(call) != 0) {
+            showError(QT_TR_NOOP("Button Call Config Setting Error!"));
+            return;
+        }
+    }
+    if (!sameLed(mic, before) && mgr->saveM04(mic, KyM04ListMgr::SAVE_LED) != 0)
+        showError(QT_TR_NOOP("Led Config Setting Error!"));
+}
+
+void KyM04InfoForm::slot_delete_clicked()
+{
+    deleteSelected();
+}
+
+void KyM04InfoForm::widget_item_clicked(QTableWidgetItem*)
+{
+    ui->fEditBtn->setEnabled(true);
+    ui->fDelBtn->setEnabled(true);
+    if (QTableWidgetItem* cell = table()->item(table()->currentRow(), COL_VOLUME))
+        ui->fVolumeSlider->setValue(static_cast<int>(cell->text().toUInt()));
+}
+
+void KyM04InfoForm::applyVolume(int id, int v)
+{
+    KyMic mic;
+    if (!copyRecord(id, mic))
+        return;
+    mic.vol[KyMic::VOL_BROADCAST] = v;
+    if (KyM04ListMgr::instance()->saveM04(mic, KyM04ListMgr::SAVE_AMP) != 0) {
+        showError(QT_TR_NOOP("Setting Error!"));
+        return;
+    }
+    if (QTableWidgetItem* cell = table()->item(findRowById(id), COL_VOLUME))
+        setItemTextAndId(cell, QByteArray::number(v).constData(), v);
+    ui->fVolumeSlider->setValue(v);
+}
+
+void KyM04InfoForm::applyToSelection(int v)
+{
+    // Ids first: an error message runs the event loop, which may redraw rows.
+    QList<int> ids;
+    for (QTableWidgetItem* item : table()->selectedItems()) {
+        if (item->column() == COL_VOLUME)
+            ids << cellInt(item->row(), COL_NAME);
+    }
+    for (int id : ids)
+        applyVolume(id, v);
+}

@@ -339,6 +339,292 @@
     </message>
 </context>
 <context>
+    <name>KyM02SettingDialog</name>
+    <message>
+        <location filename="../terminals/KyM02SettingDialog.cpp"/>
+        <source>Mic Setting</source>
+        <translation>终端属性</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02SettingDialog.cpp"/>
+        <source>The name cannot be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>KyM04SettingDialog</name>
+    <message>
+        <location filename="../terminals/KyM04SettingDialog.cpp"/>
+        <source>Mic Setting</source>
+        <translation>终端属性</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04SettingDialog.cpp"/>
+        <source>The name cannot be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04SettingDialog.cpp"/>
+        <source>Left Move</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04SettingDialog.cpp"/>
+        <source>Right Move</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04SettingDialog.cpp"/>
+        <source>Up Move</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04SettingDialog.cpp"/>
+        <source>Down Move</source>
+        <translation>下移</translation>
+    </message>
+</context>
+<context>
+    <name>KyM02InfoForm</name>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Call Mic</source>
+        <translation>呼叫话筒</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Call Config</source>
+        <translation>呼叫配置</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Login Out</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Idle</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Sound Source Broadcast</source>
+        <translation>音源广播</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Mic Broadcast</source>
+        <translation>话筒广播</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Ring By Call</source>
+        <translation>呼叫振铃</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Talking</source>
+        <translation>通话中</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Monitor</source>
+        <translation>监听</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>EmergencyBroadcast</source>
+        <translation>紧急广播</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Delete Error!</source>
+        <translation>删除失败！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Button Call Config Setting Error!</source>
+        <translation>按键呼叫配置设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM02InfoForm.cpp"/>
+        <source>Attribute</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
+    <name>KyM04InfoForm</name>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Emergency Phone</source>
+        <translation>紧急电话</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Move Mode</source>
+        <translation>移动模式</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Text Content</source>
+        <translation>显示内容</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Left Move</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Right Move</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Up Move</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Down Move</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Led Config Setting Error!</source>
+        <translation>LED配置设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Login Out</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Idle</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Sound Source Broadcast</source>
+        <translation>音源广播</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Mic Broadcast</source>
+        <translation>话筒广播</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Ring By Call</source>
+        <translation>呼叫振铃</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Talking</source>
+        <translation>通话中</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Monitor</source>
+        <translation>监听</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>EmergencyBroadcast</source>
+        <translation>紧急广播</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Delete Error!</source>
+        <translation>删除失败！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Setting Error!</source>
+        <translation>设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Button Call Config Setting Error!</source>
+        <translation>按键呼叫配置设置错误！</translation>
+    </message>
+    <message>
+        <location filename="../terminals/KyM04InfoForm.cpp"/>
+        <source>Attribute</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
+    <name>fMicSettingForm</name>
+    <message>
+        <location filename="../terminals/fMicSettingForm.ui"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+</context>
+<context>
+    <name>fM04SettingForm</name>
+    <message>
+        <location filename="../terminals/fM04SettingForm.ui"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+</context>
+<context>
+    <name>fM04TableForm</name>
+    <message>
+        <location filename="../terminals/fM04TableForm.ui"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM04TableForm.ui"/>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM04TableForm.ui"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+</context>
+<context>
     <name>KyTipsInfo</name>
     <message>
         <location filename="../shell/KyTipsInfo.cpp" line="7"/>

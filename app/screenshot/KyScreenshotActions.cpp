@@ -90,6 +90,10 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"mic11-dialog", dialogFromRow(&InfoCenterMgr::showMicInfoForm, InfoCenterMgr::PageMic, "slot_editClicked")},
         {"sstask", page(&InfoCenterMgr::showSsTaskInfoForm)},
         {"timertask", page(&InfoCenterMgr::showTimerTaskInfoForm)},
+        {"mic02", page(&InfoCenterMgr::showM02InfoForm)},
+        // Row 11 is the demo's terminal 1001 (first in the list, drawn last), which has stored key calls.
+        {"mic02-setting", dialogFromRow(&InfoCenterMgr::showM02InfoForm, InfoCenterMgr::PageM02, "slot_edit_clicked", 11)},
+        {"mic04", page(&InfoCenterMgr::showM04InfoForm)},
     };
     return actions;
 }

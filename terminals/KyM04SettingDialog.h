@@ -1,0 +1,48 @@
+#pragma once
+
+#include "KyCallTarget.h"
+#include "KyMicBtnCall.h"
+#include "KyTalkSettingDialog.h"
+
+class QButtonGroup;
+
+namespace Ui {
+class fM04SettingForm;
+}
+
+// Edits one mic04 terminal: name, volumes, the target of its call key and
+// its LED display. Sends nothing; after an accepted exec() the caller reads
+// the record, callConfigChecked() and buttonCall().
+class KyM04SettingDialog : public KyTalkSettingDialog {
+    Q_OBJECT
+public:
+    explicit KyM04SettingDialog(KyMic* mic);
+    ~KyM04SettingDialog() override;
+
+    bool callConfigChecked() const;
+    // Empty unless OK ran with the call configuration checked.
+    KyMicBtnCall buttonCall() const { return m_call; }
+
+    // Move-mode text of a stored mode: 2 left, 3 right, 4 up, 5 down; any
+    // other mode shows as left.
+    static const char* moveModeSource(int mode);
+
+private slots:
+    void slot_ok_clicked();
+    void slot_setBlueGroupStateChanged(int);
+    void slot_setBlueMicStateChanged(int);
+
+private:
+    void okClicked() override { slot_ok_clicked(); }
+    void initForm();
+    void initLed();
+    void loadCall();
+    void storeLed();
+
+    const std::string m_startCall = "ButtonPushDown";
+    const std::string m_stopCall = "ButtonLongPress";
+    Ui::fM04SettingForm* ui;
+    KyCallTarget m_key;
+    QButtonGroup* m_colours = nullptr;
+    KyMicBtnCall m_call;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QWidget>
+
+#include "KyTerBaseCtr.h"
+
+struct KyMic;
+class QTableWidgetItem;
+
+// Shared part of the mic02 and mic04 list pages: state cells, the current
+// row's id, deletion of the selected offline terminals and the error
+// messages. Page texts are translated in the concrete page's class context.
+class KyTalkInfoForm : public QWidget, public KyTerBaseCtr {
+    Q_OBJECT
+public:
+    QWidget* widget() override { return this; }
+
+protected:
+    explicit KyTalkInfoForm(QWidget* parent);
+
+    virtual bool copyRecord(int id, KyMic& out) const = 0;
+    virtual int removeRecord(KyMic& mic) = 0;
+
+    QString pageText(const char* source) const;
+    // Translated and encoded for the 8-bit cell setters.
+    QByteArray cellText(const char* source) const;
+    // State text of a talk terminal: 0 "Login Out" .. 7 "EmergencyBroadcast"
+    // (red); any other state as 0.
+    const char* stateSource(int state) const;
+    void colourState(QTableWidgetItem* item, int state) const;
+    void setStateItem(QTableWidgetItem* item, int state);
+    QTableWidgetItem* addStateItem(int column, int state);
+
+    // Column-0 id of the current row, -1 when none.
+    int currentId();
+    // Asks, then removes every selected offline terminal (column-0 items,
+    // last first); online ones are refused with a message each.
+    void deleteSelected();
+    void showError(const char* source) const;
+};

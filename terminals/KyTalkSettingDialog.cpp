@@ -1,0 +1,66 @@
+#include "KyTalkSettingDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+
+#include "BaseMessageDialog.h"
+#include "KyMic.h"
+#include "KyTipsInfo.h"
+
+KyTalkSettingDialog::KyTalkSettingDialog(KyMic* mic) : ShadowWidget<QDialog>(nullptr), m_mic(mic), m_mover(this) {}
+
+void KyTalkSettingDialog::initTalkPart(const KyTalkFormRefs& refs, const QString& title)
+{
+    m_refs = refs;
+    setMouseTracking(true);
+    const QString icon = QStringLiteral(":/images/edit20x20.png");
+    refs.icon->setPixmap(QPixmap(icon));
+    setWindowIcon(QIcon(icon));
+    setWindowTitle(title);
+    refs.title->setText(title);
+    refs.closeBtn->setFixedSize(23, 25);
+    refs.name->setText(QString::fromLocal8Bit(m_mic->name.c_str()));
+    for (int i = 0; i < 4; ++i) {
+        refs.slider[i]->setRange(0, 100);
+        refs.spin[i]->setRange(0, 100);
+        refs.slider[i]->setValue(m_mic->vol[i]);
+        refs.spin[i]->setValue(m_mic->vol[i]);
+        connect(refs.slider[i], &QSlider::valueChanged, refs.spin[i], &QSpinBox::setValue);
+        connect(refs.spin[i], QOverload<int>::of(&QSpinBox::valueChanged), refs.slider[i], &QSlider::setValue);
+    }
+    connect(refs.okBtn, &QPushButton::clicked, this, [this] { okClicked(); });
+    connect(refs.cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(refs.closeBtn, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool KyTalkSettingDialog::storeTalkPart(const QString& emptyNameText)
+{
+    const QString name = m_refs.name->text();
+    if (name.isEmpty()) {
+        BaseMessageDialog msg(KyTipsInfo::tips(), emptyNameText, 1);
+        msg.exec();
+        return false;
+    }
+    m_mic->name = name.toLocal8Bit().toStdString();
+    for (int i = 0; i < 4; ++i)
+        m_mic->vol[i] = m_refs.spin[i]->value();
+    return true;
+}
+
+void KyTalkSettingDialog::mousePressEvent(QMouseEvent* event)
+{
+    m_mover.mousePress(event);
+}
+
+void KyTalkSettingDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    m_mover.mouseMove(event);
+}
+
+void KyTalkSettingDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_mover.mouseRelease(event);
+}

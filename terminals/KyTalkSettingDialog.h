@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+
+#include "KyDragMoveHelper.h"
+#include "ShadowWidget.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+struct KyMic;
+
+// Widgets the mic02 and mic04 setting forms share; sliders and spin boxes
+// are indexed like KyMic::vol (capture, ring, talk, broadcast).
+struct KyTalkFormRefs {
+    QLabel* icon;
+    QLabel* title;
+    QPushButton* closeBtn;
+    QPushButton* okBtn;
+    QPushButton* cancelBtn;
+    QLineEdit* name;
+    QSlider* slider[4];
+    QSpinBox* spin[4];
+
+    template <class Form>
+    static KyTalkFormRefs of(Form& f)
+    {
+        return {f.iconLabel,
+                f.titleNameLabel,
+                f.dialogCloseBtn,
+                f.fOkBtn,
+                f.fCancelBtn,
+                f.fNameEdit,
+                {f.fCapSlider, f.fRingSlider, f.fTalkSlider, f.fBcastSlider},
+                {f.fCapSpinBox, f.fRingSpinBox, f.fTalkSpinBox, f.fBcastSpinBox}};
+    }
+};
+
+// Base of the talk-terminal setting dialogs: frameless and draggable, edits
+// the name and the four volumes of a record owned by the caller.
+class KyTalkSettingDialog : public ShadowWidget<QDialog> {
+    Q_OBJECT
+protected:
+    explicit KyTalkSettingDialog(KyMic* mic);
+
+    // Icon, title, close/cancel buttons, name and volumes from the record;
+    // each slider and its spin box kept equal. OK runs okClicked().
+    void initTalkPart(const KyTalkFormRefs& refs, const QString& title);
+    // Empty name: shows emptyNameText and returns false, the record untouched.
+    // Otherwise writes name and volumes into the record.
+    bool storeTalkPart(const QString& emptyNameText);
+    virtual void okClicked() = 0;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    KyMic* m_mic;
+
+private:
+    KyDragMoveHelper m_mover;
+    KyTalkFormRefs m_refs{};
+};
