@@ -78,6 +78,10 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
 {
     static const std::vector<KyScreenshotAction> actions = {
         {"main", [](InfoCenterMgr&) {}},
+        {"m12", page(&InfoCenterMgr::showM12InfoForm)},
+        {"m12-setting", dialogFromRow(&InfoCenterMgr::showM12InfoForm, InfoCenterMgr::PageM12, "slot_editClicked")},
+        {"player-tcp", dialogFromRow(&InfoCenterMgr::showPlayerInfoForm, InfoCenterMgr::PagePlayer, "tcpModeClicked")},
+        {"player-default", dialogFromRow(&InfoCenterMgr::showPlayerInfoForm, InfoCenterMgr::PagePlayer, "defaultSetClicked")},
         {"micgroup", rowClicked(&InfoCenterMgr::showMicGroupInfoForm, InfoCenterMgr::PageMicGroup, 1)},
         {"region", rowClicked(&InfoCenterMgr::showRegionInfoForm, InfoCenterMgr::PageRegion, 1)},
         {"region-dialog", dialogFromRow(&InfoCenterMgr::showRegionInfoForm, InfoCenterMgr::PageRegion, "slot_edit_clicked", 1)},
