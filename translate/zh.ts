@@ -1765,4 +1765,176 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>KyM12InfoForm</name>
+    <message>
+        <location filename="../terminals/KyM12InfoForm.cpp"/>
+        <source>Call Config</source>
+        <translation>呼叫配置</translation>
+    </message>
+</context>
+<context>
+    <name>QtSetTCPForm</name>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>防火墙模式</source>
+        <translation>防火墙模式</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>全部是</source>
+        <translation>全部是</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>全部否</source>
+        <translation>全部否</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>终端名称</source>
+        <translation>终端名称</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>经过防火墙</source>
+        <translation>经过防火墙</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../terminals/QtSetTCPForm.ui"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TerDefaultSetForm</name>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>终端</source>
+        <translation>终端</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>音量：</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>电源开启</source>
+        <translation>电源开启</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>电源关闭</source>
+        <translation>电源关闭</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>终端名称</source>
+        <translation>终端名称</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>默认音量</source>
+        <translation>默认音量</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>默认功放开关</source>
+        <translation>默认功放开关</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>是否指定默认</source>
+        <translation>是否指定默认</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../terminals/TerDefaultSetForm.ui"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>fM12SettingForm</name>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>终端属性</source>
+        <translation>终端属性</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>属性：</source>
+        <translation>属性：</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>名称：</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>配置：</source>
+        <translation>配置：</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>通信名单</source>
+        <translation>通信名单</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>全选</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>音源配置</source>
+        <translation>音源配置</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>分区配置</source>
+        <translation>分区配置</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../terminals/fM12SettingForm.ui"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>
