@@ -625,6 +625,97 @@
     </message>
 </context>
 <context>
+    <name>KyPlanTaskEditDialog</name>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>New Sound Source Task</source>
+        <translation>新建音源任务</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Sound Source Task Edit</source>
+        <translation>音源任务编辑</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>The name cannot be empty!</source>
+        <translation>名称不能为空！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Play times or counts must be selected!</source>
+        <translation>必须选择播放时长或播放次数！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Play time con't be 0!</source>
+        <translation>播放时长不能为0！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Play counts con't be 0!</source>
+        <translation>播放次数不能为0！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Please select play file!</source>
+        <translation>请选择播放文件！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Please select terminal!</source>
+        <translation>请选择终端！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyPlanTaskEditDialog.cpp"/>
+        <source>Tts content can't be empty!</source>
+        <translation>TTS内容不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>KyTimerTaskEditDialog</name>
+    <message>
+        <location filename="../tasks/KyTimerTaskEditDialog.cpp"/>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTimerTaskEditDialog.cpp"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTimerTaskEditDialog.cpp"/>
+        <source>Play times or counts must be selected!</source>
+        <translation>必须选择播放时长或播放次数！</translation>
+    </message>
+    <message>
+        <location filename="../tasks/KyTimerTaskEditDialog.cpp"/>
+        <source>Please select play file!</source>
+        <translation>请选择播放文件！</translation>
+    </message>
+</context>
+<context>
     <name>KyTipsInfo</name>
     <message>
         <location filename="../shell/KyTipsInfo.cpp" line="7"/>

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "KyMediaFile_t.h"
+#include "KyMediaTableCtrl.h"
+
+struct KySsTask;
+class KyTaskMediaListViewCtrl;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QSpinBox;
+class QStackedWidget;
+class QTableWidget;
+class QTableWidgetItem;
+class QTextEdit;
+class QTimeEdit;
+class QWidget;
+
+// The widgets both task editors share, under the same object names in their forms.
+struct KyTaskEditWidgets {
+    QLineEdit* name = nullptr;
+    QSpinBox* volume = nullptr;
+    QSlider* volumeSlider = nullptr;
+    QCheckBox* playTimeBox = nullptr;
+    QTimeEdit* playTime = nullptr;
+    QCheckBox* playCountBox = nullptr;
+    QLineEdit* playCount = nullptr;
+    QComboBox* type = nullptr;
+    QStackedWidget* pages = nullptr;
+    QTableWidget* mediaTable = nullptr;
+    QTableWidget* playTable = nullptr;
+    QTableWidget* capTable = nullptr;
+    QTextEdit* tts = nullptr;
+    QLabel* ttsCounter = nullptr;
+
+    template <class Form>
+    static KyTaskEditWidgets of(Form& ui)
+    {
+        KyTaskEditWidgets w;
+        w.name = ui.fNameEdit;
+        w.volume = ui.fVolSpinBox;
+        w.volumeSlider = ui.fVolSlider;
+        w.playTimeBox = ui.fPlayTimeCheckBox;
+        w.playTime = ui.fPlayTimeEdit;
+        w.playCountBox = ui.fPlayCountCheckBox;
+        w.playCount = ui.fPlayCountLineEdit;
+        w.type = ui.fTypeComboBox;
+        w.pages = ui.fStackedWidget;
+        w.mediaTable = ui.fFileTableWidget;
+        w.playTable = ui.fPlayTableWidget;
+        w.capTable = ui.fCapTableWidget;
+        w.tts = ui.fTtsContentTextEdit;
+        w.ttsCounter = ui.fSizeLabel;
+        return w;
+    }
+};
+
+// What the two task editors do alike: volume, play mode, broadcast type and
+// the three content pages (media picker and play list, capture terminal, TTS
+// text), filled from the task record and read back into it on OK.
+class KyTaskEditCommon {
+public:
+    static const int kTtsLimit = 200;
+
+    enum PlayModeCheck { PlayModeOk, NoPlayMode, ZeroDuration, ZeroCount };
+    enum ContentCheck { ContentOk, NoPlayFile, NoCapTerminal, NoTtsText };
+
+    KyTaskEditCommon(const KyTaskEditWidgets& widgets, KySsTask* task, QWidget* owner);
+    ~KyTaskEditCommon();
+
+    bool isNew() const;
+    KySsTask* task() const { return m_task; }
+
+    // Opening, in this order.
+    void openVolume();
+    void openPlayMode();
+    // capHeaders: the three capture-table headers; sizeColumnToContents: the
+    // picker's size column fits its contents, the others stretch.
+    void openContent(const QStringList& capHeaders, bool sizeColumnToContents);
+
+    // Interaction.
+    void playTimeToggled();
+    void playCountToggled();
+    void capItemClicked(QTableWidgetItem* item);
+    void capCellChanged(int row, int column);
+    void addSelectedFiles();
+    void removePlayRow(int row);
+    void removeSelectedPlayRows();
+    // step -1 moves the current row up, +1 down.
+    void moveCurrentPlayRow(int step);
+    void limitTtsText();
+
+    // OK. An empty name writes nothing and answers false; otherwise name
+    // and volume are written.
+    bool readNameAndVolume();
+    PlayModeCheck readPlayMode();
+    // Writes the broadcast type, then the content of its page.
+    ContentCheck readContent();
+
+    const QList<KyMediaFile_t>& playList() const { return m_playList; }
+    KyTaskMediaListViewCtrl* mediaBrowser() const { return m_mediaBrowser.get(); }
+    int chosenCapRow() const { return m_chosenCapRow; }
+
+private:
+    void openMediaBrowser(bool sizeColumnToContents);
+    void fillCapTable(const QStringList& headers);
+    void showStoredContent();
+    void appendPlayEntry(const QString& path, const QString& fileName);
+    void showTtsCounter();
+
+    KyTaskEditWidgets w;
+    KySsTask* m_task;
+    int m_chosenCapRow = -1;
+    std::unique_ptr<KyTaskMediaListViewCtrl> m_mediaBrowser;
+    std::vector<std::string> m_storedFiles;
+    QList<KyMediaFile_t> m_playList;   // entry i is row i of the play table
+    KyMediaTableCtrl m_mediaTableCtrl;
+    KyMediaTableCtrl m_playTableCtrl;
+    QButtonGroup* m_playModeGroup;
+};

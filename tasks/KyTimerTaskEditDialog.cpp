@@ -1,0 +1,369 @@
+#include "KyTimerTaskEditDialog.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+
+#include "BaseMessageDialog.h"
+#include "KyExecTimeDialog.h"
+#include "KyExecTimeViewCtrl.h"
+#include "KyMicListMgr.h"
+#include "KyRegionListMgr.h"
+#include "KySsTask.h"
+#include "KyTableUtil.h"
+#include "KyTaskEditCommon.h"
+#include "KyTaskVocabulary.h"
+#include "KyTipsInfo.h"
+#include "ui_fTimerTaskEditDialog.h"
+
+namespace {
+const int kNewTaskPrePower = 3;
+const int kPickLayout = 4;   // name and a hidden id column
+const QColor kChosenColour(254, 230, 192);
+
+QList<QCheckBox*> weekdayBoxes(Ui::fTimerTaskEditDialog& ui)
+{
+    return {ui.fMondayCb, ui.fTuesdayCb, ui.fWednesdayCb, ui.fThursdayCb,
+            ui.fFridayCb, ui.fSaturdayCb, ui.fSundayCb};
+}
+
+QDate localDate(int32_t seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::LocalTime).date();
+}
+}  // namespace
+
+KyTimerTaskEditDialog::KyTimerTaskEditDialog(KySsTask* task)
+    : ShadowWidget<QDialog>(nullptr), m_mover(this), ui(new Ui::fTimerTaskEditDialog), m_task(task)
+{
+    ui->setupUi(this);
+    m_common.reset(new KyTaskEditCommon(KyTaskEditWidgets::of(*ui), task, this));
+    setMouseTracking(true);
+    ui->dialogCloseBtn->setFixedSize(23, 25);
+
+    const QIcon icon(":/images/edit20x20.png");
+    setWindowIcon(icon);
+    ui->iconLabel->setPixmap(icon.pixmap(20, 20));
+
+    ui->fNameEdit->setMaxLength(32);
+    if (m_common->isNew()) {
+        setWindowTitle(QString::fromUtf8("新建"));
+        ui->titleNameLabel->setText(QString::fromUtf8("新建任务"));
+        ui->fNameEdit->setText(QString::fromUtf8("新建任务"));
+        ui->fNameEdit->setFocus();
+    } else {
+        setWindowTitle(QString::fromUtf8("编辑"));
+        ui->titleNameLabel->setText(QString::fromUtf8("任务编辑"));
+        ui->fNameEdit->setText(QString::fromUtf8(task->name.c_str()));
+    }
+    m_common->openVolume();
+    m_common->openPlayMode();
+    m_common->openContent({makeColumnKeyName(), tr("ID"), tr("IP")}, true);
+    openSchedule();
+    openTargets();
+    makeConnections();
+}
+
+KyTimerTaskEditDialog::~KyTimerTaskEditDialog() = default;
+
+bool KyTimerTaskEditDialog::isManual() const
+{
+    return m_task->sourceCategory == KY_TASK_MANUAL;
+}
+
+int32_t KyTimerTaskEditDialog::localMidnight(const QDate& date)
+{
+    return static_cast<int32_t>(QDateTime(date, QTime(0, 0), Qt::LocalTime).toSecsSinceEpoch());
+}
+
+void KyTimerTaskEditDialog::openSchedule()
+{
+    ui->fExecTimeTable->setColumnCount(2);
+    ui->fExecTimeTable->setHorizontalHeaderLabels({makeColumnKeyName(), QString::fromUtf8("执行时间")});
+    setupTableWidget(ui->fExecTimeTable);
+    m_execTimeCtrl.reset(new KyExecTimeViewCtrl(ui->fExecTimeTable));
+
+    const QList<QCheckBox*> days = weekdayBoxes(*ui);
+    if (m_common->isNew()) {
+        ui->fPreOpenAmpSpinBox->setValue(kNewTaskPrePower);
+        ui->fStartDateEdit->setDate(QDate::currentDate());
+        ui->fStopDateEdit->setDate(QDate::currentDate());
+        ui->fStopDateEdit->setEnabled(false);
+        for (QCheckBox* day : days)
+            day->setChecked(true);
+    } else {
+        if (m_task->startDate >= 0)
+            ui->fStartDateEdit->setDate(localDate(m_task->startDate));
+        const bool hasEnd = m_task->endDate > 0;
+        ui->fStopDateCb->setChecked(hasEnd);
+        if (hasEnd)
+            ui->fStopDateEdit->setDate(localDate(m_task->endDate));
+        ui->fStopDateEdit->setEnabled(hasEnd);
+        m_execTimeCtrl->setExecTimes(m_task->execTimeList);
+        for (int bit = 0; bit < days.size(); ++bit)
+            days[bit]->setChecked((m_task->week >> bit) & 1);
+        ui->fPreOpenAmpSpinBox->setValue(m_task->openAmp);
+    }
+    if (isManual()) {
+        ui->fStartTimeGroupBox->hide();
+        ui->fPreOpenAmpSpinBox->setValue(0);
+        ui->fPreOpenAmpSpinBox->setEnabled(false);
+    }
+}
+
+void KyTimerTaskEditDialog::openTargets()
+{
+    m_terminalPick.setTable(ui->fTerminalTable, ui->fTerminalCb, kPickLayout);
+    KyMicListMgr* mics = KyMicListMgr::instance();
+    if (mics->requestMicBooks({KyM11Manage::RT_PLAY_TERMINALS, 0}) == 0) {
+        const std::list<int32_t>& chosen = m_task->terminalIdList;
+        for (const KyTerminal& term : *mics->lockPlayTerminals()) {
+            const bool ticked =
+                !m_common->isNew() && std::find(chosen.begin(), chosen.end(), term.id) != chosen.end();
+            m_terminalPick.addRow(ticked ? Qt::Checked : Qt::Unchecked, term.name, term.id, term.type);
+        }
+        mics->unlockPlayTerminals();
+    }
+
+    m_regionPick.setTable(ui->fRegionTable, ui->fTerminalCb, kPickLayout);
+    connect(ui->fRegionTable, SIGNAL(itemClicked(QTableWidgetItem*)), this,
+            SLOT(slot_regionTableItemClicked(QTableWidgetItem*)));
+    for (const KyRegion& region : KyRegionListMgr::instance()->regionList())
+        m_regionPick.addRow(Qt::Unchecked, region.name, region.id, std::string());
+}
+
+void KyTimerTaskEditDialog::makeConnections()
+{
+    connect(ui->fOkBtn, SIGNAL(clicked()), this, SLOT(slot_okClicked()));
+    connect(ui->fCancelBtn, SIGNAL(clicked()), this, SLOT(reject()));
+    connect(ui->dialogCloseBtn, SIGNAL(clicked()), this, SLOT(close()));
+    connect(ui->fVolSpinBox, SIGNAL(valueChanged(int)), ui->fVolSlider, SLOT(setValue(int)));
+    connect(ui->fVolSlider, SIGNAL(valueChanged(int)), ui->fVolSpinBox, SLOT(setValue(int)));
+    connect(ui->fPlayTimeCheckBox, SIGNAL(stateChanged(int)), this, SLOT(slot_setPlayTimeStateChanged(int)));
+    connect(ui->fPlayCountCheckBox, SIGNAL(stateChanged(int)), this, SLOT(slot_setPlayCountsStateChanged(int)));
+    connect(ui->fTypeComboBox, SIGNAL(currentIndexChanged(int)), ui->fStackedWidget, SLOT(setCurrentIndex(int)));
+    connect(ui->fCapTableWidget, SIGNAL(itemClicked(QTableWidgetItem*)), this,
+            SLOT(slot_capTableItemClicked(QTableWidgetItem*)));
+    connect(ui->fCapTableWidget, SIGNAL(cellChanged(int, int)), this, SLOT(slot_capTableCellChanged(int, int)));
+    connect(ui->fFileTableWidget, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_addPlayFile(int, int)));
+    connect(ui->fPlayTableWidget, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_delPlayFile(int, int)));
+    connect(ui->fTtsContentTextEdit, SIGNAL(textChanged()), this, SLOT(slot_textChanged()));
+    connect(ui->fStopDateCb, SIGNAL(stateChanged(int)), this, SLOT(slot_setStopDateStateChanged(int)));
+    connect(ui->fTimeAddBtn, SIGNAL(clicked()), this, SLOT(slot_addExecTime()));
+    connect(ui->fTimeEditBtn, SIGNAL(clicked()), this, SLOT(slot_editExecTime()));
+    connect(ui->fTimeDelBtn, SIGNAL(clicked()), this, SLOT(slot_delExecTime()));
+    connect(ui->fExecTimeTable, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_editExecTime()));
+    connect(ui->fAddPlayListBtn, SIGNAL(clicked()), this, SLOT(slot_addAllSelectedFiles()));
+    connect(ui->fPlayListDelBtn, SIGNAL(clicked()), this, SLOT(slot_delAllSelectedFiles()));
+    connect(ui->fPlayListDownBtn, SIGNAL(clicked()), this, SLOT(movedown_broad_file()));
+    connect(ui->fPlayListUpBtn, SIGNAL(clicked()), this, SLOT(moveup_broad_file()));
+}
+
+int KyTimerTaskEditDialog::weekMask() const
+{
+    int mask = 0;
+    const QList<QCheckBox*> days = weekdayBoxes(*ui);
+    for (int bit = 0; bit < days.size(); ++bit) {
+        if (days[bit]->isChecked())
+            mask |= 1 << bit;
+    }
+    return mask;
+}
+
+void KyTimerTaskEditDialog::refuse(const QString& text)
+{
+    BaseMessageDialog msg(KyTipsInfo::tips(), text, 1);
+    msg.exec();
+}
+
+bool KyTimerTaskEditDialog::readSchedule()
+{
+    m_task->week = weekMask();
+    if (isManual()) {
+        m_task->startDate = 0;
+        m_task->endDate = 0;
+        m_task->executeTime.clear();
+        m_task->openAmp = 0;
+        return true;
+    }
+    m_task->openAmp = ui->fPreOpenAmpSpinBox->value();
+    m_task->startDate = localMidnight(ui->fStartDateEdit->date());
+    m_task->endDate = ui->fStopDateCb->isChecked() ? localMidnight(ui->fStopDateEdit->date()) : 0;
+    m_execTimeCtrl->getExecTimes(&m_task->execTimeList);
+    if (m_task->execTimeList.empty())
+        return false;
+    m_task->executeTime = KyExecTimeViewCtrl::joinExecTimes(m_task->execTimeList);
+    return true;
+}
+
+bool KyTimerTaskEditDialog::readTargets()
+{
+    std::string ids;
+    for (int row = 0; row < ui->fTerminalTable->rowCount(); ++row) {
+        QTableWidgetItem* item = ui->fTerminalTable->item(row, 0);
+        if (!item || item->checkState() != Qt::Checked)
+            continue;
+        if (!ids.empty())
+            ids += ' ';
+        ids += std::to_string(item->data(Qt::UserRole).toInt());
+    }
+    m_task->terminalId = ids;
+    return !ids.empty();
+}
+
+void KyTimerTaskEditDialog::slot_okClicked()
+{
+    if (!m_common->readNameAndVolume()) {
+        refuse(QString::fromUtf8("任务名称不能为空!"));
+        return;
+    }
+    switch (m_common->readPlayMode()) {
+    case KyTaskEditCommon::NoPlayMode: refuse(tr("Play times or counts must be selected!")); return;
+    case KyTaskEditCommon::ZeroDuration: refuse(QString::fromUtf8("播放时长不能为0!")); return;
+    case KyTaskEditCommon::ZeroCount: refuse(QString::fromUtf8("播放次数不能为0!")); return;
+    case KyTaskEditCommon::PlayModeOk: break;
+    }
+    if (!readSchedule()) {
+        refuse(QString::fromUtf8("请添加执行时间！"));
+        return;
+    }
+    if (!readTargets()) {
+        refuse(QString::fromUtf8("请选择播放终端!"));
+        return;
+    }
+    switch (m_common->readContent()) {
+    case KyTaskEditCommon::NoPlayFile: refuse(tr("Please select play file!")); return;
+    case KyTaskEditCommon::NoCapTerminal: refuse(QString::fromUtf8("请选择采集终端!")); return;
+    case KyTaskEditCommon::NoTtsText: refuse(QString::fromUtf8("请输入TTS内容!")); return;
+    case KyTaskEditCommon::ContentOk: break;
+    }
+    accept();
+}
+
+void KyTimerTaskEditDialog::slot_setPlayTimeStateChanged(int)
+{
+    m_common->playTimeToggled();
+}
+
+void KyTimerTaskEditDialog::slot_setPlayCountsStateChanged(int)
+{
+    m_common->playCountToggled();
+}
+
+void KyTimerTaskEditDialog::slot_setStopDateStateChanged(int)
+{
+    ui->fStopDateEdit->setEnabled(ui->fStopDateCb->isChecked());
+}
+
+void KyTimerTaskEditDialog::slot_regionTableItemClicked(QTableWidgetItem* item)
+{
+    if (!item)
+        return;
+    QTableWidgetItem* flag = ui->fRegionTable->item(item->row(), 1);
+    QTableWidgetItem* first = ui->fRegionTable->item(item->row(), 0);
+    if (!flag || !first || flag->data(Qt::UserRole).toInt() != 1)
+        return;
+    KyRegion region;
+    if (!KyRegionListMgr::instance()->getRegion(first->data(Qt::UserRole).toInt(), &region))
+        return;
+    QTableWidget* terms = ui->fTerminalTable;
+    for (const KyBaseTerminal& member : region.members) {
+        for (int row = 0; row < terms->rowCount(); ++row) {
+            QTableWidgetItem* name = terms->item(row, 0);
+            QTableWidgetItem* chosen = terms->item(row, 1);
+            if (!name || !chosen || name->data(Qt::UserRole).toInt() != member.id
+                || chosen->data(Qt::UserRole).toInt() != 0)
+                continue;
+            name->setCheckState(Qt::Checked);
+            chosen->setData(Qt::UserRole, 1);
+            setRowBackground(terms, row, kChosenColour);
+        }
+    }
+}
+
+void KyTimerTaskEditDialog::slot_addExecTime()
+{
+    KyExecTime t;
+    KyExecTimeDialog dlg;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    dlg.getExecTime(&t);
+    m_execTimeCtrl->addExecTime(t);
+}
+
+void KyTimerTaskEditDialog::slot_editExecTime()
+{
+    KyExecTime t;
+    if (m_execTimeCtrl->currentExecTime(&t) == -1)
+        return;
+    KyExecTimeDialog dlg;
+    dlg.setExecTime(t);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    dlg.getExecTime(&t);
+    m_execTimeCtrl->setCurrentExecTime(t);
+}
+
+void KyTimerTaskEditDialog::slot_delExecTime()
+{
+    m_execTimeCtrl->removeCurrent();
+}
+
+void KyTimerTaskEditDialog::slot_capTableItemClicked(QTableWidgetItem* item)
+{
+    m_common->capItemClicked(item);
+}
+
+void KyTimerTaskEditDialog::slot_capTableCellChanged(int row, int column)
+{
+    m_common->capCellChanged(row, column);
+}
+
+void KyTimerTaskEditDialog::slot_addPlayFile(int, int)
+{
+    m_common->addSelectedFiles();
+}
+
+void KyTimerTaskEditDialog::slot_addAllSelectedFiles()
+{
+    slot_addPlayFile(0, 0);
+}
+
+void KyTimerTaskEditDialog::slot_delPlayFile(int, int)
+{
+    m_common->removeSelectedPlayRows();
+}
+
+void KyTimerTaskEditDialog::slot_delAllSelectedFiles()
+{
+    slot_delPlayFile(0, 0);
+}
+
+void KyTimerTaskEditDialog::moveup_broad_file()
+{
+    m_common->moveCurrentPlayRow(-1);
+}
+
+void KyTimerTaskEditDialog::movedown_broad_file()
+{
+    m_common->moveCurrentPlayRow(+1);
+}
+
+void KyTimerTaskEditDialog::slot_textChanged()
+{
+    m_common->limitTtsText();
+}
+
+void KyTimerTaskEditDialog::mousePressEvent(QMouseEvent* event)
+{
+    m_mover.mousePress(event);
+}
+
+void KyTimerTaskEditDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    m_mover.mouseMove(event);
+}
+
+void KyTimerTaskEditDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_mover.mouseRelease(event);
+}
