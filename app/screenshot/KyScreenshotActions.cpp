@@ -4,9 +4,16 @@
 #include <QElapsedTimer>
 #include <QMetaObject>
 #include <QTableWidget>
+#include <QTimer>
 #include <cstdio>
 
 #include "InfoCenterMgr.h"
+#include "KyLoginInfo.h"
+#include "KyPlanTaskEditDialog.h"
+#include "KySsTask.h"
+#include "KySsTaskDataMgr.h"
+#include "KyTimerTaskEditDialog.h"
+#include "TcpSocketClient.h"
 
 namespace {
 
@@ -64,6 +71,57 @@ std::function<void(InfoCenterMgr&)> rowClicked(Show show, InfoCenterMgr::Page wh
     };
 }
 
+// Brings the file worker up on the login's host when nothing has yet, so
+// the editors' media picker can list the library.
+void ensureFileService()
+{
+    TcpSocketClient* worker = TcpSocketClient::instance();
+    if (!worker->mediaRoot().isEmpty())
+        return;
+    worker->setServer(QString::fromStdString(KyLoginInfo::serverIp()), 8906);
+    if (!worker->isRunning())
+        worker->start();
+    worker->getFileRoot();
+    QElapsedTimer clock;
+    clock.start();
+    while (worker->mediaRoot().isEmpty() && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// Scrolls the editor's play-terminal table to its first ticked row.
+void showTickedTerminal(KyTimerTaskEditDialog& editor)
+{
+    auto* table = editor.findChild<QTableWidget*>("fTerminalTable");
+    for (int row = 0; table && row < table->rowCount(); ++row) {
+        if (table->item(row, 0)->checkState() == Qt::Checked) {
+            table->scrollToItem(table->item(row, 0), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+// Opens a task editor on a copy of a cached task of the demo fixture, with
+// the given content, and keeps it open for the grab.
+template <class Editor>
+std::function<void(InfoCenterMgr&)> taskEditor(int taskId, const char* content,
+                                               std::function<void(Editor&)> prepare = nullptr)
+{
+    return [=](InfoCenterMgr&) {
+        static KySsTask task;
+        if (!KySsTaskDataMgr::instance()->getTask(taskId, task)) {
+            fprintf(stderr, "screenshot: no task %d\n", taskId);
+            return;
+        }
+        if (content)
+            task.sourceContent = content;
+        ensureFileService();
+        Editor editor(&task);
+        if (prepare)   // once the dialog is shown and laid out
+            QTimer::singleShot(200, &editor, [&editor, prepare] { prepare(editor); });
+        editor.exec();
+    };
+}
+
 }  // namespace
 
 // The pictures, by name. To add one, add one line:
@@ -91,6 +149,8 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"falarm", page(&InfoCenterMgr::showFAlarmInfoForm)},
         {"falarm-setting", dialogFromRow(&InfoCenterMgr::showFAlarmInfoForm, InfoCenterMgr::PageFAlarm, "slot_editClicked")},
         {"tts", page(&InfoCenterMgr::showTtsInfoForm)},
+        {"plan-task-editor", taskEditor<KyPlanTaskEditDialog>(4, "/music/校歌.mp3@#$%/music/上课铃.mp3@#$%/music/预备铃.mp3")},
+        {"timer-task-editor", taskEditor<KyTimerTaskEditDialog>(2, nullptr, showTickedTerminal)},
         {"mic11-dialog", dialogFromRow(&InfoCenterMgr::showMicInfoForm, InfoCenterMgr::PageMic, "slot_editClicked")},
         {"sstask", page(&InfoCenterMgr::showSsTaskInfoForm)},
         {"timertask", page(&InfoCenterMgr::showTimerTaskInfoForm)},
