@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTableWidget>
+#include <QTextCodec>
 
 #include "KyDbpRows.h"
 #include "KySsTaskDataMgr.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));   // as the console sets it
     KyTestSession session(false);
     std::vector<KyRow> rows;
     for (int i = 1; i <= kTasks; ++i)
@@ -106,8 +108,14 @@ int main(int argc, char** argv)
     const std::list<KySsTask> tasks = store->taskList();
     QTableWidget bare;
     bare.setColumnCount(8);
-    const double bareTime = bestOf(5, [&] { bareFill(bare, tasks); });
-    const double fillTime = bestOf(5, [&] { page.slot_showTaskList(); });
+    // Taken in turns, so that load on the machine hits both alike.
+    double bareTime = 1e9;
+    double fillTime = 1e9;
+    for (int i = 0; i < 7; ++i) {
+        bareTime = std::min(bareTime, seconds([&] { bareFill(bare, tasks); }));
+        fillTime = std::min(fillTime, seconds([&] { page.slot_showTaskList(); }));
+    }
+    const double copyTime = bestOf(5, [&] { store->taskList(); });
     if (page.table()->rowCount() != kTasks) {
         std::printf("unexpected row count %d\n", page.table()->rowCount());
         return 1;
@@ -126,8 +134,9 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     });
 
-    std::printf("fill:    %.1f ms page, %.1f ms bare QTableWidget, ratio %.2f (goal <= 1.5)\n", fillTime * 1e3,
-                bareTime * 1e3, fillTime / bareTime);
+    std::printf("fill:    %.1f ms page (%.1f ms of it the store's list copy), %.1f ms bare QTableWidget, "
+                "ratio %.2f (goal <= 1.5)\n",
+                fillTime * 1e3, copyTime * 1e3, bareTime * 1e3, fillTime / bareTime);
     std::printf("pushes:  %d changes in %.1f ms, %.2f ms each, %.2f bare fills per change\n", kChanges,
                 pushTime * 1e3, pushTime * 1e3 / kChanges, pushTime / kChanges / bareTime);
     return 0;

@@ -19,9 +19,10 @@ void KyTableUtil::setupTableWidget(QTableWidget* table)
 
 QTableWidgetItem* KyTableUtil::setTableItem(QTableWidget* table, const char* text, int row, int column, int data)
 {
+    // Data first: an item not yet in the table changes no view.
     auto* item = new QTableWidgetItem(QString::fromLocal8Bit(text ? text : ""));
-    table->setItem(row, column, item);
     item->setData(Qt::UserRole, data);
+    table->setItem(row, column, item);
     return item;
 }
 
@@ -29,8 +30,8 @@ QTableWidgetItem* KyTableUtil::setTableItemU64(QTableWidget* table, const QStrin
                                                uint64_t data)
 {
     auto* item = new QTableWidgetItem(text);
-    table->setItem(row, column, item);
     item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(data));
+    table->setItem(row, column, item);
     return item;
 }
 
@@ -63,10 +64,8 @@ int KyTableUtil::clearTableWidget(QTableWidget* table)
 {
     if (!table)
         return -1;
-    if (table->rowCount() > 0) {
-        table->clearContents();
-        table->setRowCount(0);
-    }
+    if (table->rowCount() > 0)
+        table->setRowCount(0);   // deletes the rows' items too
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "KyBaseTaskMgrForm.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QTableWidget>
 
@@ -93,11 +95,20 @@ void KyBaseTaskMgrForm::fillTaskRow(int row, const KySsTask& task)
 {
     setCellItem(task.name.c_str(), row, ColName, task.id);
     setCellItem(startTimeText(task).c_str(), row, ColStart, 0);
-    setCellItem(broadcastTypeText8(task.sourceType).c_str(), row, ColType, 0);
-    setCellItem(taskStateText(task.status).c_str(), row, ColState, task.status);
+    setCellItem(cachedText(m_typeTexts, task.sourceType, broadcastTypeText8), row, ColType, 0);
+    setCellItem(cachedText(m_stateTexts, task.status, taskStateText), row, ColState, task.status);
     setCellItem(std::to_string(task.playVol).c_str(), row, ColVolume, 0);
     setCellItem(countText(task).c_str(), row, ColCount, 0);
     setCellItem(kNoTime, row, ColContent, 0);
+}
+
+const char* KyBaseTaskMgrForm::cachedText(std::map<int, std::string>& texts, int code,
+                                          std::string (*text)(int))
+{
+    auto it = texts.find(code);
+    if (it == texts.end())
+        it = texts.emplace(code, text(code)).first;
+    return it->second.c_str();
 }
 
 void KyBaseTaskMgrForm::updateRow(int row, int id)
@@ -115,6 +126,9 @@ bool KyBaseTaskMgrForm::belongsHere(const KySsTask& task) const
 void KyBaseTaskMgrForm::fillTaskList()
 {
     clearTable();
+    m_sorted = false;
+    m_typeTexts.clear();
+    m_stateTexts.clear();
     const std::list<KySsTask> tasks = KySsTaskDataMgr::instance()->taskList();
     std::vector<const KySsTask*> shown;
     for (const KySsTask& task : tasks)
@@ -127,33 +141,95 @@ void KyBaseTaskMgrForm::fillTaskList()
         fillNewRow(count - 1 - i, *shown[i]);
 }
 
-void KyBaseTaskMgrForm::sortByStartTime()
+QString KyBaseTaskMgrForm::startKey(int row) const
 {
-    // A sorted table stays as it is: the sort is stable.
-    QTableWidget* t = table();
-    for (int row = 1; row < t->rowCount(); ++row) {
-        QTableWidgetItem* prev = t->item(row - 1, ColStart);
-        QTableWidgetItem* cur = t->item(row, ColStart);
-        if (!prev || !cur || cur->text() < prev->text()) {
-            t->sortItems(ColStart, Qt::AscendingOrder);
-            return;
-        }
+    QTableWidgetItem* item = ui->fTaskTableWidget->item(row, ColStart);
+    return item ? item->text() : QString();
+}
+
+bool KyBaseTaskMgrForm::inStartOrder() const
+{
+    const int rows = ui->fTaskTableWidget->rowCount();
+    QString prev = startKey(0);
+    for (int row = 1; row < rows; ++row) {
+        QString key = startKey(row);
+        if (key < prev)
+            return false;
+        prev.swap(key);
     }
+    return true;
+}
+
+void KyBaseTaskMgrForm::sortByStartTime(int touched)
+{
+    if (m_sorted && touched >= 0)
+        placeRow(touched);
+    else if (!m_sorted && !inStartOrder())
+        table()->sortItems(ColStart, Qt::AscendingOrder);
+    m_sorted = true;
+}
+
+void KyBaseTaskMgrForm::placeRow(int touched)
+{
+    // Where a stable sort puts it: after the other rows with a smaller text
+    // and after those with the same text that stood above it.
+    const int others = table()->rowCount() - 1;
+    const QString key = startKey(touched);
+    auto keyOf = [this, touched](int i) { return startKey(i < touched ? i : i + 1); };
+    // First of the other rows (in order) for which `from` holds.
+    auto firstWhere = [&](auto from) {
+        int lo = 0;
+        int hi = others;
+        while (lo < hi) {
+            const int mid = (lo + hi) / 2;
+            if (from(keyOf(mid)))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return lo;
+    };
+    const int lo = firstWhere([&key](const QString& k) { return !(k < key); });
+    const int end = firstWhere([&key](const QString& k) { return key < k; });
+    const int target = lo + std::max(0, std::min(end, touched) - lo);
+    if (target != touched)
+        moveRow(touched, target);
+}
+
+void KyBaseTaskMgrForm::moveRow(int from, int to)
+{
+    QTableWidget* t = table();
+    const bool current = t->currentRow() == from;
+    const int column = t->currentColumn();
+    const bool selected = t->item(from, ColName) && t->item(from, ColName)->isSelected();
+    std::vector<QTableWidgetItem*> items;
+    for (int c = 0; c < t->columnCount(); ++c)
+        items.push_back(t->takeItem(from, c));
+    t->removeRow(from);
+    t->insertRow(to);
+    for (int c = 0; c < int(items.size()); ++c)
+        t->setItem(to, c, items[c]);
+    if (selected)
+        t->setRangeSelected(QTableWidgetSelectionRange(to, 0, to, t->columnCount() - 1), true);
+    if (current)
+        t->setCurrentCell(to, column, QItemSelectionModel::NoUpdate);
 }
 
 void KyBaseTaskMgrForm::slot_updateTaskRow(int id)
 {
-    const int row = findRowById(id);
+    int row = findRowById(id);
     if (row >= 0) {
         updateRow(row, id);
         if (row == table()->currentRow())
             widget_item_clicked(nullptr);
     } else {
         KySsTask task;
-        if (KySsTaskDataMgr::instance()->getTask(id, task) && belongsHere(task))
+        if (KySsTaskDataMgr::instance()->getTask(id, task) && belongsHere(task)) {
             addTaskRow(task);
+            row = 0;
+        }
     }
-    sortByStartTime();
+    sortByStartTime(row);
 }
 
 void KyBaseTaskMgrForm::slot_delTaskRow(int id)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -51,10 +53,18 @@ protected:
     void addTaskRow(const KySsTask& task);
     void fillNewRow(int row, const KySsTask& task);
     void fillTaskRow(int row, const KySsTask& task);
+    // The translated text of a type or state code, looked up once per fill.
+    static const char* cachedText(std::map<int, std::string>& texts, int code, std::string (*text)(int));
     // Clears the table and adds every task of the page's kind (and, for
     // timer tasks, of the current scheme) in store order.
     void fillTaskList();
-    void sortByStartTime();
+    // Ascending by the start-time text, as a stable sort orders the rows;
+    // `touched` is the one row written since the last sort (-1 none).
+    void sortByStartTime(int touched = -1);
+    void placeRow(int touched);
+    void moveRow(int from, int to);
+    QString startKey(int row) const;
+    bool inStartOrder() const;
     bool belongsHere(const KySsTask& task) const;
 
     // Sends a task the editor accepted (op 0 add, 1 modify); any failure
@@ -79,4 +89,7 @@ protected:
     int m_schemeId = -1;
     int m_taskKind = 0;
     bool m_deleting = false;   // this page's delete request is in flight
+    bool m_sorted = false;     // rows in start-time order since the last sort
+    std::map<int, std::string> m_typeTexts;
+    std::map<int, std::string> m_stateTexts;
 };

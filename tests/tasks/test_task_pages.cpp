@@ -184,6 +184,26 @@ private slots:
         QCOMPARE(kyColumnTexts(t, 2).first(), QStringLiteral("------"));
         QCOMPARE(kyColumnTexts(t, 2).last(), QStringLiteral("19:26:40"));
 
+        // Equal start texts keep their order: a changed row goes after the
+        // rows with its text that stood above it.
+        const QList<int> sorted = kyRowIds(t);
+        QCOMPARE(sorted.mid(3), (QList<int>{102, 103, 104}));
+        KySsTask t6;
+        QVERIFY(store->getTask(6, t6));
+        t6.name = "紧急疏散二";
+        QCOMPARE(sendOther(t6, 1), 6);
+        QTRY_COMPARE(t->item(kyRowOf(t, 6), 0)->text(), QStringLiteral("紧急疏散二"));
+        QCOMPARE(kyRowIds(t), sorted);
+        KySsTask t104;
+        QVERIFY(store->getTask(104, t104));
+        t104.executeTime = "";
+        QCOMPARE(sendOther(t104, 1), 104);
+        QTRY_COMPARE(t->item(kyRowOf(t, 104), 2)->text(), QStringLiteral("------"));
+        QCOMPARE(kyRowIds(t), (sorted.mid(0, 3) + QList<int>{104, 102, 103}));
+        t104.executeTime = "晚上#$%70000";
+        QCOMPARE(sendOther(t104, 1), 104);
+        QTRY_COMPARE(kyRowIds(t), sorted);
+
         // Timer tasks: another scheme's new task stays out, this scheme's comes in.
         QTableWidget* tt = timer->table();
         const int shown = tt->rowCount();
