@@ -2,7 +2,9 @@
 
 #include <QTableWidget>
 
+#include "BaseMessageDialog.h"
 #include "KyLevelList.h"
+#include "KyTipsInfo.h"
 
 int KyTerBaseCtr::getLevel(KyLevelList* list, KyLevel& out)
 {
@@ -108,6 +110,31 @@ QList<int> KyTerBaseCtr::selectedIds()
             ids << selected[i]->data(Qt::UserRole).toInt();
     }
     return ids;
+}
+
+QList<int> KyTerBaseCtr::confirmedSelectedIds()
+{
+    const QList<int> ids = selectedIds();
+    if (ids.isEmpty() || BaseMessageDialog(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1).exec() != 1)
+        return QList<int>();
+    return ids;
+}
+
+int KyTerBaseCtr::currentId()
+{
+    QTableWidget* t = table();
+    return t ? cellInt(t->currentRow(), 0) : -1;
+}
+
+void KyTerBaseCtr::setRowTexts(int row, int firstColumn, const QStringList& texts)
+{
+    QTableWidget* t = table();
+    for (int i = 0; i < texts.size(); ++i) {
+        if (QTableWidgetItem* item = t->item(row, firstColumn + i)) {
+            item->setText(texts[i]);
+            item->setData(Qt::UserRole, 0);
+        }
+    }
 }
 
 void KyTerBaseCtr::slot_delRowById(int id)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "KyBaseLevelCtr.h"
 #include "KyTableUtil.h"
@@ -37,6 +38,12 @@ public:
     // Ids of the selected rows (their column-0 items), last selected first;
     // taken before any row is removed, so no item is read after its row went.
     QList<int> selectedIds();
+    // selectedIds() once the operator confirmed "Delete current record?"; empty otherwise.
+    QList<int> confirmedSelectedIds();
+    // The column-0 id of the current row; -1 without one.
+    int currentId();
+    // Texts of the row's cells from firstColumn on (cells that have an item), user-role data 0.
+    void setRowTexts(int row, int firstColumn, const QStringList& texts);
 
     // Shared body of the pages' delete-row slots.
     void slot_delRowById(int id);

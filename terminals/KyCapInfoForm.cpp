@@ -113,15 +113,8 @@ void KyCapInfoForm::insertTopRow(const KyCap& cap)
 
 void KyCapInfoForm::writeCells(int row, const KyCap& cap)
 {
-    QTableWidget* t = table();
-    const QString texts[] = {localToQString(cap.name.c_str()), QString::number(cap.capVol),
-                             qualityText(cap.capSamplerate), stateText(cap.state), localToQString(cap.ip.c_str())};
-    for (int c = 1; c < kColumns; ++c) {
-        if (QTableWidgetItem* item = t->item(row, c)) {
-            item->setText(texts[c - 1]);
-            item->setData(Qt::UserRole, 0);
-        }
-    }
+    setRowTexts(row, 1, {localToQString(cap.name.c_str()), QString::number(cap.capVol), qualityText(cap.capSamplerate),
+                         stateText(cap.state), localToQString(cap.ip.c_str())});
 }
 
 void KyCapInfoForm::updateRow(int row, int id)
@@ -146,11 +139,6 @@ void KyCapInfoForm::updateCap(int id)
     KyCap cap;
     if (KyCapList::instance()->getCap(id, cap))
         insertTopRow(cap);
-}
-
-int KyCapInfoForm::currentId()
-{
-    return cellInt(table()->currentRow(), 0);
 }
 
 void KyCapInfoForm::capTableSelected()
@@ -181,12 +169,7 @@ void KyCapInfoForm::slot_setNameClicked()
 
 void KyCapInfoForm::delClicked()
 {
-    const QList<int> ids = selectedIds();
-    if (ids.isEmpty())
-        return;
-    BaseMessageDialog ask(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1);
-    if (ask.exec() != 1)
-        return;
+    const QList<int> ids = confirmedSelectedIds();
     KyManageContext* ctx = KyManageContext::instance();
     KyCapList* caps = KyCapList::instance();
     for (int id : ids) {

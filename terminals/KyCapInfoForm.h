@@ -41,7 +41,6 @@ private:
     void connectSignals();
     void insertTopRow(const KyCap& cap);
     void writeCells(int row, const KyCap& cap);
-    int currentId();
 
     std::unique_ptr<Ui::fCommonTableForm> ui;
 };

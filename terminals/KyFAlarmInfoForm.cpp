@@ -90,18 +90,12 @@ void KyFAlarmInfoForm::insertTopRow(const KyFAlarm& alarm)
 
 void KyFAlarmInfoForm::writeCells(int row, const KyFAlarm& alarm)
 {
-    QTableWidget* t = table();
     QColor colour;
-    const QString texts[] = {localToQString(alarm.name.c_str()), QString::number(alarm.id),
-                             stateText(alarm, &colour), localToQString(alarm.ip.c_str())};
-    for (int c = 0; c < kColumns; ++c) {
-        if (QTableWidgetItem* item = t->item(row, c)) {
-            item->setText(texts[c]);
-            item->setData(Qt::UserRole, c == 0 ? alarm.id : 0);
-        }
-    }
-    if (QTableWidgetItem* state = t->item(row, 2))
-        state->setForeground(colour);
+    setRowTexts(row, 0, {localToQString(alarm.name.c_str()), QString::number(alarm.id), stateText(alarm, &colour),
+                         localToQString(alarm.ip.c_str())});
+    QTableWidget* t = table();
+    t->item(row, 0)->setData(Qt::UserRole, alarm.id);
+    t->item(row, 2)->setForeground(colour);
 }
 
 void KyFAlarmInfoForm::updateRow(int row, int id)
@@ -130,12 +124,7 @@ void KyFAlarmInfoForm::slot_updateFAlarmRow(int id)
 
 void KyFAlarmInfoForm::slot_delMicClicked()
 {
-    const QList<int> ids = selectedIds();
-    if (ids.isEmpty())
-        return;
-    BaseMessageDialog ask(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1);
-    if (ask.exec() != 1)
-        return;
+    const QList<int> ids = confirmedSelectedIds();
     KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
     for (int id : ids) {
         KyFAlarm alarm;
@@ -150,7 +139,7 @@ void KyFAlarmInfoForm::slot_delMicClicked()
 
 void KyFAlarmInfoForm::slot_editClicked()
 {
-    const int id = cellInt(table()->currentRow(), 0);
+    const int id = currentId();
     KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
     KyFAlarm alarm;
     if (id == -1 || !mgr->getFAlarm(id, alarm))

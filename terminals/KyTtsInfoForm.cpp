@@ -85,14 +85,7 @@ void KyTtsInfoForm::insertTopRow(const KyTts& tts)
 
 void KyTtsInfoForm::writeCells(int row, const KyTts& tts)
 {
-    QTableWidget* t = table();
-    const QString texts[] = {localToQString(tts.name.c_str()), stateText(tts.state), localToQString(tts.ip.c_str())};
-    for (int c = 1; c < kColumns; ++c) {
-        if (QTableWidgetItem* item = t->item(row, c)) {
-            item->setText(texts[c - 1]);
-            item->setData(Qt::UserRole, 0);
-        }
-    }
+    setRowTexts(row, 1, {localToQString(tts.name.c_str()), stateText(tts.state), localToQString(tts.ip.c_str())});
 }
 
 void KyTtsInfoForm::updateRow(int row, int id)
@@ -117,11 +110,6 @@ void KyTtsInfoForm::updateTTs(int id)
     KyTts tts;
     if (KyTtsListMgr::instance()->getTts(id, tts))
         insertTopRow(tts);
-}
-
-int KyTtsInfoForm::currentId()
-{
-    return cellInt(table()->currentRow(), 0);
 }
 
 void KyTtsInfoForm::ttsTableSelected()
@@ -149,12 +137,7 @@ void KyTtsInfoForm::slot_editTtsClicked()
 
 void KyTtsInfoForm::delTtsClicked()
 {
-    const QList<int> ids = selectedIds();
-    if (ids.isEmpty())
-        return;
-    BaseMessageDialog ask(KyTipsInfo::tips(), KyTipsInfo::deleteCurrentRecord(), 1);
-    if (ask.exec() != 1)
-        return;
+    const QList<int> ids = confirmedSelectedIds();
     KyTtsListMgr* mgr = KyTtsListMgr::instance();
     for (int id : ids) {
         KyTts tts;

@@ -38,7 +38,6 @@ private:
     void setupPage();
     void insertTopRow(const KyTts& tts);
     void writeCells(int row, const KyTts& tts);
-    int currentId();
 
     std::unique_ptr<Ui::fCommonTableForm> ui;
 };
