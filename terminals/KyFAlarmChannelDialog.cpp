@@ -14,11 +14,7 @@ KyFAlarmChannelDialog::KyFAlarmChannelDialog(const std::list<KySsTask>* tasks, i
 {
     ui->setupUi(this);
     setMouseTracking(true);
-    setWindowIcon(QIcon(":/images/edit20x20.png"));
-    ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
-    setWindowTitle("通道配置");
-    ui->titleNameLabel->setText("通道配置");
-    ui->dialogCloseBtn->setFixedSize(23, 25);
+    setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, "通道配置");
 
     m_picker.setSingleTable(ui->fChannelTb, kNameIdLayout);
     if (m_tasks) {

@@ -46,11 +46,7 @@ KyFAlarmSettingDialog::KyFAlarmSettingDialog(KyFAlarm* alarm) : ui(new Ui::fFAla
 {
     ui->setupUi(this);
     setMouseTracking(true);
-    setWindowIcon(QIcon(":/images/edit20x20.png"));
-    ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
-    setWindowTitle("消防设置");
-    ui->titleNameLabel->setText("消防设置");
-    ui->dialogCloseBtn->setFixedSize(23, 25);
+    setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, "消防设置");
     ui->fCancelBtn->hide();
 
     m_typeGroup.addButton(ui->fNormalCb);

@@ -15,11 +15,7 @@ const int kBroadcasting = 2;
 KySetCapDialog::KySetCapDialog() : ui(new Ui::fSetCapForm)
 {
     ui->setupUi(this);
-    setWindowTitle(KyTipsInfo::setName());
-    setWindowIcon(QIcon(":/images/edit20x20.png"));
-    ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
-    ui->titleNameLabel->setText(KyTipsInfo::setName());
-    ui->dialogCloseBtn->setFixedSize(23, 25);
+    setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, KyTipsInfo::setName());
 
     connect(ui->fOkBtn, &QPushButton::clicked, this, &KySetCapDialog::accept);
     connect(ui->fCancelBtn, &QPushButton::clicked, this, &KySetCapDialog::reject);

@@ -8,7 +8,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTextCodec>
 
 #include "../testserver/KyRawClient.h"
 #include "KyCap.h"
@@ -17,6 +16,7 @@
 #include "KyDbpRows.h"
 #include "KyModalCatcher.h"
 #include "KySetCapDialog.h"
+#include "KyTermPageTestSupport.h"
 #include "KyTestSession.h"
 
 namespace {
@@ -54,23 +54,6 @@ QString cell(QTableWidget* t, int id, int column)
     return "<no row>";
 }
 
-Json::Value lastBody(KyTestServer& server, const char* type)
-{
-    Json::Value v;
-    const auto all = server.received(type);
-    if (!all.empty())
-        all.back().json(v);
-    return v;
-}
-
-void select(QTableWidget* t, int id)
-{
-    for (int r = 0; r < t->rowCount(); ++r) {
-        if (t->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            t->setCurrentCell(r, 0);
-    }
-}
-
 KyModalCatcher::Handler pressOk()
 {
     return [](QDialog* d) { d->findChild<QPushButton*>("fOkBtn")->click(); };
@@ -93,7 +76,7 @@ private:
 
 void TestCapture::initTestCase()
 {
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    kyUseUtf8Locale();
     m_session = new KyTestSession;
     QVERIFY(m_session->loggedIn());
     m_session->server().setRows("capm03", {capRow(6101, "甲", 1, 16000), capRow(6102, "乙", 0, 24000),
@@ -181,12 +164,12 @@ void TestCapture::pageRowsAndSaves()
 
     // A secondary id disables "Attributes"; a double click still opens the dialog.
     KyModalCatcher catcher;
-    select(t, 10001);
+    kySelectIds(t, {10001});
     QVERIFY(!editBtn->isEnabled());
     emit t->cellDoubleClicked(t->currentRow(), 2);
     QCOMPARE(catcher.others, 1);
     QVERIFY(server.received("CapM03Set").empty());
-    select(t, 6101);
+    kySelectIds(t, {6101});
     QVERIFY(editBtn->isEnabled());
 
     // An edit: the body the server gets, the row redrawn.
@@ -197,7 +180,7 @@ void TestCapture::pageRowsAndSaves()
         d->findChild<QPushButton*>("fOkBtn")->click();
     });
     editBtn->click();
-    Json::Value body = lastBody(server, "CapM03Set");
+    Json::Value body = kyLastBody(server, "CapM03Set");
     QCOMPARE(body["Id"].asString(), std::string("6101"));
     QCOMPARE(body["Name"].asString(), std::string("前台"));
     QCOMPARE(body["CapVol"].asString(), std::string("33"));
@@ -207,12 +190,12 @@ void TestCapture::pageRowsAndSaves()
 
     // Broadcasting at 8000 goes out with 8000, idle at 8000 with 24000.
     catcher.setHandler(pressOk());
-    select(t, 6103);
+    kySelectIds(t, {6103});
     editBtn->click();
-    QCOMPARE(lastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("8000"));
-    select(t, 6104);
+    QCOMPARE(kyLastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("8000"));
+    kySelectIds(t, {6104});
     editBtn->click();
-    QCOMPARE(lastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("24000"));
+    QCOMPARE(kyLastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("24000"));
     QCOMPARE(cell(t, 6104, 3), QString("Medium "));
 
     // A refused save keeps the row's texts.
@@ -221,7 +204,7 @@ void TestCapture::pageRowsAndSaves()
         d->findChild<QLineEdit*>("fNameEdit")->setText("拒绝");
         d->findChild<QPushButton*>("fOkBtn")->click();
     });
-    select(t, 6102);
+    kySelectIds(t, {6102});
     editBtn->click();
     QCOMPARE(server.received("CapM03Set").size(), size_t(4));
     QCOMPARE(cell(t, 6102, 1), QString("乙"));
@@ -257,15 +240,15 @@ void TestCapture::pushesAndRemovals()
     server.pushToAll("SqlConfig", "capm03", kyWriteRows({capRow(6201, "己", 0, 16000), capRow(6202, "庚", 1, 16000)}));
     QTRY_COMPARE(t->rowCount(), 6);
     server.setStatus("RemoveDevice", 403);
-    select(t, 6201);
+    kySelectIds(t, {6201});
     page.delClicked();
     QCOMPARE(catcher.texts, QStringList({"Delete current record?", "Delete Error!"}));
     QVERIFY(page.findRowById(6201) >= 0);
-    select(t, 6202);
+    kySelectIds(t, {6202});
     page.delClicked();
     QCOMPARE(catcher.lastText(), QString("Terminal can not be removed without offline!"));
     QVERIFY(page.findRowById(6202) >= 0);
-    select(t, 6201);
+    kySelectIds(t, {6201});
     page.delClicked();
     QCOMPARE(page.findRowById(6201), -1);
     QCOMPARE(catcher.texts.size(), 5);

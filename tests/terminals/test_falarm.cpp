@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTextCodec>
 
 #include "KyDbpRows.h"
 #include "KyFAlarm.h"
@@ -17,6 +16,7 @@
 #include "KyFAlarmSettingDialog.h"
 #include "KyModalCatcher.h"
 #include "KySsTaskDataMgr.h"
+#include "KyTermPageTestSupport.h"
 #include "KyTestSession.h"
 
 namespace {
@@ -67,15 +67,6 @@ void clickRow(QTableWidget* t, int row)
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(row, 0)).center());
 }
 
-Json::Value lastBody(KyTestServer& server, const char* type)
-{
-    Json::Value v;
-    const auto all = server.received(type);
-    if (!all.empty())
-        all.back().json(v);
-    return v;
-}
-
 int listRequests(KyTestServer& server)
 {
     int n = 0;
@@ -118,7 +109,7 @@ private:
 
 void TestFAlarm::initTestCase()
 {
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    kyUseUtf8Locale();
     m_session = new KyTestSession;
     QVERIFY(m_session->loggedIn());
     // Manual tasks of the fixture: 6 "紧急疏散" and 7 "领导讲话"; 9 is an SDK task.
@@ -225,7 +216,7 @@ void TestFAlarm::channelSavesReachTheServer()
     edit->click();
     QCOMPARE(catcher.others, 1);
     QCOMPARE(server.received("SetFRTrigger").size(), size_t(1));
-    Json::Value body = lastBody(server, "SetFRTrigger");
+    Json::Value body = kyLastBody(server, "SetFRTrigger");
     QCOMPARE(body["Id"].asString(), std::string("7201"));
     QCOMPARE(body["ChannelName"].asString(), std::string("二号改"));
     QCOMPARE(body["Channel"].asString(), std::string("2"));
@@ -250,7 +241,7 @@ void TestFAlarm::channelSavesReachTheServer()
     catcher.clear();
     reset->click();
     QVERIFY(catcher.texts.isEmpty());
-    body = lastBody(server, "SetFRTrigger");
+    body = kyLastBody(server, "SetFRTrigger");
     QCOMPARE(body["ChannelName"].asString(), std::string("通道2"));
     QCOMPARE(body["Channel"].asString(), std::string("2"));
     QCOMPARE(body["SourceId"].asString(), std::string("0"));
@@ -317,7 +308,7 @@ void TestFAlarm::interfaceSave()
     QCOMPARE(server.received("SetFRName").size(), size_t(2));
     QCOMPARE(dialog.result(), 1);
     QVERIFY(!dialog.isVisible());
-    const Json::Value body = lastBody(server, "SetFRName");
+    const Json::Value body = kyLastBody(server, "SetFRName");
     QCOMPARE(body["Id"].asString(), std::string("7301"));
     QCOMPARE(body["Name"].asString(), std::string("新接口"));
     QCOMPARE(body["TriggerType"].asString(), std::string("1"));

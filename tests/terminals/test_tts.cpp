@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTextCodec>
 
 #include "KyDbpRows.h"
 #include "KyModalCatcher.h"
+#include "KyTermPageTestSupport.h"
 #include "KyTestSession.h"
 #include "KyTtsInfoForm.h"
 #include "KyTtsListMgr.h"
@@ -24,17 +24,6 @@ KyRow ttsRow(int id, const char* name, int state)
     r.add("type", "tts01");
     r.add("status", std::to_string(state));
     return r;
-}
-
-void selectIds(QTableWidget* t, std::initializer_list<int> ids)
-{
-    t->clearSelection();
-    for (int r = 0; r < t->rowCount(); ++r) {
-        for (int id : ids) {
-            if (t->item(r, 0)->data(Qt::UserRole).toInt() == id)
-                t->setCurrentCell(r, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
-    }
 }
 
 KyModalCatcher::Handler renameTo(const QString& name)
@@ -64,7 +53,7 @@ private:
 
 void TestTts::initTestCase()
 {
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    kyUseUtf8Locale();
     m_session = new KyTestSession;
     QVERIFY(m_session->loggedIn());
     m_session->server().setRows("tts", {ttsRow(5, "五", 4), ttsRow(6, "六", 9), ttsRow(7, "七", -1),
@@ -114,7 +103,7 @@ void TestTts::rename()
 {
     KyTestServer& server = m_session->server();
     KyModalCatcher catcher(renameTo("新八"));
-    selectIds(m_table, {8});
+    kySelectIds(m_table, {8});
     m_page->findChild<QPushButton*>("fEditBtn")->click();
     QCOMPARE(catcher.others, 1);
     const auto sets = server.received("TtsSet");
@@ -146,7 +135,7 @@ void TestTts::deletion()
     KyModalCatcher catcher;
     // Two offline and one online: asked once, two removed, one notice.
     m_table->setSelectionMode(QAbstractItemView::MultiSelection);
-    selectIds(m_table, {10, 11, 8});
+    kySelectIds(m_table, {10, 11, 8});
     m_page->delTtsClicked();
     QCOMPARE(catcher.texts, QStringList({"Delete current record?", "Terminal can not be removed without offline!"}));
     QCOMPARE(server.received("RemoveDevice").size(), size_t(2));
@@ -156,7 +145,7 @@ void TestTts::deletion()
 
     // A refused deletion: told, the row stays.
     catcher.clear();
-    selectIds(m_table, {12});
+    kySelectIds(m_table, {12});
     server.setStatus("RemoveDevice", 403);
     m_page->delTtsClicked();
     QCOMPARE(catcher.texts, QStringList({"Delete current record?", "Delete Error!"}));
