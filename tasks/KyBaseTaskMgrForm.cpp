@@ -9,6 +9,7 @@
 #include "KySsTaskDataMgr.h"
 #include "KyTaskVocabulary.h"
 #include "KyTextUtil.h"
+#include "KyTimerTaskEditDialog.h"
 #include "KyTipsInfo.h"
 #include "ui_fTaskInfoForm.h"
 
@@ -67,9 +68,10 @@ void KyBaseTaskMgrForm::initTable()
     ui->tableNameLable->setStyleSheet(QStringLiteral("font: 9pt; color:white"));
 }
 
-bool KyBaseTaskMgrForm::runEditor(KySsTask&)
+bool KyBaseTaskMgrForm::runEditor(KySsTask& task)
 {
-    return false;   // the manual/timer task editor is wired in when it lands
+    KyTimerTaskEditDialog dlg(&task);
+    return dlg.exec() != 0;
 }
 
 void KyBaseTaskMgrForm::connectCommon()

@@ -47,7 +47,8 @@ public slots:
 
 protected:
     virtual void initTable();
-    // Runs the page's task editor on the record; true on OK.
+    // Runs the page's task editor on the record; true on OK. The manual and
+    // timer pages use the manual/timer task editor.
     virtual bool runEditor(KySsTask& task);
 
     void addTaskRow(const KySsTask& task);

@@ -2,6 +2,7 @@
 
 #include <QTableWidget>
 
+#include "KyPlanTaskEditDialog.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTaskVocabulary.h"
 #include "ui_fTaskInfoForm.h"
@@ -22,9 +23,10 @@ KyPlanTaskMgrForm::KyPlanTaskMgrForm()
     table()->hideColumn(1);
 }
 
-bool KyPlanTaskMgrForm::runEditor(KySsTask&)
+bool KyPlanTaskMgrForm::runEditor(KySsTask& task)
 {
-    return false;   // the sound-source task editor is wired in when it lands
+    KyPlanTaskEditDialog dlg(&task);
+    return dlg.exec() != 0;
 }
 
 void KyPlanTaskMgrForm::slot_showTaskList()

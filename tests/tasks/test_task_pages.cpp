@@ -7,6 +7,7 @@
 
 #include "KyModalCatcher.h"
 #include "KyModalHelper.h"
+#include <QLineEdit>
 #include "KyPlanTaskMgrForm.h"
 #include "KySchemeDataMgr.h"
 #include "KySignalLog.h"
@@ -428,6 +429,27 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(sdk->editorRuns, 0);
         QCOMPARE(catcher.texts.size() + catcher.others, 0);
+    }
+
+    // A page of its own opens the real editor on a copy of the row's task;
+    // cancelled, nothing is sent.
+    void realEditorOnRow()
+    {
+        KySsTaskMgrForm page(2);
+        page.show();
+        QTableWidget* t = page.table();
+        QString shownName;
+        KyModalCatcher catcher([&shownName](QDialog* d) {
+            QTimer::singleShot(0, d, [d, &shownName] {
+                shownName = child<QLineEdit>(d, "fNameEdit")->text();
+                QTest::mouseClick(child<QPushButton>(d, "fCancelBtn"), Qt::LeftButton);
+            });
+        });
+        const size_t sent = kyBodiesSince(env, "SoundSource", 0).size();
+        kyDoubleClickRow(t, kyRowOf(t, 6));
+        QCOMPARE(catcher.others, 1);
+        QCOMPARE(shownName, QStringLiteral("紧急疏散二"));
+        QCOMPARE(kyBodiesSince(env, "SoundSource", sent).size(), size_t(0));
     }
 
     void schemeChoice()
