@@ -158,6 +158,8 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         // Row 11 is the demo's terminal 1001 (first in the list, drawn last), which has stored key calls.
         {"mic02-setting", dialogFromRow(&InfoCenterMgr::showM02InfoForm, InfoCenterMgr::PageM02, "slot_edit_clicked", 11)},
         {"mic04", page(&InfoCenterMgr::showM04InfoForm)},
+        // Row 11 is the demo's terminal 2001, which has a stored key call.
+        {"mic04-setting", dialogFromRow(&InfoCenterMgr::showM04InfoForm, InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
     };
     return actions;
 }
