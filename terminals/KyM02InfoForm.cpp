@@ -90,21 +90,12 @@ void KyM02InfoForm::updateRow(int row, int id)
 
 void KyM02InfoForm::slot_showM02List()
 {
-    clearTable();
-    for (const KyMic& mic : KyM02ListMgr::instance()->m02List())
-        addRow(mic);
+    showRows(KyM02ListMgr::instance()->m02List());
 }
 
 void KyM02InfoForm::slot_updateM02Row(int id)
 {
-    KyMic mic;
-    if (!copyRecord(id, mic))
-        return;
-    const int row = findRowById(id);
-    if (row < 0)
-        addRow(mic);
-    else
-        updateRow(row, id);
+    addOrRefreshRow(id);
 }
 
 void KyM02InfoForm::slot_delM02Row(int id)
@@ -115,8 +106,7 @@ void KyM02InfoForm::slot_delM02Row(int id)
 void KyM02InfoForm::slot_edit_clicked()
 {
     KyMic mic;
-    const int id = currentId();
-    if (id == -1 || !copyRecord(id, mic))
+    if (!copyCurrent(mic))
         return;
     KyM02SettingDialog dialog(&mic);
     if (!dialog.exec())

@@ -118,21 +118,12 @@ void KyM04InfoForm::updateRow(int row, int id)
 
 void KyM04InfoForm::slot_showM04List()
 {
-    clearTable();
-    for (const KyMic& mic : KyM04ListMgr::instance()->m04List())
-        addRow(mic);
+    showRows(KyM04ListMgr::instance()->m04List());
 }
 
 void KyM04InfoForm::slot_updateM04Row(int id)
 {
-    KyMic mic;
-    if (!copyRecord(id, mic))
-        return;
-    const int row = findRowById(id);
-    if (row < 0)
-        addRow(mic);
-    else
-        updateRow(row, id);
+    addOrRefreshRow(id);
 }
 
 void KyM04InfoForm::slot_delM04Row(int id)
@@ -143,8 +134,7 @@ void KyM04InfoForm::slot_delM04Row(int id)
 void KyM04InfoForm::slot_edit_clicked()
 {
     KyMic mic;
-    const int id = currentId();
-    if (id == -1 || !copyRecord(id, mic))
+    if (!copyCurrent(mic))
         return;
     const KyMic before = mic;
     KyM04SettingDialog dialog(&mic);

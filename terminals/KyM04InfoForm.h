@@ -30,7 +30,7 @@ private slots:
 private:
     bool copyRecord(int id, KyMic& out) const override;
     int removeRecord(KyMic& mic) override;
-    void addRow(const KyMic& mic);
+    void addRow(const KyMic& mic) override;
     // Saves v as the terminal's broadcast volume ("IpAmpSet"); on 0 shows it
     // in the row and on the slider.
     void applyVolume(int id, int v);

@@ -58,9 +58,29 @@ QTableWidgetItem* KyTalkInfoForm::addStateItem(int column, int state)
     return item;
 }
 
-int KyTalkInfoForm::currentId()
+void KyTalkInfoForm::showRows(const std::list<KyMic>& list)
 {
-    return cellInt(table()->currentRow(), 0);
+    clearTable();
+    for (const KyMic& mic : list)
+        addRow(mic);
+}
+
+void KyTalkInfoForm::addOrRefreshRow(int id)
+{
+    KyMic mic;
+    if (!copyRecord(id, mic))
+        return;
+    const int row = findRowById(id);
+    if (row < 0)
+        addRow(mic);
+    else
+        updateRow(row, id);
+}
+
+bool KyTalkInfoForm::copyCurrent(KyMic& out)
+{
+    const int id = cellInt(table()->currentRow(), 0);
+    return id != -1 && copyRecord(id, out);
 }
 
 void KyTalkInfoForm::deleteSelected()

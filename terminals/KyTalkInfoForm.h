@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QWidget>
+#include <list>
 
 #include "KyTerBaseCtr.h"
 
@@ -21,6 +22,16 @@ protected:
 
     virtual bool copyRecord(int id, KyMic& out) const = 0;
     virtual int removeRecord(KyMic& mic) = 0;
+    // Inserts a row on top for the record.
+    virtual void addRow(const KyMic& mic) = 0;
+
+    // Clears the table and adds every record, so the last one ends on top.
+    void showRows(const std::list<KyMic>& list);
+    // A row for an id the table lacks, else the row redrawn; nothing when
+    // the record is gone.
+    void addOrRefreshRow(int id);
+    // Copy of the current row's record; false without a row or record.
+    bool copyCurrent(KyMic& out);
 
     QString pageText(const char* source) const;
     // Translated and encoded for the 8-bit cell setters.
@@ -32,8 +43,6 @@ protected:
     void setStateItem(QTableWidgetItem* item, int state);
     QTableWidgetItem* addStateItem(int column, int state);
 
-    // Column-0 id of the current row, -1 when none.
-    int currentId();
     // Asks, then removes every selected offline terminal (column-0 items,
     // last first); online ones are refused with a message each.
     void deleteSelected();

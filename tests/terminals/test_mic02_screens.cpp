@@ -11,52 +11,34 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
-#include "KyDbpRows.h"
 #include "KyM02InfoForm.h"
 #include "KyM02ListMgr.h"
 #include "KyM02SettingDialog.h"
 #include "KyM12ListMgr.h"
 #include "KyMicGroupListMgr.h"
 #include "KyMicListMgr.h"
-#include "KyModalCatcher.h"
+#include "KyTalkScreenTest.h"
 #include "KyTestSession.h"
 
 namespace {
 
-KyRow row(const std::vector<std::pair<const char*, std::string>>& fields)
-{
-    KyRow r;
-    for (const auto& f : fields)
-        r.add(f.first, f.second);
-    return r;
-}
-
 KyRow mic02(int id, const char* name, int state, int ppt = 0, int aec = 0)
 {
-    return row({{"terminalId", std::to_string(id)}, {"ip", "10.2.0." + std::to_string(id)}, {"name", name},
+    return kyRow({{"terminalId", std::to_string(id)}, {"ip", "10.2.0." + std::to_string(id)}, {"name", name},
                 {"type", "Mic02"}, {"status", std::to_string(state)}, {"capVol", "60"}, {"callVol", "70"},
                 {"bellVol", "50"}, {"broVol", "80"}, {"ppt", std::to_string(ppt)}, {"aec", std::to_string(aec)}});
 }
 
 KyRow call(int id, const char* start, const char* stop, int mic11, int group)
 {
-    return row({{"terminalId", std::to_string(id)}, {"startCall", start}, {"stopCall", stop},
+    return kyRow({{"terminalId", std::to_string(id)}, {"startCall", start}, {"stopCall", stop},
                 {"mic11Id", std::to_string(mic11)}, {"groupId", std::to_string(group)}});
 }
 
 KyRow terminal(int id, const char* name, const char* type)
 {
-    return row({{"terminalId", std::to_string(id)}, {"ip", "10.9.0.1"}, {"name", name}, {"type", type},
+    return kyRow({{"terminalId", std::to_string(id)}, {"ip", "10.9.0.1"}, {"name", name}, {"type", type},
                 {"status", "1"}});
-}
-
-template <class W>
-W* child(QObject* parent, const char* name)
-{
-    W* w = parent->findChild<W*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
 }
 
 QStringList comboIds(QComboBox* combo)
@@ -88,10 +70,11 @@ private slots:
     void editRoad();
 
 private:
-    // Runs the page's edit on the terminal's row; edit() changes the open
-    // dialog, then OK is pressed.
-    void edit(int id, const std::function<void(QDialog*)>& change);
-    int rowOf(int id);
+    void edit(int id, const std::function<void(QDialog*)>& change)
+    {
+        editRow(m_page, m_table, *m_catcher, id, change);
+    }
+    int rowOf(int id) { return ::rowOf(m_table, id); }
 
     KyTestSession* m_session = nullptr;
     KyM02InfoForm* m_page = nullptr;
@@ -110,7 +93,7 @@ void TestMic02Screens::initTestCase()
                                      call(11, "AlarmShortPress", "AlarmLongPress", 32, 0),
                                      call(11, "BackupShortPress", "BackupLongPress", 0, 0),
                                      call(11, "buttonpopup", "ButtonLongPress", 31, 0)});
-    server.setRows("callservergroup", {row({{"groupId", "5"}, {"name", "G5"}}), row({{"groupId", "6"}, {"name", "G6"}})});
+    server.setRows("callservergroup", {kyRow({{"groupId", "5"}, {"name", "G5"}}), kyRow({{"groupId", "6"}, {"name", "G6"}})});
     server.setRows("mic11", {terminal(31, "M31", "Mic11"), terminal(32, "M32", "Mic11")});
     server.setRows("m12", {terminal(81, "P81", "M12")});
     QCOMPARE(KyMicListMgr::instance()->init(), 0);
@@ -132,25 +115,6 @@ void TestMic02Screens::cleanupTestCase()
     delete m_catcher;
     delete m_page;
     delete m_session;
-}
-
-int TestMic02Screens::rowOf(int id)
-{
-    for (int r = 0; r < m_table->rowCount(); ++r)
-        if (m_table->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return r;
-    return -1;
-}
-
-void TestMic02Screens::edit(int id, const std::function<void(QDialog*)>& change)
-{
-    m_table->setCurrentCell(rowOf(id), 0);
-    m_catcher->setHandler([change](QDialog* d) {
-        change(d);
-        // Clicked from its own timer, so the catcher sees the messages OK opens.
-        QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "fOkBtn")->click(); });
-    });
-    child<QPushButton>(m_page, "fEditBtn")->click();
 }
 
 void TestMic02Screens::table()

@@ -10,42 +10,24 @@
 #include <QSlider>
 #include <QTableWidget>
 
-#include "KyDbpRows.h"
 #include "KyM04InfoForm.h"
 #include "KyM04ListMgr.h"
 #include "KyM04SettingDialog.h"
 #include "KyM12ListMgr.h"
 #include "KyMicGroupListMgr.h"
 #include "KyMicListMgr.h"
-#include "KyModalCatcher.h"
+#include "KyTalkScreenTest.h"
 #include "KyTestSession.h"
 
 namespace {
 
-KyRow row(const std::vector<std::pair<const char*, std::string>>& fields)
-{
-    KyRow r;
-    for (const auto& f : fields)
-        r.add(f.first, f.second);
-    return r;
-}
-
 KyRow mic04(int id, int state, int mode, int colour, int volume = 80)
 {
-    return row({{"terminalId", std::to_string(id)}, {"ip", "10.4.0." + std::to_string(id)},
+    return kyRow({{"terminalId", std::to_string(id)}, {"ip", "10.4.0." + std::to_string(id)},
                 {"name", "m" + std::to_string(id)}, {"type", "Mic04"}, {"status", std::to_string(state)},
                 {"capVol", "60"}, {"callVol", "70"}, {"bellVol", "50"}, {"broVol", std::to_string(volume)},
                 {"ledColor", std::to_string(colour)}, {"switchMode", std::to_string(mode)}, {"displayTime", "5"},
                 {"ledTxt", "hello"}});
-}
-
-template <class W>
-W* child(QObject* parent, const char* name)
-{
-    W* w = parent->findChild<W*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
 }
 
 QStringList volumesSent(KyTestServer& server)
@@ -72,8 +54,11 @@ private slots:
     void speakerVolume();
 
 private:
-    void edit(int id, const std::function<void(QDialog*)>& change);
-    int rowOf(int id);
+    void edit(int id, const std::function<void(QDialog*)>& change)
+    {
+        editRow(m_page, m_table, *m_catcher, id, change);
+    }
+    int rowOf(int id) { return ::rowOf(m_table, id); }
     KyMic record(int id);
 
     KyTestSession* m_session = nullptr;
@@ -90,12 +75,12 @@ void TestMic04Screens::initTestCase()
     KyTestServer& server = m_session->server();
     server.setRows("mic04", {mic04(21, 1, 0, 0, 40), mic04(22, 7, 1, 252), mic04(23, 0, 6, 28),
                              mic04(24, 1, 255, 100), mic04(25, 1, 4, 224)});
-    server.setRows("m04buttoncall", {row({{"terminalId", "21"}, {"startCall", "ButtonPushDown"},
+    server.setRows("m04buttoncall", {kyRow({{"terminalId", "21"}, {"startCall", "ButtonPushDown"},
                                           {"stopCall", "ButtonLongPress"}, {"mic11Id", "3"}, {"groupId", "0"}})});
-    server.setRows("callservergroup", {row({{"groupId", "5"}, {"name", "G5"}})});
-    server.setRows("mic11", {row({{"terminalId", "2"}, {"name", "M2"}, {"type", "Mic11"}, {"status", "1"}}),
-                             row({{"terminalId", "3"}, {"name", "M3"}, {"type", "Mic11"}, {"status", "1"}})});
-    server.setRows("m12", {row({{"terminalId", "81"}, {"name", "P81"}, {"type", "M12"}, {"status", "1"}})});
+    server.setRows("callservergroup", {kyRow({{"groupId", "5"}, {"name", "G5"}})});
+    server.setRows("mic11", {kyRow({{"terminalId", "2"}, {"name", "M2"}, {"type", "Mic11"}, {"status", "1"}}),
+                             kyRow({{"terminalId", "3"}, {"name", "M3"}, {"type", "Mic11"}, {"status", "1"}})});
+    server.setRows("m12", {kyRow({{"terminalId", "81"}, {"name", "P81"}, {"type", "M12"}, {"status", "1"}})});
     QCOMPARE(KyMicListMgr::instance()->init(), 0);
     QCOMPARE(KyM12ListMgr::instance()->init(), 0);
     QTRY_COMPARE(KyMicGroupListMgr::instance()->groupList().size(), size_t(1));
@@ -117,29 +102,11 @@ void TestMic04Screens::cleanupTestCase()
     delete m_session;
 }
 
-int TestMic04Screens::rowOf(int id)
-{
-    for (int r = 0; r < m_table->rowCount(); ++r)
-        if (m_table->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return r;
-    return -1;
-}
-
 KyMic TestMic04Screens::record(int id)
 {
     KyMic mic;
     KyM04ListMgr::instance()->getM04(id, mic);
     return mic;
-}
-
-void TestMic04Screens::edit(int id, const std::function<void(QDialog*)>& change)
-{
-    m_table->setCurrentCell(rowOf(id), 0);
-    m_catcher->setHandler([change](QDialog* d) {
-        change(d);
-        QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "fOkBtn")->click(); });
-    });
-    child<QPushButton>(m_page, "fEditBtn")->click();
 }
 
 void TestMic04Screens::table()
