@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "KyBenchTiming.h"
 #include "KyDbpMessage.h"
 #include "KyDbpRows.h"
 #include "KyIpAmpManage.h"
@@ -37,22 +38,6 @@ KyRow terminalRow(int id, int state, int vol)
     r.add("ampTemp", "41");
     r.add("spkState", "1");
     return r;
-}
-
-template <class F>
-double seconds(F f)
-{
-    auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double bestOf(int runs, const std::function<void()>& f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i)
-        best = std::min(best, seconds(f));
-    return best;
 }
 
 QStringList rowTexts(int id)
@@ -92,26 +77,26 @@ int main(int argc, char* argv[])
     bare.setColumnCount(kColumns);
     bare.resize(1000, 560);
     bare.show();
-    const double bareFill = bestOf(5, [&] {
+    const double bareFill = kyBestOf(5, [&] {
         bare.setRowCount(0);
         bare.setRowCount(kRows);
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kColumns; ++c)
                 bare.setItem(r, c, new QTableWidgetItem(texts[r][c]));
     });
-    const double pageFill = bestOf(5, [&] { page.showTerminals(); });
+    const double pageFill = kyBestOf(5, [&] { page.showTerminals(); });
 
     // One pushed change: parsed, cached, signalled and redrawn on its row.
     const int changed = 100000 + kRows / 2;
     std::vector<std::string> pushes;
     for (int i = 0; i < 200; ++i)
         pushes.push_back(kyWriteRows({terminalRow(changed, i % 6, i % 100)}));
-    const double pagePush = bestOf(5, [&] {
+    const double pagePush = kyBestOf(5, [&] {
         for (const std::string& p : pushes)
             KyIpAmpManage::instance()->parseBody("SqlConfig_ipamp", p);
         QCoreApplication::processEvents();
     }) / pushes.size();
-    const double bareRow = bestOf(5, [&] {
+    const double bareRow = kyBestOf(5, [&] {
         for (size_t i = 0; i < pushes.size(); ++i)
             for (int c = 0; c < kColumns; ++c)
                 bare.setItem(kRows / 2, c, new QTableWidgetItem(texts[i][c]));

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTextCodec>
 
+#include "KyBenchTiming.h"
 #include "KyDbpRows.h"
 #include "KySsTaskDataMgr.h"
 #include "KySsTaskMgrForm.h"
@@ -38,22 +39,6 @@ KyRow taskRow(int id, int seconds, const std::string& name)
     r.add("executeTime", id % 5 ? "上课#$%" + std::to_string(seconds) : "");
     r.add("terminalId", "3001 3002 3003");
     return r;
-}
-
-template <class F>
-double seconds(F f)
-{
-    auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double bestOf(int runs, const std::function<void()>& f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i)
-        best = std::min(best, seconds(f));
-    return best;
 }
 
 // The same eight cells per row, straight into a table.
@@ -112,10 +97,10 @@ int main(int argc, char** argv)
     double bareTime = 1e9;
     double fillTime = 1e9;
     for (int i = 0; i < 7; ++i) {
-        bareTime = std::min(bareTime, seconds([&] { bareFill(bare, tasks); }));
-        fillTime = std::min(fillTime, seconds([&] { page.slot_showTaskList(); }));
+        bareTime = std::min(bareTime, kySeconds([&] { bareFill(bare, tasks); }));
+        fillTime = std::min(fillTime, kySeconds([&] { page.slot_showTaskList(); }));
     }
-    const double copyTime = bestOf(5, [&] { store->taskList(); });
+    const double copyTime = kyBestOf(5, [&] { store->taskList(); });
     if (page.table()->rowCount() != kTasks) {
         std::printf("unexpected row count %d\n", page.table()->rowCount());
         return 1;
@@ -124,7 +109,7 @@ int main(int argc, char** argv)
     // Pushed changes: new start times, so most of them unsort the table.
     int seen = 0;
     QObject::connect(store, &KySsTaskDataMgr::taskChanged, &page, [&seen](int) { ++seen; });
-    const double pushTime = seconds([&] {
+    const double pushTime = kySeconds([&] {
         for (int i = 0; i < kChanges; ++i) {
             const int id = 1 + (i * 37) % kTasks;
             session.server().pushToAll("SqlConfig", "soundsource",

@@ -9,6 +9,7 @@
 
 #include <tinyxml.h>
 
+#include "KyBenchTiming.h"
 #include "KyDbpMessage.h"
 #include "KyDbpRows.h"
 #include "KyIpAmpManage.h"
@@ -39,22 +40,6 @@ KyRow terminalRow(int id, int vol)
     return r;
 }
 
-template <class F>
-double seconds(F f)
-{
-    auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double bestOf(int runs, const std::function<void()>& f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i)
-        best = std::min(best, seconds(f));
-    return best;
-}
-
 }  // namespace
 
 int main()
@@ -73,18 +58,18 @@ int main()
     KyIpAmpManage* mgr = KyIpAmpManage::instance();
     KyPlayTermListMgr* list = KyPlayTermListMgr::instance();
 
-    double bareList = bestOf(5, [&] {
+    double bareList = kyBestOf(5, [&] {
         TiXmlDocument doc;
         doc.Parse(reply.body.c_str(), nullptr, TIXML_ENCODING_UTF8);
     });
-    double ownList = bestOf(5, [&] { mgr->onReply(KyIpAmpManage::RT_LIST, reply); });
-    double barePush = bestOf(3, [&] {
+    double ownList = kyBestOf(5, [&] { mgr->onReply(KyIpAmpManage::RT_LIST, reply); });
+    double barePush = kyBestOf(3, [&] {
         for (const std::string& p : pushes) {
             TiXmlDocument doc;
             doc.Parse(p.c_str(), nullptr, TIXML_ENCODING_UTF8);
         }
     });
-    double ownPush = bestOf(3, [&] {
+    double ownPush = kyBestOf(3, [&] {
         mgr->onReply(KyIpAmpManage::RT_LIST, reply);
         for (const std::string& p : pushes)
             mgr->parseBody("SqlConfig_ipamp", p);

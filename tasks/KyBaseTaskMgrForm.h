@@ -30,7 +30,6 @@ public:
     QTableWidget* table() override;
     void updateRow(int row, int id) override;
 
-    Ui::fTaskInfoForm& form() { return *ui; }
     int taskKind() const { return m_taskKind; }
     int schemeId() const { return m_schemeId; }
 

@@ -21,7 +21,6 @@ public:
     ~QtSchemeInfo() override;
 
     QTableWidget* table() const;
-    Ui::QtSchemeInfo& form() { return *ui; }
 
 signals:
     // The scheme whose tasks are to be listed; -1 when there is none.

@@ -23,8 +23,6 @@ public:
     std::string schemeName() const;
     std::string schemeComment() const;
 
-    Ui::SchemePropertyDialog& form() { return *ui; }
-
 public slots:
     void accept() override;
     void reject() override;
