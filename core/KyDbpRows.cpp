@@ -1,5 +1,6 @@
 #include "KyDbpRows.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,6 +13,64 @@ namespace {
 // Field texts keep their blanks ("a  b", " x"): TinyXML condenses them by
 // default. Set once, before any thread parses.
 const bool g_keepBlanks = (TiXmlBase::SetCondenseWhiteSpace(false), true);
+
+// Rows nest Result / Row / Field; anything deeper is no row set.
+constexpr int kMaxRowDepth = 16;
+
+// End of a start tag: the first '>' outside a quoted attribute value.
+size_t startTagEnd(const std::string& s, size_t i)
+{
+    char quote = 0;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+// TinyXML parses element nesting recursively, so a deep body could exhaust
+// the stack: one scan refuses it first. Where the markup the parser would see
+// is given (*start skips a leading declaration, which is not handed on),
+// false for nesting beyond kMaxRowDepth or for comments, DOCTYPEs, CDATA and
+// processing instructions, which row sets never carry. The scan reads markup
+// as TinyXML does (quoted values in start tags, other "<x" up to the next
+// '>'), so it never counts fewer levels than the parser builds.
+bool rowMarkupShallow(const std::string& s, size_t* start)
+{
+    size_t i = s.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])))
+        ++i;
+    if (s.compare(i, 2, "<?") == 0) {
+        const size_t end = s.find("?>", i);
+        if (end == std::string::npos)
+            return false;
+        i = end + 2;
+    }
+    *start = i;
+    int depth = 0;
+    while ((i = s.find('<', i)) != std::string::npos && ++i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c == '?' || c == '!')
+            return false;
+        const bool element = c >= 127 || c == '_' || std::isalpha(c);
+        const size_t end = element ? startTagEnd(s, i) : s.find('>', i);
+        if (end == std::string::npos)
+            return true;   // unterminated: the parser stops there
+        if (c == '/' && depth > 0)
+            --depth;
+        else if (element && s[end - 1] != '/' && ++depth > kMaxRowDepth)
+            return false;
+        i = end + 1;
+    }
+    return true;
+}
 }
 
 long long kyToInt64(const std::string& text, long long def)
@@ -77,8 +136,11 @@ bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
     // TinyXML reads past the end of a truncated UTF-8 sequence.
     if (!kyIsValidUtf8(body))
         return false;
+    size_t start = 0;
+    if (!rowMarkupShallow(body, &start))
+        return false;
     TiXmlDocument doc;
-    doc.Parse(body.c_str(), nullptr, TIXML_ENCODING_UTF8);
+    doc.Parse(body.c_str() + start, nullptr, TIXML_ENCODING_UTF8);
     if (doc.Error())
         return false;
     const TiXmlElement* root = doc.RootElement();

@@ -17,14 +17,22 @@ std::string kyJsonWrite(const Json::Value& value)
 
 bool kyJsonParse(const std::string& text, Json::Value& out)
 {
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = false;
+    static const Json::CharReaderBuilder builder = [] {
+        Json::CharReaderBuilder b;
+        b["collectComments"] = false;
+        b["stackLimit"] = kyJsonMaxDepth;
+        return b;
+    }();
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     std::string errors;
     Json::Value value;
-    if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors) || !value.isObject())
-        return false;
-    out = value;
+    try {
+        if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors) || !value.isObject())
+            return false;
+    } catch (const std::exception&) {
+        return false;   // nested deeper than the bound, or any other library failure
+    }
+    out = std::move(value);
     return true;
 }
 

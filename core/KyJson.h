@@ -8,7 +8,10 @@
 
 // Compact text, keys sorted, raw UTF-8, ends in "\n".
 std::string kyJsonWrite(const Json::Value& value);
-// False when text is not a JSON object.
+// Deepest nesting a body may have; bodies need three levels at most.
+constexpr int kyJsonMaxDepth = 64;
+// False when text is not a JSON object or nests deeper than kyJsonMaxDepth;
+// never throws.
 bool kyJsonParse(const std::string& text, Json::Value& out);
 // Member as text: a string as it is, a number as decimal text, else "".
 std::string kyJsonText(const Json::Value& obj, const char* key);

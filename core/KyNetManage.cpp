@@ -209,11 +209,23 @@ int KyNetManage::postRequest(int requestType, KyCommandRequest& req)
     return sendTracked(requestType, req, false) > 0 ? KY_DONE : KY_NOT_CONNECTED;
 }
 
+// A connection that breaks after the login, other than by disconnect(), is
+// lost at once: nothing reconnects, so the operator is told now rather than
+// after the silence time-out.
 void KyNetManage::connectionBroken(const char* why)
 {
-    if (m_connected.exchange(false))
+    if (m_connected.exchange(false)) {
         std::fprintf(stderr, "connection to the server lost: %s\n", why);
+        if (m_loginState.load() == LoggedIn && !m_stop.load())
+            raiseLoss();
+    }
     m_socket.shutdownBoth();
+}
+
+void KyNetManage::raiseLoss()
+{
+    if (!m_lossRaised.exchange(true))
+        KyNetLosssHandle::instance()->raiseLoss();
 }
 
 // ---- receive thread ---------------------------------------------------------
@@ -346,9 +358,8 @@ void KyNetManage::tick()
         KyCommandRequest req("GET", "KeepAlive");
         sendTracked(KyManageCenter::RT_KEEPALIVE, req, false);
     }
-    if (!m_lossRaised && now - m_lastReplyMs.load() >= lossTimeoutMs()) {
-        m_lossRaised = true;
+    if (!m_lossRaised.load() && now - m_lastReplyMs.load() >= lossTimeoutMs()) {
         std::fprintf(stderr, "no reply from the server for %d ms: connection lost\n", lossTimeoutMs());
-        KyNetLosssHandle::instance()->raiseLoss();
+        raiseLoss();
     }
 }

@@ -81,6 +81,7 @@ private:
     int waitForReply(int cseq, KyDbpMessage* reply);
     int waitLoginStep(LoginState step, long long startMs);
     void connectionBroken(const char* why);
+    void raiseLoss();   // once per connection
 
     void receiveLoop();
     void readSocket(char* buf, size_t size);
@@ -109,5 +110,5 @@ private:
     // Receive-thread clocks.
     std::atomic<long long> m_lastReplyMs{0};
     long long m_lastKeepAliveMs = 0;
-    bool m_lossRaised = false;
+    std::atomic<bool> m_lossRaised{false};
 };

@@ -72,7 +72,7 @@ void TestNetKeepAlive::lossOnceWhenRepliesStop()
     QCOMPARE(lost.count(), 1);
 
     // A new login arms it again; a server that closes the connection is lost
-    // after the same time.
+    // too (at once).
     s.server().setKeepAliveAnswered(true);
     QCOMPARE(s.login(), 0);
     mcSleepProcessingEvents(1200);
