@@ -1,6 +1,9 @@
 #include "KyFileConnection.h"
 
+#include <QDebug>
 #include <QElapsedTimer>
+
+#include <climits>
 
 #include "KyJson.h"
 
@@ -63,4 +66,47 @@ QString KyFileConnection::member(const Json::Value& obj, const char* key, bool* 
     if (present)
         *present = ok;
     return ok ? QString::fromStdString(obj[key].asString()) : QString();
+}
+
+namespace {
+
+KyMediaFile_t mediaFileOf(const Json::Value& entry)
+{
+    KyMediaFile_t f;
+    f.fullName = KyFileConnection::member(entry, "FileName");
+    f.fileSize = KyFileConnection::member(entry, "Size");
+    f.createDate = KyFileConnection::member(entry, "CreatDate");
+    f.isDir = f.fileSize == QLatin1String("-1") ? 1 : 0;
+    const int slash = f.fullName.lastIndexOf('/');
+    f.path = slash < 0 ? QString() : f.fullName.left(slash + 1);
+    f.fileName = f.fullName.mid(slash + 1);
+    qDebug() << "FileName : " << f.fullName << "Size : " << f.fileSize << "CreatDate : " << f.createDate;
+    return f;
+}
+
+} // namespace
+
+bool KyFileConnection::parseListing(const QByteArray& text, QList<KyMediaFile_t>* list)
+{
+    Json::Value reply;
+    if (!parseReply(text, reply) || !reply["FileList"].isArray())
+        return false;
+    list->clear();
+    for (const Json::Value& entry : reply["FileList"]) {
+        if (entry.isObject())
+            list->append(mediaFileOf(entry));
+    }
+    return true;
+}
+
+qint64 KyFileConnection::downloadLength(const QByteArray& header)
+{
+    Json::Value reply;
+    bool present = false;
+    if (!parseReply(header, reply))
+        return -1;
+    const QString text = member(reply, "FileLen", &present);
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    return present && ok && n >= 0 && n <= INT_MAX ? n : -1;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTcpSocket>
 
 #include <json/json.h>
+
+#include "KyMediaFile_t.h"
 
 // One exchange with the file service on a fresh connection (blocking; used
 // on the worker thread, or on the caller's thread for the task-media listing).
@@ -28,6 +31,11 @@ public:
     static bool parseReply(const QByteArray& text, Json::Value& out);
     // A string member; present is false when absent or of another JSON type.
     static QString member(const Json::Value& obj, const char* key, bool* present = nullptr);
+    // The entries of a listing reply ("FileList"); false, list untouched,
+    // when the reply is unusable.
+    static bool parseListing(const QByteArray& text, QList<KyMediaFile_t>* list);
+    // FileLen of a download header: a decimal text from 0 to INT_MAX, else -1.
+    static qint64 downloadLength(const QByteArray& header);
 
 private:
     QTcpSocket mSocket;

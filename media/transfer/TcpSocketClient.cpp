@@ -34,20 +34,6 @@ void sortMediaList(QList<KyMediaFile_t>& list)
     list = dirs + files;
 }
 
-KyMediaFile_t mediaFileOf(const Json::Value& entry)
-{
-    KyMediaFile_t f;
-    f.fullName = KyFileConnection::member(entry, "FileName");
-    f.fileSize = KyFileConnection::member(entry, "Size");
-    f.createDate = KyFileConnection::member(entry, "CreatDate");
-    f.isDir = f.fileSize == QLatin1String("-1") ? 1 : 0;
-    const int slash = f.fullName.lastIndexOf('/');
-    f.path = slash < 0 ? QString() : f.fullName.left(slash + 1);
-    f.fileName = f.fullName.mid(slash + 1);
-    qDebug() << "FileName : " << f.fullName << "Size : " << f.fileSize << "CreatDate : " << f.createDate;
-    return f;
-}
-
 } // namespace
 
 TcpSocketClient* TcpSocketClient::instance()
@@ -270,15 +256,7 @@ bool TcpSocketClient::fetchListing(const QString& dir, QList<KyMediaFile_t>* lis
     *usable = false;
     if (!exchange(listRequest(dir), kListConnectWait, kLongWait, true, &text))
         return false;
-    Json::Value reply;
-    if (!KyFileConnection::parseReply(text, reply) || !reply["FileList"].isArray())
-        return true;
-    *usable = true;
-    list->clear();
-    for (const Json::Value& entry : reply["FileList"]) {
-        if (entry.isObject())
-            list->append(mediaFileOf(entry));
-    }
+    *usable = KyFileConnection::parseListing(text, list);
     return true;
 }
 

@@ -21,19 +21,6 @@ int percentOf(qint64 done, qint64 total)
     return total <= 0 ? 100 : static_cast<int>(done * 100 / total);
 }
 
-// FileLen of a download header: a decimal text from 0 to INT_MAX, else -1.
-qint64 fileLenOf(const QByteArray& header)
-{
-    Json::Value reply;
-    bool present = false;
-    if (!KyFileConnection::parseReply(header, reply))
-        return -1;
-    const QString text = KyFileConnection::member(reply, "FileLen", &present);
-    bool ok = false;
-    const qint64 n = text.toLongLong(&ok);
-    return present && ok && n >= 0 && n <= INT_MAX ? n : -1;
-}
-
 // Moves a finished temporary file over target in one step.
 bool replaceTarget(QTemporaryFile& part, const QString& target)
 {
@@ -67,7 +54,7 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
     KyFileConnection conn(from.host, from.port, scaled(kGetConnectWait));
     QByteArray header, data;
     if (request.isEmpty() || !conn.send(request, scaled(kLongWait))
-        || !conn.readReply(scaled(kLongWait), true, &header, &data) || (total = fileLenOf(header)) < 0) {
+        || !conn.readReply(scaled(kLongWait), true, &header, &data) || (total = KyFileConnection::downloadLength(header)) < 0) {
         total = 0;
         report(0, -1);
         return;
