@@ -11,6 +11,7 @@
 #include "KyManageCenter.h"
 #include "KyUser.h"
 #include "LoginDialog.h"
+#include "TcpSocketClient.h"
 
 int kyLoginFromCommandLine(KyManageCenter* center)
 {
@@ -47,7 +48,19 @@ int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center)
     }
     KyLevelList::instance()->init(center);
     installLossNotice();
-    InfoCenterMgr window(commandLine.max);
-    window.show();
-    return QApplication::exec();
+    int result = 0;
+    {
+        InfoCenterMgr window(commandLine.max);
+        window.show();
+        result = QApplication::exec();
+        kyStopFileWorker();
+    }   // the pages go with the window; the media page writes the transfer journal
+    return result;
+}
+
+void kyStopFileWorker()
+{
+    TcpSocketClient* worker = TcpSocketClient::instance();
+    worker->requestInterruption();
+    worker->wait();
 }

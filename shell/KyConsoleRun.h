@@ -12,3 +12,8 @@ int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center);
 // The login with the fields of KyLoginInfo (command line and config.ini);
 // 0 when logged in, else the exit code (1 refused, 2 no server port).
 int kyLoginFromCommandLine(KyManageCenter* center);
+
+// Stops the file-service worker at the program's end: the running transfer
+// breaks off and queued ones are dropped (the transfer journal keeps them).
+// Called after the window's loop ends, before the window and its pages go.
+void kyStopFileWorker();

@@ -70,6 +70,7 @@ int run(QApplication& app, const KyCommandLine&)
             QApplication::exit(result);  // leaves a dialog's exec() too
         });
         QApplication::exec();
+        kyStopFileWorker();
     }
     center.logout();
     KyManageContext::destroy();

@@ -70,6 +70,8 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
     int lastPercent = percentOf(done, total);
     QTcpSocket& sock = conn.socket();
     while (done >= 0 && done < total) {
+        if (isInterruptionRequested())
+            return;   // stopped at the program's end: the partial file goes
         if (sock.bytesAvailable() == 0 && !sock.waitForReadyRead(scaled(kLongWait)) && sock.bytesAvailable() == 0)
             break;
         const QByteArray piece = sock.read(qMin(total - done, kMaxRead));
@@ -112,6 +114,8 @@ void TcpSocketClient::runPostFile(const KyFileTask& task)
     }
     QByteArray piece(kPieceSize, Qt::Uninitialized);
     for (;;) {
+        if (isInterruptionRequested())
+            return;   // stopped at the program's end
         const qint64 n = file.read(piece.data(), kPieceSize);
         if (n < 0 || (n > 0 && !conn.send(piece.left(static_cast<int>(n)), scaled(kLongWait)))) {
             fail();

@@ -4,6 +4,7 @@
 // temporary folder, a worker pointed at it, and the worker's signals collected
 // on the test's thread through queued connections.
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <random>
 
 #include "KyTestFileService.h"
+#include "KyTestHost.h"
 #include "TcpSocketClient.h"
 
 struct KyFileTestRig {
@@ -35,19 +37,28 @@ struct KyFileTestRig {
     QStringList roots;
     int updates = 0;
 
-    // A fresh worker unless one (the process-wide one) is given.
-    explicit KyFileTestRig(TcpSocketClient* shared = nullptr, const QString& fileRoot = QStringLiteral("/data/media"))
+    QString host = QStringLiteral("127.0.0.1");
+
+    // A fresh worker unless one (the process-wide one) is given. With a host,
+    // the service listens on the console's port 8906 there.
+    explicit KyFileTestRig(TcpSocketClient* shared = nullptr, const QString& fileRoot = QStringLiteral("/data/media"),
+                           const QString& onHost = QString())
     {
         QDir().mkpath(localDir());
         service.reset(new KyTestFileService(srvDir(), fileRoot));
-        service->start();
+        if (onHost.isEmpty()) {
+            service->start();
+        } else {
+            host = onHost;
+            service->start(kyFileServicePort, host);
+        }
         if (shared) {
             worker = shared;
         } else {
             ownWorker.reset(new TcpSocketClient());
             worker = ownWorker.get();
         }
-        worker->setServer(QStringLiteral("127.0.0.1"), service->port());
+        worker->setServer(host, service->port());
         attach(worker);
         worker->start();
     }
@@ -132,6 +143,24 @@ struct KyFileTestRig {
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         f.write(data);
+    }
+
+    // A mono 16-bit WAV of silence, for the encoder.
+    static void writeSilentWav(const QString& path, int seconds)
+    {
+        const int rate = 22050;
+        const QByteArray pcm(seconds * rate * 2, '\0');
+        QByteArray h;
+        QDataStream s(&h, QIODevice::WriteOnly);
+        s.setByteOrder(QDataStream::LittleEndian);
+        s.writeRawData("RIFF", 4);
+        s << quint32(36 + pcm.size());
+        s.writeRawData("WAVEfmt ", 8);
+        s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
+          << quint16(16);
+        s.writeRawData("data", 4);
+        s << quint32(pcm.size());
+        writeFile(path, h + pcm);
     }
 
     static QByteArray readFile(const QString& path)

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "KyLoginInfo.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
 #include "KyNetManage.h"
@@ -9,11 +10,12 @@
 const char* const KyTestSession::kUser = "admin";
 const char* const KyTestSession::kPassword = "admin123";
 
-KyTestSession::KyTestSession(bool login)
+KyTestSession::KyTestSession(bool login, const std::string& host) : m_host(host)
 {
     if (!m_server.loadFixture(KyTestServer::demoFixturePath()))
         std::fprintf(stderr, "test session: demo fixture not loaded\n");
-    m_port = m_server.start();
+    m_port = m_server.start(0, host);
+    KyLoginInfo::instance().ServerIp = host;
     m_center.reset(new KyManageCenter);
     KyManageContext::create(m_center.get());
     if (login)
@@ -32,7 +34,7 @@ KyTestSession::~KyTestSession()
 
 int KyTestSession::login(const std::string& user, const std::string& password)
 {
-    m_loginResult = m_center->login("127.0.0.1", m_port, user, password);
+    m_loginResult = m_center->login(m_host, m_port, user, password);
     return m_loginResult;
 }
 
