@@ -1,11 +1,14 @@
 #include "TcpSocketClient.h"
 
 #include <QCollator>
+#include <QCollatorSortKey>
 #include <QDebug>
 #include <QMutexLocker>
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "KyFileConnection.h"
 #include "KyFileRequest.h"
@@ -19,19 +22,25 @@ namespace {
 constexpr int kIdlePoll = 20;
 
 // Directories first, then files, each part in the Chinese collation order.
+// Each name's sort key is made once; comparing keys is much cheaper than
+// collating the names at every comparison.
 void sortMediaList(QList<KyMediaFile_t>& list)
 {
     QCollator collator;
     collator.setLocale(QLocale(QLocale::Chinese));
-    QList<KyMediaFile_t> dirs, files;
-    for (const KyMediaFile_t& f : list)
-        (f.isDir ? dirs : files).append(f);
-    auto before = [&collator](const KyMediaFile_t& a, const KyMediaFile_t& b) {
-        return collator.compare(a.fileName, b.fileName) < 0;
-    };
-    std::stable_sort(dirs.begin(), dirs.end(), before);
-    std::stable_sort(files.begin(), files.end(), before);
-    list = dirs + files;
+    std::vector<std::pair<QCollatorSortKey, int>> keys;
+    keys.reserve(size_t(list.size()));
+    for (int i = 0; i < list.size(); ++i)
+        keys.emplace_back(collator.sortKey(list.at(i).fileName), i);
+    std::stable_sort(keys.begin(), keys.end(), [&list](const auto& a, const auto& b) {
+        const int dirA = list.at(a.second).isDir ? 0 : 1, dirB = list.at(b.second).isDir ? 0 : 1;
+        return dirA != dirB ? dirA < dirB : a.first.compare(b.first) < 0;
+    });
+    QList<KyMediaFile_t> sorted;
+    sorted.reserve(list.size());
+    for (const auto& k : keys)
+        sorted.append(list.at(k.second));
+    list.swap(sorted);
 }
 
 } // namespace
