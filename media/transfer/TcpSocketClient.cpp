@@ -26,6 +26,8 @@ constexpr int kIdlePoll = 20;
 // collating the names at every comparison.
 void sortMediaList(QList<KyMediaFile_t>& list)
 {
+    if (list.size() < 2)
+        return;
     QCollator collator;
     collator.setLocale(QLocale(QLocale::Chinese));
     std::vector<std::pair<QCollatorSortKey, int>> keys;
