@@ -13,7 +13,7 @@ private slots:
 void TestFileStress::transfersWithRandomCuts()
 {
     KyFileTestRig rig;
-    rig.worker->setTimeScale(0.1);
+    rig.worker->setTimeScale(0.5);
     std::mt19937 gen(20240607);
     int completed = 0, failed = 0;
     for (int job = 1; job <= 100; ++job) {
