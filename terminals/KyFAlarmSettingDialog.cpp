@@ -14,7 +14,7 @@
 
 namespace {
 
-enum { ColNumber, ColName, ColState, ColTask, ColCount };
+enum { ColNumber, ColName, ColState, ColTask };
 const int kManualTask = 2;
 const int kNormalTrigger = 1;
 const int kFireTrigger = 2;
