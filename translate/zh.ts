@@ -1332,6 +1332,24 @@
     </message>
 </context>
 <context>
+    <name>KyMediaMgrForm</name>
+    <message>
+        <location filename="../media/KyMediaMgrForm.cpp"/>
+        <source>Audio Files (*.mp3)</source>
+        <translation>音频文件 (*.mp3)</translation>
+    </message>
+    <message>
+        <location filename="../media/KyMediaMgrForm.cpp"/>
+        <source>save file</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <location filename="../media/KyMediaMgrForm.cpp"/>
+        <source>New Dir</source>
+        <translation>新建目录</translation>
+    </message>
+</context>
+<context>
     <name>KyPlayerInfoForm</name>
     <message>
         <source>PRTerm</source>

@@ -1,7 +1,10 @@
 #include "KyScreenshotActions.h"
 
 #include <QApplication>
+#include <QDataStream>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMetaObject>
 #include <QTableWidget>
 #include <QTimer>
@@ -14,6 +17,8 @@
 #include "KySsTaskDataMgr.h"
 #include "KyTimerTaskEditDialog.h"
 #include "TcpSocketClient.h"
+#include "KyFileChooser.h"
+#include "KyMediaMgrForm.h"
 
 namespace {
 
@@ -122,6 +127,43 @@ std::function<void(InfoCenterMgr&)> taskEditor(int taskId, const char* content,
     };
 }
 
+// A mono 16-bit WAV of silence.
+bool writeSilentWav(const QString& path, int seconds)
+{
+    const int rate = 22050;
+    const QByteArray pcm(seconds * rate * 2, '\0');
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + pcm.size());
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
+    s.writeRawData("data", 4);
+    s << quint32(pcm.size());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes + pcm) == bytes.size() + pcm.size();
+}
+
+// The media page listing the library root, with an upload of a long recording
+// from the working folder in its transfer list (re-encoded, then sent, while
+// the screen is grabbed).
+void mediaWithTransfer(InfoCenterMgr& window)
+{
+    auto* page = qobject_cast<KyMediaMgrForm*>(window.page(InfoCenterMgr::PageMedia));
+    if (!page || !tableWithRow(window, &InfoCenterMgr::showMediaInfoForm, InfoCenterMgr::PageMedia, 0))
+        return;
+    const QString wav = QDir::current().absoluteFilePath(QStringLiteral("晨间广播录音.wav"));
+    if (!writeSilentWav(wav, 600)) {
+        fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(wav));
+        return;
+    }
+    KyFileChooser::setOpenFileNames([wav](QWidget*, const QString&, const QString&, const QString&) {
+        return QStringList{wav};
+    });
+    page->slot_uploadClicked();
+}
+
 }  // namespace
 
 // The pictures, by name. To add one, add one line:
@@ -160,6 +202,7 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"mic04", page(&InfoCenterMgr::showM04InfoForm)},
         // Row 11 is the demo's terminal 2001, which has a stored key call.
         {"mic04-setting", dialogFromRow(&InfoCenterMgr::showM04InfoForm, InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
+        {"media", mediaWithTransfer},
     };
     return actions;
 }

@@ -1,5 +1,7 @@
 // Main window: lazy pages, page buttons, navigation, maximise/restore, title and clock;
-// the login dialog and the loss notice against the stand-in server.
+// the login dialog and the loss notice against the stand-in server; the media
+// page brings the file service up on the program's own loopback address, and
+// quitting during an upload ends cleanly.
 #include <QtTest>
 
 #include <QBoxLayout>
@@ -11,15 +13,23 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 #include "BaseMessageDialog.h"
 #include "InfoCenterMgr.h"
+#include "KyCommandLine.h"
+#include "KyConsoleRun.h"
+#include "KyFileChooser.h"
+#include "KyFileNote.h"
+#include "KyFileTestRig.h"
 #include "KyLoginInfo.h"
 #include "KyLossNotice.h"
 #include "KyManageCenter.h"
+#include "KyMediaMgrForm.h"
 #include "KyMediaPages.h"
+#include "KyMediaViewCtrl.h"
 #include "KyModalHelper.h"
 #include "KyNetLosssHandle.h"
 #include "KyServerClock.h"
@@ -28,6 +38,7 @@
 #include "KyTaskPages.h"
 #include "KyTerminalPages.h"
 #include "KyTestSession.h"
+#include "KyTransferRecord.h"
 #include "LoginDialog.h"
 
 namespace {
@@ -46,6 +57,15 @@ QString className(QWidget* w)
 bool isBold(QPushButton* b)
 {
     return b->font().weight() >= 75;
+}
+
+InfoCenterMgr* shownMainWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<InfoCenterMgr*>(w))
+            return main;
+    }
+    return nullptr;
 }
 
 // Answers for one context/source pair only, so a test sees which context a text was asked in.
@@ -82,10 +102,13 @@ private slots:
     void clockFromServer();
     void loginDialog();
     void lossNotice();
+    void quitDuringUpload();
 
 private:
     QTemporaryDir m_dir;
     QString m_config;
+    QString m_host;
+    std::unique_ptr<KyFileTestRig> m_files;
 };
 
 void TestMainWindow::initTestCase()
@@ -93,6 +116,12 @@ void TestMainWindow::initTestCase()
     QVERIFY(m_dir.isValid());
     m_config = m_dir.filePath("config.ini");
     kySetConfigPath(m_config);
+    // The transfer journal and the conversion folder go to the working folder.
+    QDir::setCurrent(m_dir.path());
+    m_host = kyOwnTestHost();
+    KyLoginInfo::instance().ServerIp = m_host.toStdString();
+    m_files.reset(new KyFileTestRig(TcpSocketClient::instance(), QStringLiteral("/data/media"), m_host));
+    KyFileTestRig::writeFile(m_files->srvDir() + QString::fromUtf8("/铃声.mp3"), "bell");
     registerTerminalPages();
     registerTaskPages();
     registerMediaPages();
@@ -111,6 +140,13 @@ void TestMainWindow::pagesAndButtons()
         QCOMPARE(ui.fCenterRightStacked->widget(2 + i), w.page(eager[i]));
     QCOMPARE(className(w.page(InfoCenterMgr::PageSsTask)), QStringLiteral("KyPlanTaskMgrForm"));
     QCOMPARE(className(w.page(InfoCenterMgr::PageMicGroup)), QStringLiteral("KyMicGroupInfoForm"));
+    QCOMPARE(className(w.page(InfoCenterMgr::PageMedia)), QStringLiteral("KyMediaMgrForm"));
+    // The media page started the worker on the login's address: the root is listed.
+    auto* media = static_cast<KyMediaMgrForm*>(w.page(InfoCenterMgr::PageMedia));
+    QTableWidget* library = media->table();
+    QTRY_COMPARE_WITH_TIMEOUT(library->rowCount(), 1, 20000);
+    QCOMPARE(library->item(0, 0)->text(), QString::fromUtf8("铃声.mp3"));
+    QCOMPARE(media->findChild<QLineEdit*>("fMediaEdit")->text(), QStringLiteral("/"));
     QCOMPARE(className(w.page(InfoCenterMgr::PageSystemSet)), QStringLiteral("KySystemSettingForm"));
     QVERIFY(!w.page(InfoCenterMgr::PageCapture));
     QVERIFY(!w.page(InfoCenterMgr::PageTimerTask));
@@ -243,6 +279,8 @@ void TestMainWindow::navigation()
     QCOMPARE(ui.fCenterLeftStacked->currentIndex(), 2);
     QCOMPARE(ui.fCenterRightStacked->currentWidget(), w.page(InfoCenterMgr::PageMedia));
     QCOMPARE(w.currentPageButton(), ui.fMediaMgrBtn);
+    QVERIFY(isBold(ui.fMediaMgrBtn));
+    QVERIFY(!ui.fMediaMgrBtn->isEnabled());
     nav->setCurrentRow(1);
     QCOMPARE(ui.fCenterLeftStacked->currentIndex(), 1);
     QCOMPARE(ui.fCenterRightStacked->currentWidget(), w.page(InfoCenterMgr::PagePlayer));
@@ -373,7 +411,7 @@ void TestMainWindow::clockCounting()
 
 void TestMainWindow::clockFromServer()
 {
-    KyTestSession session;
+    KyTestSession session(true, m_host.toStdString());
     QVERIFY(session.loggedIn());
     // The first time query answers "----"; the window keeps the local clock.
     session.server().setStatus("GetSystemTime", 200, 1, "{\"SystemTime\":\"\"}");
@@ -400,14 +438,14 @@ void TestMainWindow::clockFromServer()
 
 void TestMainWindow::loginDialog()
 {
-    KyTestSession session(false);
+    KyTestSession session(false, m_host.toStdString());
     QFile::remove(m_config);
     {
         auto settings = kyOpenSettings();
         settings->setValue("Setting/Title", QStringLiteral("三号楼"));
     }
     KyLoginInfo info;
-    info.ServerIp = "127.0.0.1";
+    info.ServerIp = m_host.toStdString();
     info.ServerPort = session.port();
     info.User = KyTestSession::kUser;
     info.Passwd = "wrong";
@@ -445,7 +483,7 @@ void TestMainWindow::loginDialog()
     QVERIFY(!shown.isEmpty());
 
     // Right password: accepted, ServerIp, ServerPort and User written back; Passwd not.
-    dialog.form().fServerIpEdit->setText("127.0.0.1");
+    dialog.form().fServerIpEdit->setText(m_host);
     dialog.form().fServerPortEdit->setText(QString::number(session.port()));
     dialog.form().fPasswordEdit->setText(KyTestSession::kPassword);
     dialog.loginClicked();
@@ -453,7 +491,7 @@ void TestMainWindow::loginDialog()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(session.loggedIn());
     auto settings = kyOpenSettings();
-    QCOMPARE(settings->value("Setting/ServerIp").toString(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(settings->value("Setting/ServerIp").toString(), m_host);
     QCOMPARE(settings->value("Setting/ServerPort").toInt(), session.port());
     QCOMPARE(settings->value("Setting/User").toString(), QString::fromLatin1(KyTestSession::kUser));
     QVERIFY(!settings->contains("Setting/Passwd"));
@@ -475,6 +513,59 @@ void TestMainWindow::lossNotice()
     KyNetLosssHandle::instance()->raiseLoss();
     QTRY_VERIFY_WITH_TIMEOUT(shown.contains(QStringLiteral("连接超时，请重新登陆!")), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!other.isVisible(), 3000);
+}
+
+// The console's own run: an upload is on the wire when the window closes. The
+// loop ends with 0, the worker stops, and the journal keeps the open job.
+// Last: the process-wide worker stays stopped.
+void TestMainWindow::quitDuringUpload()
+{
+    KyTestSession session(false, m_host.toStdString());
+    KyLoginInfo& info = KyLoginInfo::instance();
+    info.ServerPort = session.port();
+    info.User = KyTestSession::kUser;
+    info.Passwd = KyTestSession::kPassword;
+    KyCommandLine line;
+    line.hasServerIp = line.hasUser = line.hasPassword = true;
+    line.max = 0;
+
+    const QString wav = m_files->localDir() + "/long.wav";
+    KyFileTestRig::writeSilentWav(wav, 300);   // some seconds on the wire once encoded
+    KyFileChooser::setOpenFileNames([&](QWidget*, const QString&, const QString&, const QString&) {
+        return QStringList{wav};
+    });
+    QFile::remove("UploadAndDownloadNote");
+    m_files->service->clearRequests();
+    bool uploaded = false, closed = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        InfoCenterMgr* w = shownMainWindow();
+        auto* media = w ? static_cast<KyMediaMgrForm*>(w->page(InfoCenterMgr::PageMedia)) : nullptr;
+        if (!media || media->mediaView()->rootPath() == QLatin1String("."))
+            return;
+        if (!uploaded) {
+            uploaded = true;
+            w->showMediaInfoForm();
+            QTest::mouseClick(media->findChild<QPushButton*>("fUploadBtn"), Qt::LeftButton);
+        } else if (!closed && !m_files->service->requests("PostFile").empty()) {
+            closed = true;
+            w->close();
+        }
+    });
+    poll.start(50);
+    QCOMPARE(kyRunConsole(line, session.center()), 0);
+    KyFileChooser::setOpenFileNames(nullptr);
+    QVERIFY(closed);
+    QVERIFY(TcpSocketClient::instance()->isFinished());
+
+    const QByteArray journal = fileBytes("UploadAndDownloadNote");
+    QCOMPARE(journal.size(), 7 + KyTransferRecord::kJournalSize);
+    QVERIFY(journal.startsWith("classb:"));
+    const KyTransferRecord job =
+        KyTransferRecord::fromJournal(reinterpret_cast<const unsigned char*>(journal.constData()) + 7);
+    QCOMPARE(QString::fromStdString(job.name), QStringLiteral("long.wav"));
+    QCOMPARE(QString::fromStdString(job.target), m_files->root() + "/long.wav");
+    QVERIFY(job.id < 0);
 }
 
 QTEST_MAIN(TestMainWindow)
