@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QMetaObject>
 #include <QTableWidget>
 #include <QTimer>
@@ -150,11 +151,12 @@ bool writeSilentWav(const QString& path, int seconds)
 // the screen is grabbed).
 void mediaWithTransfer(InfoCenterMgr& window)
 {
+    window.navigationList()->setCurrentRow(2);   // the settings panel with the page
     auto* page = qobject_cast<KyMediaMgrForm*>(window.page(InfoCenterMgr::PageMedia));
     if (!page || !tableWithRow(window, &InfoCenterMgr::showMediaInfoForm, InfoCenterMgr::PageMedia, 0))
         return;
     const QString wav = QDir::current().absoluteFilePath(QStringLiteral("晨间广播录音.wav"));
-    if (!writeSilentWav(wav, 600)) {
+    if (!writeSilentWav(wav, 300)) {
         fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(wav));
         return;
     }
