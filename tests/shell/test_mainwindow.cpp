@@ -143,6 +143,7 @@ void TestMainWindow::pagesAndButtons()
     QCOMPARE(className(w.page(InfoCenterMgr::PageMedia)), QStringLiteral("KyMediaMgrForm"));
     // The media page started the worker on the login's address: the root is listed.
     auto* media = static_cast<KyMediaMgrForm*>(w.page(InfoCenterMgr::PageMedia));
+    QCOMPARE(media->parentWidget(), ui.fCenterRightStacked);   // goes with the window
     QTableWidget* library = media->table();
     QTRY_COMPARE_WITH_TIMEOUT(library->rowCount(), 1, 20000);
     QCOMPARE(library->item(0, 0)->text(), QString::fromUtf8("铃声.mp3"));
