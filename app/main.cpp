@@ -6,18 +6,14 @@
 #include "KyCreateViewCtrMgr.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
-#include "KyMediaPages.h"
 #include "KyNetLosssHandle.h"
-#include "KyTaskPages.h"
-#include "KyTerminalPages.h"
+#include "KyRegisterPages.h"
 
 namespace {
 
 int run(QApplication&, const KyCommandLine& commandLine)
 {
-    registerTerminalPages();
-    registerTaskPages();
-    registerMediaPages();
+    kyRegisterPages();
 
     KyManageCenter center;
     KyCreateViewCtrMgr::instance();

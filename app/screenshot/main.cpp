@@ -21,11 +21,9 @@
 #include "KyLossNotice.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
-#include "KyMediaPages.h"
 #include "KyNetLosssHandle.h"
+#include "KyRegisterPages.h"
 #include "KyScreenshotActions.h"
-#include "KyTaskPages.h"
-#include "KyTerminalPages.h"
 
 namespace {
 
@@ -44,9 +42,7 @@ const KyScreenshotAction* findAction(const std::string& name)
 
 int run(QApplication& app, const KyCommandLine&)
 {
-    registerTerminalPages();
-    registerTaskPages();
-    registerMediaPages();
+    kyRegisterPages();
 
     KyManageCenter center;
     KyCreateViewCtrMgr::instance();

@@ -48,12 +48,7 @@ void KySelectTableCtrl::initTable(int l)
     table->setColumnCount(headers.size());
     table->setColumnHidden(1, l == 4);
     table->setHorizontalHeaderLabels(headers);
-    table->setWordWrap(true);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->horizontalHeader()->setHighlightSections(false);
-    table->verticalHeader()->setHighlightSections(false);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setupTableWidget(table);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setRowCount(0);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
