@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "KyModalCatcher.h"
+#include "KyQtViewCtrl.h"
 #include "KySchemeDataMgr.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTaskPageTestSupport.h"
@@ -88,6 +89,10 @@ private slots:
         QCOMPARE(page->schemeId(), 1);
         QVERIFY(child<QLabel>(pane, "fCaptionLabel")->isHidden());
         QCOMPARE(child<QLabel>(pane, "fCaptionLabel")->text(), QStringLiteral("Play Task"));
+
+        // An add reported for a scheme a rebuild already shows refills its row.
+        store->viewCtrl(0)->addTerminal(3);
+        QCOMPARE(kyRowIds(table), (QList<int>{1, 2, 3}));
 
         QtSchemeInfo second(nullptr, 0);
         QSignalSpy reported(&second, &QtSchemeInfo::showTaskInfo);
