@@ -1,6 +1,5 @@
 #include "KyPlanTaskEditDialog.h"
 
-#include "BaseMessageDialog.h"
 #include "KySsTask.h"
 #include "KyTaskEditCommon.h"
 #include "KyTipsInfo.h"
@@ -29,51 +28,27 @@ KyPlanTaskEditDialog::KyPlanTaskEditDialog(KySsTask* task)
     m_common->openVolume();
     m_common->openPlayMode();
     m_common->openContent({makeColumnKeyName(), tr("ID"), tr("IP")}, false);
-    makeConnections();
+    m_common->connectShared(this);
 }
 
 KyPlanTaskEditDialog::~KyPlanTaskEditDialog() = default;
 
-void KyPlanTaskEditDialog::makeConnections()
-{
-    connect(ui->fOkBtn, SIGNAL(clicked()), this, SLOT(slot_okClicked()));
-    connect(ui->fCancelBtn, SIGNAL(clicked()), this, SLOT(reject()));
-    connect(ui->dialogCloseBtn, SIGNAL(clicked()), this, SLOT(close()));
-    connect(ui->fVolSlider, SIGNAL(valueChanged(int)), ui->fVolSpinBox, SLOT(setValue(int)));
-    connect(ui->fVolSpinBox, SIGNAL(valueChanged(int)), ui->fVolSlider, SLOT(setValue(int)));
-    connect(ui->fPlayTimeCheckBox, SIGNAL(stateChanged(int)), this, SLOT(slot_setPlayTimeStateChanged(int)));
-    connect(ui->fPlayCountCheckBox, SIGNAL(stateChanged(int)), this, SLOT(slot_setPlayCountsStateChanged(int)));
-    connect(ui->fTypeComboBox, SIGNAL(currentIndexChanged(int)), ui->fStackedWidget, SLOT(setCurrentIndex(int)));
-    connect(ui->fCapTableWidget, SIGNAL(itemClicked(QTableWidgetItem*)), this,
-            SLOT(slot_capTableItemClicked(QTableWidgetItem*)));
-    connect(ui->fCapTableWidget, SIGNAL(cellChanged(int, int)), this, SLOT(slot_capTableCellChanged(int, int)));
-    connect(ui->fFileTableWidget, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_addPlayFile(int, int)));
-    connect(ui->fPlayTableWidget, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_delPlayFile(int, int)));
-    connect(ui->fTtsContentTextEdit, SIGNAL(textChanged()), this, SLOT(slot_textChanged()));
-}
-
-void KyPlanTaskEditDialog::refuse(const QString& text)
-{
-    BaseMessageDialog msg(KyTipsInfo::tips(), text, 1);
-    msg.exec();
-}
-
 void KyPlanTaskEditDialog::slot_okClicked()
 {
     if (!m_common->readNameAndVolume()) {
-        refuse(tr("The name cannot be empty!"));
+        KyTaskEditCommon::refuse(tr("The name cannot be empty!"));
         return;
     }
     switch (m_common->readPlayMode()) {
-    case KyTaskEditCommon::NoPlayMode: refuse(tr("Play times or counts must be selected!")); return;
-    case KyTaskEditCommon::ZeroDuration: refuse(tr("Play time con't be 0!")); return;
-    case KyTaskEditCommon::ZeroCount: refuse(tr("Play counts con't be 0!")); return;
+    case KyTaskEditCommon::NoPlayMode: KyTaskEditCommon::refuse(tr("Play times or counts must be selected!")); return;
+    case KyTaskEditCommon::ZeroDuration: KyTaskEditCommon::refuse(tr("Play time con't be 0!")); return;
+    case KyTaskEditCommon::ZeroCount: KyTaskEditCommon::refuse(tr("Play counts con't be 0!")); return;
     case KyTaskEditCommon::PlayModeOk: break;
     }
     switch (m_common->readContent()) {
-    case KyTaskEditCommon::NoPlayFile: refuse(tr("Please select play file!")); return;
-    case KyTaskEditCommon::NoCapTerminal: refuse(tr("Please select terminal!")); return;
-    case KyTaskEditCommon::NoTtsText: refuse(tr("Tts content can't be empty!")); return;
+    case KyTaskEditCommon::NoPlayFile: KyTaskEditCommon::refuse(tr("Please select play file!")); return;
+    case KyTaskEditCommon::NoCapTerminal: KyTaskEditCommon::refuse(tr("Please select terminal!")); return;
+    case KyTaskEditCommon::NoTtsText: KyTaskEditCommon::refuse(tr("Tts content can't be empty!")); return;
     case KyTaskEditCommon::ContentOk: break;
     }
     accept();

@@ -41,9 +41,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void makeConnections();
-    void refuse(const QString& text);
-
     KyDragMoveHelper m_mover;
     std::unique_ptr<Ui::fTaskEditDialog> ui;
     std::unique_ptr<KyTaskEditCommon> m_common;

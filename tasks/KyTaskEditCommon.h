@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSlider;
 class QSpinBox;
 class QStackedWidget;
@@ -40,6 +41,9 @@ struct KyTaskEditWidgets {
     QTableWidget* capTable = nullptr;
     QTextEdit* tts = nullptr;
     QLabel* ttsCounter = nullptr;
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    QPushButton* close = nullptr;
 
     template <class Form>
     static KyTaskEditWidgets of(Form& ui)
@@ -59,6 +63,9 @@ struct KyTaskEditWidgets {
         w.capTable = ui.fCapTableWidget;
         w.tts = ui.fTtsContentTextEdit;
         w.ttsCounter = ui.fSizeLabel;
+        w.ok = ui.fOkBtn;
+        w.cancel = ui.fCancelBtn;
+        w.close = ui.dialogCloseBtn;
         return w;
     }
 };
@@ -85,6 +92,12 @@ public:
     // capHeaders: the three capture-table headers; sizeColumnToContents: the
     // picker's size column fits its contents, the others stretch.
     void openContent(const QStringList& capHeaders, bool sizeColumnToContents);
+
+    // Connects the shared widgets to the editor's slots of the same names
+    // (slot_okClicked, slot_setPlayTimeStateChanged, ...); made last.
+    void connectShared(QWidget* editor);
+    // One refusal of OK: a message with the confirm button only.
+    static void refuse(const QString& text);
 
     // Interaction.
     void playTimeToggled();

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDateTime>
 
-#include "BaseMessageDialog.h"
 #include "KyExecTimeDialog.h"
 #include "KyExecTimeViewCtrl.h"
 #include "KyMicListMgr.h"
@@ -133,20 +132,7 @@ void KyTimerTaskEditDialog::openTargets()
 
 void KyTimerTaskEditDialog::makeConnections()
 {
-    connect(ui->fOkBtn, SIGNAL(clicked()), this, SLOT(slot_okClicked()));
-    connect(ui->fCancelBtn, SIGNAL(clicked()), this, SLOT(reject()));
-    connect(ui->dialogCloseBtn, SIGNAL(clicked()), this, SLOT(close()));
-    connect(ui->fVolSpinBox, SIGNAL(valueChanged(int)), ui->fVolSlider, SLOT(setValue(int)));
-    connect(ui->fVolSlider, SIGNAL(valueChanged(int)), ui->fVolSpinBox, SLOT(setValue(int)));
-    connect(ui->fPlayTimeCheckBox, SIGNAL(stateChanged(int)), this, SLOT(slot_setPlayTimeStateChanged(int)));
-    connect(ui->fPlayCountCheckBox, SIGNAL(stateChanged(int)), this, SLOT(slot_setPlayCountsStateChanged(int)));
-    connect(ui->fTypeComboBox, SIGNAL(currentIndexChanged(int)), ui->fStackedWidget, SLOT(setCurrentIndex(int)));
-    connect(ui->fCapTableWidget, SIGNAL(itemClicked(QTableWidgetItem*)), this,
-            SLOT(slot_capTableItemClicked(QTableWidgetItem*)));
-    connect(ui->fCapTableWidget, SIGNAL(cellChanged(int, int)), this, SLOT(slot_capTableCellChanged(int, int)));
-    connect(ui->fFileTableWidget, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_addPlayFile(int, int)));
-    connect(ui->fPlayTableWidget, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_delPlayFile(int, int)));
-    connect(ui->fTtsContentTextEdit, SIGNAL(textChanged()), this, SLOT(slot_textChanged()));
+    m_common->connectShared(this);
     connect(ui->fStopDateCb, SIGNAL(stateChanged(int)), this, SLOT(slot_setStopDateStateChanged(int)));
     connect(ui->fTimeAddBtn, SIGNAL(clicked()), this, SLOT(slot_addExecTime()));
     connect(ui->fTimeEditBtn, SIGNAL(clicked()), this, SLOT(slot_editExecTime()));
@@ -167,12 +153,6 @@ int KyTimerTaskEditDialog::weekMask() const
             mask |= 1 << bit;
     }
     return mask;
-}
-
-void KyTimerTaskEditDialog::refuse(const QString& text)
-{
-    BaseMessageDialog msg(KyTipsInfo::tips(), text, 1);
-    msg.exec();
 }
 
 bool KyTimerTaskEditDialog::readSchedule()
@@ -213,27 +193,27 @@ bool KyTimerTaskEditDialog::readTargets()
 void KyTimerTaskEditDialog::slot_okClicked()
 {
     if (!m_common->readNameAndVolume()) {
-        refuse(QString::fromUtf8("任务名称不能为空!"));
+        KyTaskEditCommon::refuse(QString::fromUtf8("任务名称不能为空!"));
         return;
     }
     switch (m_common->readPlayMode()) {
-    case KyTaskEditCommon::NoPlayMode: refuse(tr("Play times or counts must be selected!")); return;
-    case KyTaskEditCommon::ZeroDuration: refuse(QString::fromUtf8("播放时长不能为0!")); return;
-    case KyTaskEditCommon::ZeroCount: refuse(QString::fromUtf8("播放次数不能为0!")); return;
+    case KyTaskEditCommon::NoPlayMode: KyTaskEditCommon::refuse(tr("Play times or counts must be selected!")); return;
+    case KyTaskEditCommon::ZeroDuration: KyTaskEditCommon::refuse(QString::fromUtf8("播放时长不能为0!")); return;
+    case KyTaskEditCommon::ZeroCount: KyTaskEditCommon::refuse(QString::fromUtf8("播放次数不能为0!")); return;
     case KyTaskEditCommon::PlayModeOk: break;
     }
     if (!readSchedule()) {
-        refuse(QString::fromUtf8("请添加执行时间！"));
+        KyTaskEditCommon::refuse(QString::fromUtf8("请添加执行时间！"));
         return;
     }
     if (!readTargets()) {
-        refuse(QString::fromUtf8("请选择播放终端!"));
+        KyTaskEditCommon::refuse(QString::fromUtf8("请选择播放终端!"));
         return;
     }
     switch (m_common->readContent()) {
-    case KyTaskEditCommon::NoPlayFile: refuse(tr("Please select play file!")); return;
-    case KyTaskEditCommon::NoCapTerminal: refuse(QString::fromUtf8("请选择采集终端!")); return;
-    case KyTaskEditCommon::NoTtsText: refuse(QString::fromUtf8("请输入TTS内容!")); return;
+    case KyTaskEditCommon::NoPlayFile: KyTaskEditCommon::refuse(tr("Please select play file!")); return;
+    case KyTaskEditCommon::NoCapTerminal: KyTaskEditCommon::refuse(QString::fromUtf8("请选择采集终端!")); return;
+    case KyTaskEditCommon::NoTtsText: KyTaskEditCommon::refuse(QString::fromUtf8("请输入TTS内容!")); return;
     case KyTaskEditCommon::ContentOk: break;
     }
     accept();

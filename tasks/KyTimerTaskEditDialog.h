@@ -66,7 +66,6 @@ private:
     int weekMask() const;
     bool readSchedule();
     bool readTargets();
-    void refuse(const QString& text);
 
     KyDragMoveHelper m_mover;
     std::unique_ptr<Ui::fTimerTaskEditDialog> ui;
