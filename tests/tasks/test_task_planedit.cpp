@@ -17,7 +17,6 @@
 #include <QtTest>
 
 #include "KyCFtpClient.h"
-#include "KyCapList.h"
 #include "KyFtpMng.h"
 #include "KyPlanTaskEditDialog.h"
 #include "KySsTask.h"
@@ -382,20 +381,6 @@ private slots:
         QVERIFY(ui.fPlayTimeCheckBox->isChecked());
         QCOMPARE(ui.fPlayTimeEdit->time(), QTime(0, 2, 5));
         QCOMPARE(kyColumnTexts(ui.fPlayTableWidget), QStringList({"a.mp3"}));
-    }
-
-    void closedEditorIgnoresLaterListings()
-    {
-        KyCFtpClient* facade = KyFtpMng::instance()->ftpClient();
-        {
-            KySsTask task;
-            KyPlanTaskEditDialog dlg(&task);
-            QVERIFY(facade->taskMediaListener);
-        }
-        QVERIFY(!facade->taskMediaListener);
-        KyFtpMng::instance()->getTaskFileList(env.mediaRoot());
-        QVERIFY(env.files->drain());
-        QCOMPARE(facade->taskMediaListener, nullptr);
     }
 };
 
