@@ -12,14 +12,10 @@ const int kLeadSeconds = 3 * 60;
 }
 
 KyExecTimeDialog::KyExecTimeDialog(const QTime& now)
-    : ShadowWidget<QDialog>(nullptr), ui(new Ui::fExectTimeDialog), m_mover(this)
+    : ui(new Ui::fExectTimeDialog)
 {
     ui->setupUi(this);
-    const QIcon icon(":/images/edit20x20.png");
-    setWindowIcon(icon);
-    setWindowTitle(ui->titleNameLabel->text());
-    ui->iconLabel->setPixmap(icon.pixmap(20, 20));
-    ui->fCloseBtn->setFixedSize(23, 25);
+    setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->fCloseBtn, ui->titleNameLabel->text());
     ui->fNameEdit->setMaxLength(32);
     ui->fExecTimeEdit->setTime(QTime(now.hour(), now.minute()).addSecs(kLeadSeconds));
     ui->fNameEdit->setFocus();
@@ -57,19 +53,4 @@ void KyExecTimeDialog::accept()
         return;
     }
     QDialog::accept();
-}
-
-void KyExecTimeDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyExecTimeDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyExecTimeDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -4,8 +4,7 @@
 #include <QTime>
 #include <memory>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 struct KyExecTime;
 namespace Ui {
@@ -13,7 +12,7 @@ class fExectTimeDialog;
 }
 
 // Enters or changes one execution time: a label and a time of day.
-class KyExecTimeDialog : public ShadowWidget<QDialog> {
+class KyExecTimeDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     // now: the clock, read once by the caller; the time field starts three
@@ -31,12 +30,6 @@ public slots:
     // Refuses a label holding an entry or list separator of the stored text.
     void accept() override;
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     std::unique_ptr<Ui::fExectTimeDialog> ui;
-    KyDragMoveHelper m_mover;
 };

@@ -6,23 +6,17 @@
 #include "ui_fTaskEditDialog.h"
 
 KyPlanTaskEditDialog::KyPlanTaskEditDialog(KySsTask* task)
-    : ShadowWidget<QDialog>(nullptr), m_mover(this), ui(new Ui::fTaskEditDialog)
+    : ui(new Ui::fTaskEditDialog)
 {
     ui->setupUi(this);
     m_common.reset(new KyTaskEditCommon(KyTaskEditWidgets::of(*ui), task, this));
-    ui->dialogCloseBtn->setFixedSize(23, 25);
-
-    const QIcon icon(":/images/edit20x20.png");
-    setWindowIcon(icon);
-    ui->iconLabel->setPixmap(icon.pixmap(20, 20));
-
     ui->fNameEdit->setMaxLength(32);
     if (m_common->isNew()) {
+        setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, tr("New Sound Source Task"));
         setWindowTitle(tr("New"));
-        ui->titleNameLabel->setText(tr("New Sound Source Task"));
     } else {
+        setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, tr("Sound Source Task Edit"));
         setWindowTitle(tr("Edit"));
-        ui->titleNameLabel->setText(tr("Sound Source Task Edit"));
         ui->fNameEdit->setText(QString::fromUtf8(task->name.c_str()));
     }
     m_common->openVolume();
@@ -87,19 +81,4 @@ void KyPlanTaskEditDialog::slot_delPlayFile(int row, int)
 void KyPlanTaskEditDialog::slot_textChanged()
 {
     m_common->limitTtsText();
-}
-
-void KyPlanTaskEditDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyPlanTaskEditDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyPlanTaskEditDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

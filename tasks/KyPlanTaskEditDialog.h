@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 struct KySsTask;
 class KyTaskEditCommon;
@@ -16,7 +15,7 @@ class fTaskEditDialog;
 // Modal editor of a sound-source task. Works on the caller's record, which
 // must outlive the dialog; OK checks the input and writes the record, and
 // nothing is sent from here.
-class KyPlanTaskEditDialog : public ShadowWidget<QDialog> {
+class KyPlanTaskEditDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     explicit KyPlanTaskEditDialog(KySsTask* task);
@@ -35,13 +34,7 @@ public slots:
     void slot_delPlayFile(int row, int column);
     void slot_textChanged();
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
-    KyDragMoveHelper m_mover;
     std::unique_ptr<Ui::fTaskEditDialog> ui;
     std::unique_ptr<KyTaskEditCommon> m_common;
 };

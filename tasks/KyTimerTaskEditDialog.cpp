@@ -32,26 +32,20 @@ QDate localDate(int32_t seconds)
 }  // namespace
 
 KyTimerTaskEditDialog::KyTimerTaskEditDialog(KySsTask* task)
-    : ShadowWidget<QDialog>(nullptr), m_mover(this), ui(new Ui::fTimerTaskEditDialog), m_task(task)
+    : ui(new Ui::fTimerTaskEditDialog), m_task(task)
 {
     ui->setupUi(this);
     m_common.reset(new KyTaskEditCommon(KyTaskEditWidgets::of(*ui), task, this));
     setMouseTracking(true);
-    ui->dialogCloseBtn->setFixedSize(23, 25);
-
-    const QIcon icon(":/images/edit20x20.png");
-    setWindowIcon(icon);
-    ui->iconLabel->setPixmap(icon.pixmap(20, 20));
-
     ui->fNameEdit->setMaxLength(32);
     if (m_common->isNew()) {
+        setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, QString::fromUtf8("新建任务"));
         setWindowTitle(QString::fromUtf8("新建"));
-        ui->titleNameLabel->setText(QString::fromUtf8("新建任务"));
         ui->fNameEdit->setText(QString::fromUtf8("新建任务"));
         ui->fNameEdit->setFocus();
     } else {
+        setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, QString::fromUtf8("任务编辑"));
         setWindowTitle(QString::fromUtf8("编辑"));
-        ui->titleNameLabel->setText(QString::fromUtf8("任务编辑"));
         ui->fNameEdit->setText(QString::fromUtf8(task->name.c_str()));
     }
     m_common->openVolume();
@@ -331,19 +325,4 @@ void KyTimerTaskEditDialog::movedown_broad_file()
 void KyTimerTaskEditDialog::slot_textChanged()
 {
     m_common->limitTtsText();
-}
-
-void KyTimerTaskEditDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyTimerTaskEditDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyTimerTaskEditDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -3,9 +3,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "KyDragMoveHelper.h"
 #include "KySelectTableCtrl.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 struct KySsTask;
 class KyExecTimeViewCtrl;
@@ -20,7 +19,7 @@ class fTimerTaskEditDialog;
 // properties, schedule, content and target terminals. Works on the caller's
 // record, which must outlive the dialog; OK checks the input and writes the
 // record, and nothing is sent from here.
-class KyTimerTaskEditDialog : public ShadowWidget<QDialog> {
+class KyTimerTaskEditDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     explicit KyTimerTaskEditDialog(KySsTask* task);
@@ -53,11 +52,6 @@ public slots:
     void movedown_broad_file();
     void slot_textChanged();
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     bool isManual() const;
     void openSchedule();
@@ -67,7 +61,6 @@ private:
     bool readSchedule();
     bool readTargets();
 
-    KyDragMoveHelper m_mover;
     std::unique_ptr<Ui::fTimerTaskEditDialog> ui;
     KySsTask* m_task;
     std::unique_ptr<KyTaskEditCommon> m_common;
