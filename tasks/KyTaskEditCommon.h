@@ -75,7 +75,7 @@ struct KyTaskEditWidgets {
 // text), filled from the task record and read back into it on OK.
 class KyTaskEditCommon {
 public:
-    static const int kTtsLimit = 200;
+    static constexpr int kTtsLimit = 200;
 
     enum PlayModeCheck { PlayModeOk, NoPlayMode, ZeroDuration, ZeroCount };
     enum ContentCheck { ContentOk, NoPlayFile, NoCapTerminal, NoTtsText };
