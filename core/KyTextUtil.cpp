@@ -44,6 +44,11 @@ int randomIndex()
     return rand() % 11;
 }
 
+bool kyHasListSeparator(const std::string& text)
+{
+    return text.find("!!!") != std::string::npos || text.find("#$%") != std::string::npos;
+}
+
 void splitToStrings(std::string text, std::vector<std::string>* out, std::string delimiter)
 {
     if (!out)

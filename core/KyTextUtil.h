@@ -21,3 +21,7 @@ int randomIndex();
 // between two delimiters included; the remainder after the last delimiter
 // only when it is not empty. An empty delimiter gives the whole text.
 void splitToStrings(std::string text, std::vector<std::string>* out, std::string delimiter);
+// True when text holds "!!!" or "#$%", the separators of the stored lists of
+// labelled entries (execution times, fire-alarm channels): such a text would
+// split or drop entries when the list is read back.
+bool kyHasListSeparator(const std::string& text);

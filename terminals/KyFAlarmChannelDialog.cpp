@@ -2,7 +2,10 @@
 
 #include <QTableWidget>
 
+#include "BaseMessageDialog.h"
 #include "KySsTask.h"
+#include "KyTextUtil.h"
+#include "KyTipsInfo.h"
 #include "ui_fFAlarmChannelDialog.h"
 
 namespace {
@@ -32,7 +35,13 @@ KyFAlarmChannelDialog::~KyFAlarmChannelDialog() = default;
 
 void KyFAlarmChannelDialog::slot_ok_clicked()
 {
-    m_name = ui->fChannelNameLe->text();
+    const QString name = ui->fChannelNameLe->text();
+    if (kyHasListSeparator(name.toLocal8Bit().toStdString())) {
+        BaseMessageDialog msg(KyTipsInfo::tips(), KyTipsInfo::illegalName(), 1);
+        msg.exec();
+        return;
+    }
+    m_name = name;
     m_taskId = 0;
     QTableWidget* table = ui->fChannelTb;
     for (int row = 0; row < table->rowCount(); ++row) {

@@ -18,6 +18,7 @@
 #include "KySsTaskDataMgr.h"
 #include "KyTermPageTestSupport.h"
 #include "KyTestSession.h"
+#include "KyTipsInfo.h"
 
 namespace {
 
@@ -352,6 +353,19 @@ void TestFAlarm::channelDialog()
     clickRow(t, 0);
     bound.slot_ok_clicked();
     QCOMPARE(bound.taskId(), 0);
+
+    // A name holding a list separator would split the interface's stored
+    // channel list: refused, the dialog stays open with what it had.
+    KyModalCatcher catcher;
+    for (const QString& name : {QString("大厅!!!2"), QString("大厅#$%7")}) {
+        KyFAlarmChannelDialog bad(&tasks, 6, "大厅");
+        bad.show();
+        bad.findChild<QLineEdit*>("fChannelNameLe")->setText(name);
+        bad.slot_ok_clicked();
+        QCOMPARE(bad.result(), 0);
+        QCOMPARE(bad.channelName(), QString("大厅"));
+    }
+    QCOMPARE(catcher.texts, QStringList({KyTipsInfo::illegalName(), KyTipsInfo::illegalName()}));
 
 }
 
