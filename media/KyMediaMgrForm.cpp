@@ -145,6 +145,12 @@ void KyMediaMgrForm::slot_uploadClicked()
 {
     if (!KyFtpMng::instance())
         return;
+    // Before the file service has named its media root a server path would
+    // be relative: the file would land outside the library.
+    if (mMediaView->rootPath() == QLatin1String(".")) {
+        tip(hint(), QStringLiteral("上传文件出错！"));
+        return;
+    }
     const QString last = lastPath();
     const QStringList files = KyFileChooser::openFileNames(this, QStringLiteral("文件上传"), last, mFilter);
     if (files.isEmpty())

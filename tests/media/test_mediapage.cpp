@@ -174,6 +174,13 @@ void TestMediaPage::startUpAndUpload()
 
     QTest::qWait(500);
     QCOMPARE(p.table->rowCount(), 0);
+    {
+        // No root yet: an upload would name a relative server path.
+        KyModalCatcher catcher;
+        p.form.slot_uploadClicked();
+        QCOMPARE(catcher.texts, QStringList{QStringLiteral("上传文件出错！")});
+        QCOMPARE(p.jobs(), 0);
+    }
     QVERIFY(p.waitNames({"music", QString::fromUtf8("铃声.mp3")}));
     QCOMPARE(path->text(), QStringLiteral("/"));
 
