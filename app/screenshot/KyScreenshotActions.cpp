@@ -5,21 +5,29 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMetaObject>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
 #include <cstdio>
 
 #include "InfoCenterMgr.h"
+#include "KyCFtpClient.h"
+#include "KyDownAndUploadViewCtr.h"
+#include "KyFileChooser.h"
+#include "KyFtpMng.h"
 #include "KyLoginInfo.h"
+#include "KyMediaMgrForm.h"
+#include "KyMediaViewCtrl.h"
 #include "KyPlanTaskEditDialog.h"
 #include "KySsTask.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTimerTaskEditDialog.h"
 #include "TcpSocketClient.h"
-#include "KyFileChooser.h"
-#include "KyMediaMgrForm.h"
 
 namespace {
 
@@ -166,6 +174,104 @@ void mediaWithTransfer(InfoCenterMgr& window)
     page->slot_uploadClicked();
 }
 
+// Eats the timer events of the object it filters.
+class KyTimerFreeze : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Timer; }
+};
+
+// A PCM WAV file of a tone (8 kHz mono), to upload.
+QString writeToneWav(const QString& path, int seconds)
+{
+    const int rate = 8000;
+    QByteArray pcm(seconds * rate * 2, Qt::Uninitialized);
+    for (int i = 0; i < seconds * rate; ++i) {
+        const qint16 v = qint16(6000 * std::sin(2 * M_PI * 440 * i / rate));
+        pcm[2 * i] = char(v & 0xff);
+        pcm[2 * i + 1] = char((v >> 8) & 0xff);
+    }
+    QByteArray h;
+    QDataStream s(&h, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + pcm.size());
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
+    s.writeRawData("data", 4);
+    s << quint32(pcm.size());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(h + pcm);
+    return path;
+}
+
+// The media browser one folder below the root and the transfer table with a
+// converting, a transferring and a failed job, in a window of their own.
+void showMediaViews(InfoCenterMgr&)
+{
+    auto* window = new QWidget();
+    window->setWindowTitle(QStringLiteral("媒体资源"));
+    auto* layout = new QVBoxLayout(window);
+    auto* media = new QTableWidget(0, 4, window);
+    media->setHorizontalHeaderLabels({"名称", "修改日期", "类型", "文件大小"});
+    auto* transfers = new QTableWidget(0, 4, window);
+    transfers->setHorizontalHeaderLabels({"状态", "名称", "传送进度", "文件大小"});
+    layout->addWidget(media, 3);
+    layout->addWidget(transfers, 1);
+    for (QTableWidget* t : {media, transfers})
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    window->resize(900, 620);
+    window->show();
+
+    TcpSocketClient* worker = TcpSocketClient::instance();
+    worker->setServer(QString::fromStdString(KyLoginInfo::serverIp()), 8906);
+    worker->start();
+    auto* view = new KyMediaViewCtrl(media);
+    KyFtpMng::instance()->ftpClient()->mediaListener = view;
+    auto* jobs = new KyDownAndUploadViewCtr(transfers);
+    QObject::connect(worker, &TcpSocketClient::updateProgressIndicator, jobs,
+                     &KyDownAndUploadViewCtr::slot_progressIndicator);
+    QDir().mkpath(QStringLiteral("upload-demo"));
+    const QString longer = writeToneWav(QStringLiteral("upload-demo/长录音.wav"), 600);
+    const QString shorter = writeToneWav(QStringLiteral("upload-demo/通知录音.wav"), 60);
+    const QString broken = QStringLiteral("upload-demo/损坏.mp3");
+    QFile bad(broken);
+    bad.open(QIODevice::WriteOnly);
+    bad.write("not audio");
+    bad.close();
+    auto upload = [jobs, view](const QString& path) {
+        const QString name = QFileInfo(path).fileName();
+        jobs->addUploadJob(name.toUtf8(), QFileInfo(path).absoluteFilePath().toUtf8(),
+                           view->absolutePath(name).toUtf8(), int(QFileInfo(path).size()));
+    };
+    // Once the root is listed: into the demo's folder "music", and the first upload.
+    QObject::connect(view, &KyMediaViewCtrl::getDirListFinished, window, [=] {
+        const QList<QTableWidgetItem*> music = media->findItems(QStringLiteral("music"), Qt::MatchExactly);
+        if (!view->currentPath().isEmpty() || music.isEmpty())
+            return;
+        media->setCurrentCell(music.first()->row(), 0);
+        view->mediaTableDClicked();
+        upload(shorter);
+    }, Qt::QueuedConnection);
+    // Once the first upload is being sent: a file the encoder refuses, then a
+    // long one to convert. Once the refused one shows as failed, the list's
+    // timer stops, so the picture keeps the three rows.
+    auto* poll = new QTimer(window);
+    QObject::connect(poll, &QTimer::timeout, window, [=] {
+        const std::list<KyTransferRecord> list = jobs->jobList();
+        if (list.size() == 1 && list.front().state == KyStateUploading) {
+            upload(broken);
+            upload(longer);
+        } else if (transfers->rowCount() == 3 && transfers->item(1, 0)->text() == QString::fromUtf8(g_transferStateNames[KyStateFailed])) {
+            jobs->installEventFilter(new KyTimerFreeze(jobs));
+            poll->stop();
+        }
+    });
+    poll->start(50);
+    worker->getFileRoot();
+}
+
 }  // namespace
 
 // The pictures, by name. To add one, add one line:
@@ -205,6 +311,7 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         // Row 11 is the demo's terminal 2001, which has a stored key call.
         {"mic04-setting", dialogFromRow(&InfoCenterMgr::showM04InfoForm, InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
         {"media", mediaWithTransfer},
+        {"media-views", showMediaViews},
     };
     return actions;
 }
