@@ -24,6 +24,19 @@ QString stateText(int state)
     return state >= 0 && state <= KyStateFailed ? QString::fromUtf8(g_transferStateNames[state]) : QString();
 }
 
+// A new job with a fresh id; null texts become empty.
+KyTransferRecord newJob(int state, const char* name, const char* source, const char* target, int size)
+{
+    KyTransferRecord r;
+    r.id = KyTransferRecord::nextId();
+    r.state = state;
+    r.size = size;
+    r.name = name ? name : "";
+    r.source = source ? source : "";
+    r.target = target ? target : "";
+    return r;
+}
+
 int percentOf(int64_t done, int64_t total)
 {
     return total != 0 ? static_cast<int>(done * 100 / total) : 0;
@@ -68,13 +81,7 @@ int KyDownAndUploadViewCtr::addDownloadJob(const char* name, const char* remote,
 {
     if (!name && !remote && !local)
         return -1;
-    KyTransferRecord r;
-    r.id = KyTransferRecord::nextId();
-    r.state = KyStateDownloading;
-    r.size = size;
-    r.name = name ? name : "";
-    r.source = remote ? remote : "";
-    r.target = local ? local : "";
+    KyTransferRecord r = newJob(KyStateDownloading, name, remote, local, size);
     if (startDownload(&r) != 0)
         return -1;
     return appendJob(&r);
@@ -84,14 +91,9 @@ int KyDownAndUploadViewCtr::addUploadJob(const char* name, const char* local, co
 {
     if (!name && !local && !remote)
         return -1;
-    KyTransferRecord r;
-    r.id = KyTransferRecord::nextId();
+    KyTransferRecord r =
+        newJob(transcodeQueue.empty() ? KyStateTranscoding : KyStateWaitTranscode, name, local, remote, size);
     r.upload = true;
-    r.state = transcodeQueue.empty() ? KyStateTranscoding : KyStateWaitTranscode;
-    r.size = size;
-    r.name = name ? name : "";
-    r.source = local ? local : "";
-    r.target = remote ? remote : "";
     transcodeQueue.push_back(r);
     if (r.state == KyStateTranscoding) {
         startTranscode(transcodeQueue.back());

@@ -67,33 +67,33 @@ TcpSocketClient::~TcpSocketClient()
 
 void TcpSocketClient::setServer(const QString& ip, int port)
 {
-    QMutexLocker lock(&mStateMutex);
+    std::lock_guard<std::mutex> lock(mStateMutex);
     mServerIp = ip;
     mServerPort = port;
 }
 
 void TcpSocketClient::setRecordServer(const QString& host, int port)
 {
-    QMutexLocker lock(&mStateMutex);
+    std::lock_guard<std::mutex> lock(mStateMutex);
     mRecordServerIp = host;
     mRecordServerPort = port;
 }
 
 QString TcpSocketClient::recordHost() const
 {
-    QMutexLocker lock(&mStateMutex);
+    std::lock_guard<std::mutex> lock(mStateMutex);
     return mRecordServerIp;
 }
 
 int TcpSocketClient::recordPort() const
 {
-    QMutexLocker lock(&mStateMutex);
+    std::lock_guard<std::mutex> lock(mStateMutex);
     return mRecordServerPort;
 }
 
 TcpSocketClient::Endpoint TcpSocketClient::endpoint(bool recording) const
 {
-    QMutexLocker lock(&mStateMutex);
+    std::lock_guard<std::mutex> lock(mStateMutex);
     const bool useRecord = recording && !mRecordServerIp.isEmpty() && mRecordServerIp != mServerIp
         && mRecordServerIp != QLatin1String("127.0.0.1");
     return useRecord ? Endpoint{mRecordServerIp, mRecordServerPort} : Endpoint{mServerIp, mServerPort};
@@ -101,7 +101,7 @@ TcpSocketClient::Endpoint TcpSocketClient::endpoint(bool recording) const
 
 QString TcpSocketClient::mediaRoot() const
 {
-    QMutexLocker lock(&mStateMutex);
+    std::lock_guard<std::mutex> lock(mStateMutex);
     return mMediaRoot;
 }
 
@@ -117,13 +117,13 @@ QString TcpSocketClient::dirOfPath(const QString& path)
 
 void TcpSocketClient::enqueue(const KyFileTask& task)
 {
-    QMutexLocker lock(&mTaskMutex);
+    std::lock_guard<std::mutex> lock(mTaskMutex);
     mTaskList.append(task);
 }
 
 bool TcpSocketClient::takeTask(KyFileTask* task)
 {
-    QMutexLocker lock(&mTaskMutex);
+    std::lock_guard<std::mutex> lock(mTaskMutex);
     if (mTaskList.isEmpty())
         return false;
     *task = mTaskList.takeFirst();
@@ -247,7 +247,7 @@ void TcpSocketClient::runFileRoot()
     const QString root = KyFileConnection::member(reply, "FileRoot", &present);
     QString now;
     {
-        QMutexLocker lock(&mStateMutex);
+        std::lock_guard<std::mutex> lock(mStateMutex);
         if (present)
             mMediaRoot = root;
         now = mMediaRoot;

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <mutex>
 #include <string>
 
 #include "KyFileTask.h"
@@ -95,7 +96,7 @@ private:
 
     std::atomic<int> mCSeq{1};
     std::atomic<double> mTimeScale{1.0};
-    mutable QMutex mStateMutex;   // endpoints and media root
+    mutable std::mutex mStateMutex;   // endpoints and media root
     QString mServerIp;
     int mServerPort = 0;
     QString mRecordServerIp;
@@ -103,7 +104,7 @@ private:
     QString mMediaRoot;
     std::atomic<ListCallback> mMediaListCallback{nullptr};
     std::atomic<ListCallback> mTaskMediaListCallback{nullptr};
-    QMutex mTaskMutex;
+    std::mutex mTaskMutex;
     QList<KyMediaFile_t> mMediaMgrInfoList;    // worker thread only
     QList<KyMediaFile_t> mTaskMediaInfoList;   // calling thread of getTaskFileList only
     QList<KyFileTask> mTaskList;

@@ -7,7 +7,6 @@
 #include <QProgressBar>
 #include <QTableWidget>
 
-#include <cmath>
 #include <memory>
 
 #include "KyDownAndUploadViewCtr.h"
@@ -17,30 +16,6 @@
 #include "KyTranscodeProcess.h"
 
 namespace {
-
-// A 16-bit PCM WAV file of a sine tone.
-void writeWav(const QString& path, double seconds, int rate, int channels, double freq)
-{
-    const int frames = int(seconds * rate);
-    QByteArray pcm;
-    pcm.reserve(frames * channels * 2);
-    for (int i = 0; i < frames; ++i) {
-        const qint16 v = qint16(8000 * std::sin(2 * M_PI * freq * i / rate));
-        for (int c = 0; c < channels; ++c)
-            pcm.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
-    }
-    QByteArray h;
-    QDataStream s(&h, QIODevice::WriteOnly);
-    s.setByteOrder(QDataStream::LittleEndian);
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + pcm.size());
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
-      << quint16(channels * 2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << quint32(pcm.size());
-    KyFileTestRig::writeFile(path, h + pcm);
-}
 
 struct Mp3Format {
     bool mpeg1Layer3 = false;
@@ -139,7 +114,7 @@ void TestTransfers::reencodeTagAndUpload()
 {
     Transfers t;
     const QString wav = t.local("tone 1.wav");
-    writeWav(wav, 1.0, 48000, 2, 440);
+    KyFileTestRig::writeWav(wav, 1.0, 48000, 2, 440);
     const QString mp3 = t.local(QString::fromUtf8("曲 \"%1\" 'x'.mp3"));
     QProcess lame;
     lame.start("lame", {"--quiet", "-b", "128", wav, mp3});
@@ -147,7 +122,7 @@ void TestTransfers::reencodeTagAndUpload()
     QVERIFY(mp3Format(KyFileTestRig::readFile(mp3)).channelMode != 3);   // a stereo source
     // Same name in another folder, other bytes.
     const QString other = t.rig.localDir() + "/other/tone 1.wav";
-    writeWav(other, 2.0, 48000, 2, 880);
+    KyFileTestRig::writeWav(other, 2.0, 48000, 2, 880);
 
     QCOMPARE(t.upload(wav, "/up"), 0);
     QCOMPARE(t.upload(mp3, "/up"), 0);
@@ -195,7 +170,7 @@ void TestTransfers::failingToolsAdvanceTheQueue()
     tools.add("id3v2", "exec sleep 30");
     KyTranscodeProcess::setTagWaits(200, 200);
     for (const char* n : {"exit1.wav", "crash.wav", "noout.wav", "good.wav"})
-        writeWav(t.local(n), 0.3, 44100, 1, 440);
+        KyFileTestRig::writeWav(t.local(n), 0.3, 44100, 1, 440);
     for (const char* n : {"exit1.wav", "crash.wav", "noout.wav", "good.wav"})
         QCOMPARE(t.upload(t.local(n), "/f"), 0);
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <random>
@@ -145,23 +146,32 @@ struct KyFileTestRig {
         f.write(data);
     }
 
-    // A mono 16-bit WAV of silence, for the encoder.
-    static void writeSilentWav(const QString& path, int seconds)
+    // A 16-bit PCM WAV of a sine tone (frequency 0: silence), for the encoder.
+    static void writeWav(const QString& path, double seconds, int rate, int channels, double freq)
     {
-        const int rate = 22050;
-        const QByteArray pcm(seconds * rate * 2, '\0');
+        const int frames = int(seconds * rate);
+        QByteArray pcm;
+        pcm.reserve(frames * channels * 2);
+        for (int i = 0; i < frames; ++i) {
+            const qint16 v = qint16(8000 * std::sin(2 * M_PI * freq * i / rate));
+            for (int c = 0; c < channels; ++c)
+                pcm.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+        }
         QByteArray h;
         QDataStream s(&h, QIODevice::WriteOnly);
         s.setByteOrder(QDataStream::LittleEndian);
         s.writeRawData("RIFF", 4);
         s << quint32(36 + pcm.size());
         s.writeRawData("WAVEfmt ", 8);
-        s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2)
-          << quint16(16);
+        s << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
+          << quint16(channels * 2) << quint16(16);
         s.writeRawData("data", 4);
         s << quint32(pcm.size());
         writeFile(path, h + pcm);
     }
+
+    // A mono 16-bit WAV of silence, for the encoder.
+    static void writeSilentWav(const QString& path, int seconds) { writeWav(path, seconds, 22050, 1, 0); }
 
     static QByteArray readFile(const QString& path)
     {
