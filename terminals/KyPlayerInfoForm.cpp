@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "BaseMessageDialog.h"
 #include "BaseSetNameDialog.h"
@@ -128,6 +129,28 @@ int KyPlayerInfoForm::addTerminalRow(KyTerminal* term)
     t->insertRow(row);
     fillRow(row, *term);
     return 0;
+}
+
+void KyPlayerInfoForm::fillTerminals(const std::list<KyTerminal>& list)
+{
+    QTableWidget* t = ui->fTerListViewWidget;
+    const auto byId = [](const KyTerminal& a, const KyTerminal& b) { return a.id < b.id; };
+    if (t->rowCount() != 0 || t->isSortingEnabled() || !std::is_sorted(list.begin(), list.end(), byId)) {
+        KyTermTbCtrl::fillTerminals(list);
+        return;
+    }
+    // Appending the ascending list gives the rows addTerminalRow would: all
+    // rows at once, and the view told of the filled cells once at the end.
+    const int rows = int(list.size());
+    t->setRowCount(rows);
+    QAbstractItemModel* model = t->model();
+    const bool blocked = model->blockSignals(true);
+    int row = 0;
+    for (const KyTerminal& rec : list)
+        fillRow(row++, rec);
+    model->blockSignals(blocked);
+    if (rows > 0)
+        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, COL_COUNT - 1));
 }
 
 int KyPlayerInfoForm::firstRowAfter(int id)

@@ -24,6 +24,7 @@ public:
     void updateRow(int row, int id) override;
     void initColumns() override {}
     int addTerminalRow(KyTerminal* term) override;
+    void fillTerminals(const std::list<KyTerminal>& list) override;
 
     // 0 PR, 1 IP, 2 IPD-S, 3 IPD, 4 CL, 5 any other (01): the type name of
     // exten unless it is "--", else of type.

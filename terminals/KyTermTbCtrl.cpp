@@ -13,12 +13,17 @@ void KyTermTbCtrl::showTerminals()
     QTableWidget* t = table();
     t->setRowCount(0);
     // The cache keeps ascending ids already.
-    for (const KyTerminal& rec : *list) {
+    fillTerminals(*list);
+    mgr->unlockList();
+    t->resizeColumnToContents(1);
+}
+
+void KyTermTbCtrl::fillTerminals(const std::list<KyTerminal>& list)
+{
+    for (const KyTerminal& rec : list) {
         KyTerminal copy = rec;
         addTerminalRow(&copy);
     }
-    mgr->unlockList();
-    t->resizeColumnToContents(1);
 }
 
 void KyTermTbCtrl::setIntCell(int row, int column, int value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <list>
 
 #include "KyTerBaseCtr.h"
 #include "KyTerTableWidgetStr.h"
@@ -18,6 +19,9 @@ public:
 
     // Refills the table; a list never loaded leaves it as it is.
     void showTerminals();
+    // Rows for the records of the emptied table, in list order (ascending ids):
+    // addTerminalRow on a copy of each unless a page fills in bulk.
+    virtual void fillTerminals(const std::list<KyTerminal>& list);
     static QString ampOnText(int state) { return KyTerTableWidgetStr::powerText(state); }
     void setIntCell(int row, int column, int value);
     void setVolumeCell(int row, int value);
