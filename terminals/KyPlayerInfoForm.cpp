@@ -21,15 +21,7 @@ enum { COL_TYPE, COL_NAME, COL_ID, COL_VOLUME, COL_STATE, COL_POWER, COL_TEMP, C
 KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr), ui(new Ui::playerInfoForm)
 {
     ui->setupUi(this);
-    // The cell texts, translated once: a full fill shares them.
-    for (int i = 0; i < 6; ++i) {
-        m_texts.type[i] = typeText(i);
-        m_texts.state[i] = stateText(i);
-    }
-    for (int i = 0; i < 2; ++i)
-        m_texts.power[i] = ampOnText(i);
-    for (int i = 0; i < 5; ++i)
-        m_texts.speaker[i] = speakerText(i);
+    makeCellPatterns();
     KyVolumeStepper::setupSlider(ui->fVolumeSlider);
     ui->fTcpModeBtn->hide();
     ui->fDefaultSetBtn->hide();
@@ -66,6 +58,27 @@ KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr), ui(new Ui::playerInfoFo
 KyPlayerInfoForm::~KyPlayerInfoForm()
 {
     delete ui;
+}
+
+void KyPlayerInfoForm::makeCellPatterns()
+{
+    // The cell texts, translated once: a full fill shares them.
+    for (int i = 0; i < 6; ++i) {
+        m_texts.type[i] = typeText(i);
+        m_cells.state[i].setText(stateText(i));
+        m_cells.state[i].setForeground(i == 5 ? m_texts.red : m_texts.black);
+    }
+    for (int i = 0; i < 2; ++i)
+        m_cells.power[i].setText(ampOnText(i));
+    for (int i = 0; i < 5; ++i) {
+        m_cells.speaker[i].setText(speakerText(i));
+        m_cells.speaker[i].setForeground(i == 1 ? m_texts.black : m_texts.red);
+    }
+    m_cells.noTemperature.setText(QStringLiteral("---"));
+    m_cells.noTemperature.setTextAlignment(Qt::AlignCenter);
+    m_cells.noTemperature.setForeground(QColor(192, 192, 192));
+    m_cells.offlineTemperature.setText(QString::fromUtf8("×"));
+    m_cells.offlineTemperature.setForeground(m_texts.black);
 }
 
 QTableWidget* KyPlayerInfoForm::table()
@@ -196,26 +209,23 @@ void KyPlayerInfoForm::fillRow(int row, const KyTerminal& term)
             item->setData(Qt::UserRole, data);
         return item;
     };
+    auto copy = [](const QTableWidgetItem& pattern) { return new QTableWidgetItem(pattern); };
+    // Out-of-range codes read as offline (black) and as no speaker state (red).
     QTableWidgetItem* items[COL_COUNT] = {
         cell(m_texts.type[typeKind(term)], term.id),
         cell(localToQString(term.name.c_str()), term.id),
         cell(QString::number(term.id), term.id),
         cell(QString::number(term.broVol), 0),
-        cell(m_texts.state[term.state >= 0 && term.state < 6 ? term.state : 0], 0),
-        cell(m_texts.power[term.power ? 1 : 0], 0),
+        copy(m_cells.state[term.state >= 0 && term.state < 6 ? term.state : 0]),
+        copy(m_cells.power[term.power ? 1 : 0]),
         nullptr,
-        cell(m_texts.speaker[term.spkState >= 0 && term.spkState < 4 ? term.spkState : 4], 0),
+        copy(m_cells.speaker[term.spkState >= 0 && term.spkState < 4 ? term.spkState : 4]),
         cell(localToQString(term.ip.c_str()), 0),
     };
-    items[COL_STATE]->setForeground(term.state == 5 ? m_texts.red : m_texts.black);
-    items[COL_SPEAKER]->setForeground(term.spkState == 1 ? m_texts.black : m_texts.red);
     if (term.type != "IP") {
-        items[COL_TEMP] = cell(m_texts.noTemperature, 0);
-        items[COL_TEMP]->setTextAlignment(Qt::AlignCenter);
-        items[COL_TEMP]->setForeground(m_texts.grey);
+        items[COL_TEMP] = copy(m_cells.noTemperature);
     } else if (term.state == 0) {
-        items[COL_TEMP] = cell(m_texts.offlineTemperature, 0);
-        items[COL_TEMP]->setForeground(m_texts.black);
+        items[COL_TEMP] = copy(m_cells.offlineTemperature);
     } else {
         items[COL_TEMP] = cell(QString::number(term.ampTemp) + m_texts.degrees, 0);
         if (QTableWidgetItem* old = t->item(row, COL_TEMP))  // keeps its colour

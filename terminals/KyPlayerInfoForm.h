@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBrush>
+#include <QTableWidgetItem>
 #include <QWidget>
 
 #include "KyTermTbCtrl.h"
@@ -57,20 +58,26 @@ private:
     QList<int> selectedRowsInColumn(int column) const;
     void showMessage(const QString& text);
 
+    void makeCellPatterns();
+
     struct Texts {
         QString type[6];
-        QString state[6];
-        QString power[2];
-        QString speaker[5];
         QString degrees = QString::fromUtf8(" ℃");
-        QString offlineTemperature = QString::fromUtf8("×");
-        QString noTemperature = QStringLiteral("---");
         QBrush black = QBrush(QColor(0, 0, 0));
         QBrush red = QBrush(QColor(255, 0, 0));
-        QBrush grey = QBrush(QColor(192, 192, 192));
+    };
+    // Cells whose text and look follow from one code of the record, made
+    // once: a fill copies them.
+    struct CellPatterns {
+        QTableWidgetItem state[6];
+        QTableWidgetItem power[2];
+        QTableWidgetItem speaker[5];
+        QTableWidgetItem noTemperature;
+        QTableWidgetItem offlineTemperature;
     };
 
     Ui::playerInfoForm* ui;
     Texts m_texts;
+    CellPatterns m_cells;
     KyVolumeStepper* m_stepper;
 };
