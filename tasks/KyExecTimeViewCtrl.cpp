@@ -94,5 +94,5 @@ std::string KyExecTimeViewCtrl::joinExecTimes(const std::list<KyExecTime>& times
 
 bool KyExecTimeViewCtrl::hasSeparator(const std::string& label)
 {
-    return label.find(kFieldSeparator) != std::string::npos || label.find(kEntrySeparator) != std::string::npos;
+    return kyHasListSeparator(label);
 }

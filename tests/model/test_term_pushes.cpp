@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "KyDbpRows.h"
+#include "KyTestRow.h"
 #include "KyManageContext.h"
 #include "KySignalLog.h"
 #include "KyTermTestSupport.h"
@@ -10,13 +11,6 @@
 
 namespace {
 
-KyRow row(std::initializer_list<std::pair<const char*, const char*>> fields)
-{
-    KyRow r;
-    for (const auto& f : fields)
-        r.add(f.first, f.second);
-    return r;
-}
 
 std::string pushText(const std::string& type, const std::string& subtype, const std::string& body)
 {
@@ -52,7 +46,7 @@ void TestTermPushes::booksReadRightAfterTheReply()
 
     // A push lands between the request and its reply: the book read right
     // after 0 is exactly the replied one.
-    server.injectPushBeforeReply("SqlConfig", pushText("SqlConfig", "mic11", kyWriteRows({row({{"terminalId", "4001"}, {"name", "插入"}})})));
+    server.injectPushBeforeReply("SqlConfig", pushText("SqlConfig", "mic11", kyWriteRows({kyTestRow({{"terminalId", "4001"}, {"name", "插入"}})})));
     QCOMPARE(m11->requestMicBooks({272, 4001}), 0);
     QCOMPARE(ids(m11->monitorList()), (std::vector<int>{1002, 3001}));
     QCOMPARE(m11->monitorList()[1].type, 6);
@@ -129,7 +123,7 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
     const KyMic target = before.front();
     // Only the pushed fields of the pushed record change.
     server.pushToAll("SqlConfig", "mic02",
-                     kyWriteRows({row({{"terminalId", std::to_string(target.id).c_str()}, {"status", "5"}, {"broVol", "77"}})}));
+                     kyWriteRows({kyTestRow({{"terminalId", std::to_string(target.id).c_str()}, {"status", "5"}, {"broVol", "77"}})}));
     QTRY_COMPARE(m02Changed.ids(), QVector<int>{target.id});
     const std::list<KyMic> after = m02->m02List();
     QCOMPARE(after.size(), before.size());
@@ -147,7 +141,7 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
         ++b;
     }
     // An unknown id is appended; a deletion removes and emits once.
-    server.pushToAll("SqlConfig", "mic02", kyWriteRows({row({{"terminalId", "1999"}, {"name", "新终端"}})}));
+    server.pushToAll("SqlConfig", "mic02", kyWriteRows({kyTestRow({{"terminalId", "1999"}, {"name", "新终端"}})}));
     QTRY_COMPARE(m02Changed.count(), 2);
     QCOMPARE(m02->m02List().back().id, 1999);
     server.pushToAll("DELETE", "Mic02", "{\"Id\":\"1999\"}");
@@ -157,9 +151,9 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
     QVERIFY(!m02->getM02(1999, gone));
 
     // Play terminals: a known id changes, a new one is inserted in id order.
-    server.pushToAll("SqlConfig", "ipamp", kyWriteRows({row({{"terminalId", "3001"}, {"spkState", "2"}})}));
+    server.pushToAll("SqlConfig", "ipamp", kyWriteRows({kyTestRow({{"terminalId", "3001"}, {"spkState", "2"}})}));
     QTRY_COMPARE(playChanged.ids(), QVector<int>{3001});
-    server.pushToAll("SqlConfig", "ipamp", kyWriteRows({row({{"terminalId", "3000"}, {"name", "插入"}})}));
+    server.pushToAll("SqlConfig", "ipamp", kyWriteRows({kyTestRow({{"terminalId", "3000"}, {"name", "插入"}})}));
     QTRY_COMPARE(playList.count(), 1);
     KyTerminal t;
     QVERIFY(play->getTerminal(3001, t));
@@ -179,7 +173,7 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
     QTRY_VERIFY(!play->getTerminal(3000, t));
 
     // Capture terminals through the view controller; fire alarm and TTS deletions.
-    server.pushToAll("SqlConfig", "capm03", kyWriteRows({row({{"terminalId", "6001"}, {"name", ""}, {"capVol", "12"}})}));
+    server.pushToAll("SqlConfig", "capm03", kyWriteRows({kyTestRow({{"terminalId", "6001"}, {"name", ""}, {"capVol", "12"}})}));
     QTRY_COMPARE(capUpdated.ids(), QVector<int>{6001});
     KyCap cap;
     QVERIFY(caps->getCap(6001, cap));
@@ -196,7 +190,7 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
 
     // Unclaimed and malformed pushes change nothing.
     const size_t count = m02->m02List().size();
-    server.pushToAll("SqlConfig", "nosuchtable", kyWriteRows({row({{"terminalId", "1001"}})}));
+    server.pushToAll("SqlConfig", "nosuchtable", kyWriteRows({kyTestRow({{"terminalId", "1001"}})}));
     server.pushToAll("SqlConfig", "mic02", "<Result><Row>");
     server.pushToAll("DELETE", "Mic02", "{\"Name\":\"x\"}");
     QTest::qWait(150);
@@ -208,32 +202,32 @@ void TestTermPushes::pushesChangeExactlyThePushedRecord()
 void TestTermPushes::rowParsersOnAwkwardRows()
 {
     KyCap cap;
-    kyReadRow(row({{"terminalId", "6009"}, {"name", ""}, {"capSamplerate", "abc"}, {"status", "2"}}), cap);
+    kyReadRow(kyTestRow({{"terminalId", "6009"}, {"name", ""}, {"capSamplerate", "abc"}, {"status", "2"}}), cap);
     QCOMPARE(cap.name, std::string("Cap_6009"));
     QCOMPARE(cap.capSamplerate, 0);
     QCOMPARE(cap.state, 2);
 
     KyFAlarm alarm;
-    kyReadRow(row({{"terminalId", "7009"}, {"broadcast", "!!!甲#$%3!!!!!!#$%!!!乙"}, {"shortCircuit", "5"}}), alarm);
+    kyReadRow(kyTestRow({{"terminalId", "7009"}, {"broadcast", "!!!甲#$%3!!!!!!#$%!!!乙"}, {"shortCircuit", "5"}}), alarm);
     QCOMPARE(alarm.name, std::string("FAlarm_7009"));
     QCOMPARE(alarm.broadcast, std::string("!!!甲#$%3!!!!!!#$%!!!乙"));  // kept as sent for the page to split
     QCOMPARE(alarm.shortCircuit, 5);
 
     KyMic mic;  // missing keys keep the defaults; both spellings of the push-to-talk key
-    kyReadRow(row({{"terminalId", "4009"}, {"name", "主席台话筒"}, {"pttMode", "1"}, {"ledTxt", ""}}), mic);
+    kyReadRow(kyTestRow({{"terminalId", "4009"}, {"name", "主席台话筒"}, {"pttMode", "1"}, {"ledTxt", ""}}), mic);
     QCOMPARE(mic.ledColor, 224);
     QCOMPARE(mic.switchMode, 1);
     QCOMPARE(mic.displayTime, 5);
     QCOMPARE(mic.pttMode, 1);
     QCOMPARE(mic.name, std::string("主席台话筒"));
-    kyReadRow(row({{"PttMode", "0"}, {"capVol", " 12 "}, {"bellVol", "9x"}}), mic);
+    kyReadRow(kyTestRow({{"PttMode", "0"}, {"capVol", " 12 "}, {"bellVol", "9x"}}), mic);
     QCOMPARE(mic.pttMode, 0);
     QCOMPARE(mic.vol[0], 12);
     QCOMPARE(mic.vol[1], 0);
     QCOMPARE(mic.id, 4009);
 
     KyTerminal term;
-    kyReadRow(row({{"terminalId", "3009"}, {"power", "1"}, {"isDefault", "1"}, {"masterId", "3001"},
+    kyReadRow(kyTestRow({{"terminalId", "3009"}, {"power", "1"}, {"isDefault", "1"}, {"masterId", "3001"},
                    {"defaultVolume", "40"}, {"transportTcp", "1"}}),
               term);
     QVERIFY(term.power && term.isDefault && !term.defaultPower);
@@ -245,8 +239,8 @@ void TestTermPushes::rowParsersOnAwkwardRows()
     // A list reply with awkward rows, end to end.
     KyTestSession s;
     QVERIFY(s.loggedIn());
-    s.server().setRows("capm03", {row({{"terminalId", "6101"}, {"name", ""}, {"capVol", "3"}}),
-                                  row({{"terminalId", "6102"}, {"name", "大厅<采集>&"}})});
+    s.server().setRows("capm03", {kyTestRow({{"terminalId", "6101"}, {"name", ""}, {"capVol", "3"}}),
+                                  kyTestRow({{"terminalId", "6102"}, {"name", "大厅<采集>&"}})});
     KyCapList* caps = KyCapList::instance();
     QCOMPARE(KyManageContext::instance()->capList(), caps);
     KySignalLog have(caps->viewCtrl()->viewSignal(), SIGNAL(haveTerminals()));

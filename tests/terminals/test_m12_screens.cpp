@@ -11,6 +11,7 @@
 
 #include "../model/KyTermTestSupport.h"
 #include "KyDbpRows.h"
+#include "KyTestRow.h"
 #include "KyM12InfoForm.h"
 #include "KyM12SettingDialog.h"
 #include "KyModalCatcher.h"
@@ -20,13 +21,6 @@
 
 namespace {
 
-KyRow row(std::initializer_list<std::pair<const char*, const char*>> fields)
-{
-    KyRow r;
-    for (const auto& f : fields)
-        r.add(f.first, f.second);
-    return r;
-}
 
 int rowOfId(QTableWidget* t, int id)
 {
@@ -122,12 +116,12 @@ private slots:
 
         // A pushed terminal the page has no row for comes in on top; state 3 is idle.
         server().pushToAll("SqlConfig", "m12",
-                           kyWriteRows({row({{"terminalId", "8099"}, {"ip", "10.0.0.9"}, {"status", "3"}})}));
+                           kyWriteRows({kyTestRow({{"terminalId", "8099"}, {"ip", "10.0.0.9"}, {"status", "3"}})}));
         QTRY_COMPARE(t->rowCount(), count + 1);
         QCOMPARE(t->item(0, 1)->text(), QStringLiteral("8099"));
         QCOMPARE(t->item(0, 2)->text(), QStringLiteral("空闲"));
         // A pushed change redraws the terminal's own row.
-        server().pushToAll("SqlConfig", "m12", kyWriteRows({row({{"terminalId", "8001"}, {"status", "0"}})}));
+        server().pushToAll("SqlConfig", "m12", kyWriteRows({kyTestRow({{"terminalId", "8001"}, {"status", "0"}})}));
         QTRY_COMPARE(t->item(rowOfId(t, 8001), 2)->text(), QStringLiteral("断线"));
         QCOMPARE(t->rowCount(), count + 1);
 
@@ -174,7 +168,7 @@ private slots:
         // 8001's book: Mic02 1002, Mic11 4001, Mic04 2001, IP 3001, M12 8002,
         // plus mic02 1003 under the mic04 code.
         std::vector<KyRow> calls = server().rows("m12call");
-        calls.push_back(row({{"terminalId", "8001"}, {"id", "1003"}, {"type", "4"}}));
+        calls.push_back(kyTestRow({{"terminalId", "8001"}, {"id", "1003"}, {"type", "4"}}));
         server().setRows("m12call", calls);
         KyM12 m12;
         QVERIFY(KyM12ListMgr::instance()->getM12(8001, m12));

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include "KyDbpRows.h"
+#include "KyTestRow.h"
 #include "KyM02ListMgr.h"
 #include "KyM04ListMgr.h"
 #include "KyM11SettingDialog.h"
@@ -25,17 +26,10 @@
 
 namespace {
 
-KyRow row(std::initializer_list<std::pair<const char*, const char*>> fields)
-{
-    KyRow r;
-    for (const auto& f : fields)
-        r.add(f.first, f.second);
-    return r;
-}
 
 KyRow task(const char* id, const char* category, const char* type)
 {
-    return row({{"id", id}, {"name", id}, {"status", "2"}, {"sourceCategory", category}, {"sourceType", type}});
+    return kyTestRow({{"id", id}, {"name", id}, {"status", "2"}, {"sourceCategory", category}, {"sourceType", type}});
 }
 
 void setField(KyRow& r, const std::string& key, const std::string& value)
@@ -103,8 +97,8 @@ void TestMic11::initTestCase()
     server.setRows("mic04", m04);
     server.setRows("soundsource", {task("2", "1", "1"), task("5", "1", "2"), task("7", "2", "1"),
                                    task("8", "1", "4"), task("9", "1", "3"), task("11", "1", "1")});
-    server.setRows("fixsstask", {row({{"terminalId", "4001"}, {"id", "9"}}), row({{"terminalId", "4001"}, {"id", "5"}}),
-                                 row({{"terminalId", "4001"}, {"id", "7"}}), row({{"terminalId", "4001"}, {"id", "2"}})});
+    server.setRows("fixsstask", {kyTestRow({{"terminalId", "4001"}, {"id", "9"}}), kyTestRow({{"terminalId", "4001"}, {"id", "5"}}),
+                                 kyTestRow({{"terminalId", "4001"}, {"id", "7"}}), kyTestRow({{"terminalId", "4001"}, {"id", "2"}})});
     KyM02ListMgr::instance();
     KyM04ListMgr::instance();
     KyRegionListMgr::instance();
@@ -141,6 +135,7 @@ void TestMic11::dialogUntouched()
     auto* chosen = dialog.findChild<QTableWidget*>("fSeleSsTaskTb");
     auto* tasks = dialog.findChild<QTableWidget*>("fSsTaskTb");
     QCOMPARE(dialog.soundSourceText(), QString("9 5 2"));
+    QCOMPARE(chosen->rowCount(), 3);
     QCOMPARE(tasks->rowCount(), 4);
     QCOMPARE(dialog.findChild<QSpinBox*>("fTalkSpinBox")->value(), mic.vol[KyMic::VOL_TALK]);
 
@@ -276,9 +271,9 @@ void TestMic11::page()
     QVERIFY(page.findChild<QPushButton*>("fTcpModeBtn")->isHidden());
 
     // Pushes from another console: a state out of range, a new terminal on top.
-    server.pushToAll("SqlConfig", "mic11", kyWriteRows({row({{"terminalId", "4003"}, {"status", "9"}})}));
+    server.pushToAll("SqlConfig", "mic11", kyWriteRows({kyTestRow({{"terminalId", "4003"}, {"status", "9"}})}));
     server.pushToAll("SqlConfig", "mic11",
-                     kyWriteRows({row({{"terminalId", "4100"}, {"name", "new"}, {"type", "Mic11"}, {"status", "0"}})}));
+                     kyWriteRows({kyTestRow({{"terminalId", "4100"}, {"name", "new"}, {"type", "Mic11"}, {"status", "0"}})}));
     QTRY_COMPARE(t->rowCount(), 13);
     QCOMPARE(t->item(0, 1)->text(), QString("4100"));
     QCOMPARE(t->item(rowOfId(t, 4003), 2)->text(), QString("Off Line"));
