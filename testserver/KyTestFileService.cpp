@@ -188,7 +188,10 @@ void KyTestFileService::setReplyDelay(const QString& command, int ms, int times)
     setKnob(QStringLiteral("delay:") + command, ms, 0, times);
 }
 void KyTestFileService::setNoReply(const QString& command, int times) { setKnob(QStringLiteral("noreply:") + command, 1, 0, times); }
-void KyTestFileService::setListingNotJson(int times) { setKnob(QStringLiteral("notjson"), 1, 0, times); }
+void KyTestFileService::setListingNotJson(int times, bool deep)
+{
+    setKnob(QStringLiteral("notjson"), deep ? 2 : 1, 0, times);
+}
 void KyTestFileService::setReplyPadding(const QString& command, qint64 bytes, int times)
 {
     setKnob(QStringLiteral("pad:") + command, bytes, 0, times);

@@ -25,6 +25,7 @@ public:
         FileLenNumber,      // FileLen as a JSON number
         FileLenShort,       // announces more bytes than it sends, then closes
         FileLenHalf,        // announces half the file, then sends all of it
+        FileLenDeepJson,    // a header nested 999 levels deep
     };
     struct Request {
         int connection = 0;
@@ -54,7 +55,8 @@ public:
     void setSplitReply(const QString& command, int pieces, int gapMs, int times = 1);
     void setReplyDelay(const QString& command, int ms, int times = 1);
     void setNoReply(const QString& command, int times = 1);   // closes without a reply
-    void setListingNotJson(int times = 1);
+    // deep: a JSON body nested 999 levels instead of plain text.
+    void setListingNotJson(int times = 1, bool deep = false);
     // Writes bytes blanks ahead of the reply (JSON allows leading blanks).
     void setReplyPadding(const QString& command, qint64 bytes, int times = 1);
 

@@ -10,6 +10,12 @@
 
 namespace {
 
+// A JSON text nested far deeper than any reply needs.
+QByteArray deepJson()
+{
+    return QByteArray("{\"FileLen\":") + QByteArray(999, '[');
+}
+
 const QByteArray kEnd("\r\n\r\n");
 constexpr int kSlice = 50;
 constexpr int kRequestWait = 30000;
@@ -149,7 +155,7 @@ void KyTestFileSession::fileList()
 {
     KyTestFileService::Knob knob;
     if (mService.takeKnob(QStringLiteral("notjson"), &knob)) {
-        reply(mCommand, QByteArray("FileList: not json") + kEnd);
+        reply(mCommand, (knob.value == 2 ? deepJson() : QByteArray("FileList: not json")) + kEnd);
         return;
     }
     bool ok = false;
@@ -201,7 +207,8 @@ void KyTestFileSession::getFile()
     }
     const qint64 limit = cutting ? qMin(cut.value, size) : size;
     // The header and the first data go out in one write.
-    QByteArray first = QByteArray::fromStdString(kyJsonWrite(v)).trimmed() + kEnd;
+    const bool deep = lenMode.times > 0 && lenMode.value == KyTestFileService::FileLenDeepJson;
+    QByteArray first = (deep ? deepJson() : QByteArray::fromStdString(kyJsonWrite(v)).trimmed()) + kEnd;
     first += file.read(qMin(kChunk, limit));
     qint64 sent = first.size() - (first.indexOf(kEnd) + kEnd.size());
     bool sending = writeAll(first);
