@@ -136,11 +136,9 @@ std::function<void(InfoCenterMgr&)> taskEditor(int taskId, const char* content,
     };
 }
 
-// A mono 16-bit WAV of silence.
-bool writeSilentWav(const QString& path, int seconds)
+// A 16-bit mono PCM WAV file of the given samples.
+bool writeWav(const QString& path, int rate, const QByteArray& pcm)
 {
-    const int rate = 22050;
-    const QByteArray pcm(seconds * rate * 2, '\0');
     QByteArray bytes;
     QDataStream s(&bytes, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
@@ -152,6 +150,13 @@ bool writeSilentWav(const QString& path, int seconds)
     s << quint32(pcm.size());
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes + pcm) == bytes.size() + pcm.size();
+}
+
+// A mono 16-bit WAV of silence.
+bool writeSilentWav(const QString& path, int seconds)
+{
+    const int rate = 22050;
+    return writeWav(path, rate, QByteArray(seconds * rate * 2, '\0'));
 }
 
 // The media page listing the library root, with an upload of a long recording
@@ -191,18 +196,7 @@ QString writeToneWav(const QString& path, int seconds)
         pcm[2 * i] = char(v & 0xff);
         pcm[2 * i + 1] = char((v >> 8) & 0xff);
     }
-    QByteArray h;
-    QDataStream s(&h, QIODevice::WriteOnly);
-    s.setByteOrder(QDataStream::LittleEndian);
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + pcm.size());
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << quint32(pcm.size());
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(h + pcm);
+    writeWav(path, rate, pcm);
     return path;
 }
 
