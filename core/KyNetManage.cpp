@@ -1,6 +1,7 @@
 #include "KyNetManage.h"
 
 #include <chrono>
+#include <malloc.h>
 #include <cstdio>
 #include <vector>
 
@@ -261,8 +262,17 @@ void KyNetManage::readSocket(char* buf, size_t size)
     }
     m_received.clear();
     m_framer.feed(buf, static_cast<size_t>(n), m_received);
-    for (KyDbpMessage& msg : m_received)
+    size_t handled = 0;
+    for (KyDbpMessage& msg : m_received) {
+        handled += msg.body.size();
         handleMessage(msg);
+    }
+    // A large reply leaves its parse's memory free in this thread's arena:
+    // give it back to the system rather than keep it for the session.
+    if (handled >= kTrimAfterBytes) {
+        m_received.clear();
+        malloc_trim(0);
+    }
     if (m_framer.fatal())
         connectionBroken("unusable stream");
 }

@@ -85,6 +85,7 @@ private:
 
     void receiveLoop();
     void readSocket(char* buf, size_t size);
+    static constexpr size_t kTrimAfterBytes = 256 * 1024;
     // Takes msg's body when a caller waits for this reply.
     void handleMessage(KyDbpMessage& msg);
     void stepHubState(int requestType, const KyDbpMessage& msg);
