@@ -7,20 +7,18 @@
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
 #include "KyNetLosssHandle.h"
-#include "KyRegisterPages.h"
+#include "KyPageTable.h"
 
 namespace {
 
 int run(QApplication&, const KyCommandLine& commandLine)
 {
-    kyRegisterPages();
-
     KyManageCenter center;
     KyCreateViewCtrMgr::instance();
     KyManageContext::create(&center);
     KyNetLosssHandle::instance();
 
-    const int result = kyRunConsole(commandLine, &center);
+    const int result = kyRunConsole(commandLine, &center, kyPageTable());
     center.logout();
     KyManageContext::destroy();
     return result;

@@ -12,7 +12,6 @@
 #include "KyDownAndUploadViewCtr.h"
 #include "KyFileChooser.h"
 #include "KyFtpMng.h"
-#include "KyLoginInfo.h"
 #include "KyMediaViewCtrl.h"
 #include "KySettings.h"
 #include "KyTipsInfo.h"
@@ -68,12 +67,10 @@ KyMediaMgrForm::KyMediaMgrForm() : QWidget(nullptr), ui(new Ui::MediaMgrForm)
     for (QPushButton* hidden : {ui->fCopyBtn, ui->fCutBtn, ui->fPasteBtn, ui->fUpDirMediaBtn})
         hidden->hide();
 
-    // Connected before the worker runs, so no report of a job is lost.
+    // The console's run has started the worker on the login's server.
     TcpSocketClient* worker = TcpSocketClient::instance();
     connect(worker, &TcpSocketClient::updateProgressIndicator, mTransferView,
             &KyDownAndUploadViewCtr::slot_progressIndicator);
-    worker->setServer(QString::fromStdString(KyLoginInfo::serverIp()), kFileServicePort);
-    worker->start();
     worker->getFileRoot();
 
     mFilter = tr("Audio Files (*.mp3)");

@@ -14,13 +14,12 @@ class QTableWidgetItem;
 
 // The media library page: one folder of the server's library, the transfer
 // list, and the commands upload, download, new folder, delete and rename.
-// Building it brings the file-service worker up.
+// It uses the file-service worker the console's run has started.
 class KyMediaMgrForm : public QWidget, public KyAdvancedCtr {
     Q_OBJECT
 public:
     static constexpr qint64 kMaxUploadSize = 1073741824;
     static constexpr int kMaxUploadNameLength = 256;
-    static constexpr int kFileServicePort = 8906;
 
     KyMediaMgrForm();
     ~KyMediaMgrForm() override;

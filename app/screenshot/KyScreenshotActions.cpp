@@ -20,7 +20,6 @@
 #include "KyDownAndUploadViewCtr.h"
 #include "KyFileChooser.h"
 #include "KyFtpMng.h"
-#include "KyLoginInfo.h"
 #include "KyMediaMgrForm.h"
 #include "KyMediaViewCtrl.h"
 #include "KyPlanTaskEditDialog.h"
@@ -31,19 +30,19 @@
 
 namespace {
 
-using Show = void (InfoCenterMgr::*)();
+using Page = InfoCenterMgr::Page;
 
-// Shows a page through the window's slot.
-std::function<void(InfoCenterMgr&)> page(Show show)
+// Shows a page as its button does.
+std::function<void(InfoCenterMgr&)> page(Page which)
 {
-    return [show](InfoCenterMgr& window) { (window.*show)(); };
+    return [which](InfoCenterMgr& window) { window.showPage(which); };
 }
 
 // Shows a page and waits for its first table to have row `row`; null (and a
 // message) when it does not come.
-QTableWidget* tableWithRow(InfoCenterMgr& window, Show show, InfoCenterMgr::Page which, int row)
+QTableWidget* tableWithRow(InfoCenterMgr& window, Page which, int row)
 {
-    (window.*show)();
+    window.showPage(which);
     QWidget* p = window.page(which);
     QTableWidget* table = p ? p->findChild<QTableWidget*>() : nullptr;
     QElapsedTimer clock;
@@ -60,11 +59,10 @@ QTableWidget* tableWithRow(InfoCenterMgr& window, Show show, InfoCenterMgr::Page
 // Shows a page, waits for its first table to fill, makes row `row` current
 // and calls the page's slot `slot` (which typically runs a dialog with exec();
 // the grab happens while it is open).
-std::function<void(InfoCenterMgr&)> dialogFromRow(Show show, InfoCenterMgr::Page which, const char* slot,
-                                                  int row = 0)
+std::function<void(InfoCenterMgr&)> dialogFromRow(Page which, const char* slot, int row = 0)
 {
     return [=](InfoCenterMgr& window) {
-        QTableWidget* table = tableWithRow(window, show, which, row);
+        QTableWidget* table = tableWithRow(window, which, row);
         if (!table)
             return;
         table->setCurrentCell(row, 0);
@@ -75,26 +73,23 @@ std::function<void(InfoCenterMgr&)> dialogFromRow(Show show, InfoCenterMgr::Page
 
 // Shows a page and clicks row `row` of its first table, as the operator
 // does to see that row's details (members, for instance).
-std::function<void(InfoCenterMgr&)> rowClicked(Show show, InfoCenterMgr::Page which, int row = 0)
+std::function<void(InfoCenterMgr&)> rowClicked(Page which, int row = 0)
 {
     return [=](InfoCenterMgr& window) {
-        if (QTableWidget* table = tableWithRow(window, show, which, row)) {
+        if (QTableWidget* table = tableWithRow(window, which, row)) {
             table->setCurrentCell(row, 0);
             emit table->itemClicked(table->item(row, 0));
         }
     };
 }
 
-// Brings the file worker up on the login's host when nothing has yet, so
-// the editors' media picker can list the library.
+// Waits for the media root when nothing has asked for it yet, so the
+// editors' media picker can list the library.
 void ensureFileService()
 {
     TcpSocketClient* worker = TcpSocketClient::instance();
     if (!worker->mediaRoot().isEmpty())
         return;
-    worker->setServer(QString::fromStdString(KyLoginInfo::serverIp()), 8906);
-    if (!worker->isRunning())
-        worker->start();
     worker->getFileRoot();
     QElapsedTimer clock;
     clock.start();
@@ -166,7 +161,7 @@ void mediaWithTransfer(InfoCenterMgr& window)
 {
     window.navigationList()->setCurrentRow(2);   // the settings panel with the page
     auto* page = qobject_cast<KyMediaMgrForm*>(window.page(InfoCenterMgr::PageMedia));
-    if (!page || !tableWithRow(window, &InfoCenterMgr::showMediaInfoForm, InfoCenterMgr::PageMedia, 0))
+    if (!page || !tableWithRow(window, InfoCenterMgr::PageMedia, 0))
         return;
     const QString wav = QDir::current().absoluteFilePath(QStringLiteral("晨间广播录音.wav"));
     if (!writeSilentWav(wav, 300)) {
@@ -219,8 +214,6 @@ void showMediaViews(InfoCenterMgr&)
     window->show();
 
     TcpSocketClient* worker = TcpSocketClient::instance();
-    worker->setServer(QString::fromStdString(KyLoginInfo::serverIp()), 8906);
-    worker->start();
     auto* view = new KyMediaViewCtrl(media);
     KyFtpMng::instance()->ftpClient()->mediaListener = view;
     auto* jobs = new KyDownAndUploadViewCtr(transfers);
@@ -269,41 +262,41 @@ void showMediaViews(InfoCenterMgr&)
 }  // namespace
 
 // The pictures, by name. To add one, add one line:
-//   {"<name>", page(&InfoCenterMgr::show<Page>InfoForm)},
+//   {"<name>", page(InfoCenterMgr::Page<Page>)},
 // for a page, or, for a dialog the page opens on a row,
-//   {"<name>", dialogFromRow(&InfoCenterMgr::show<Page>InfoForm, InfoCenterMgr::Page<Page>, "<page slot>")},
+//   {"<name>", dialogFromRow(InfoCenterMgr::Page<Page>, "<page slot>")},
 // or, for a page with row `row` clicked,
-//   {"<name>", rowClicked(&InfoCenterMgr::show<Page>InfoForm, InfoCenterMgr::Page<Page>, row)},
+//   {"<name>", rowClicked(InfoCenterMgr::Page<Page>, row)},
 // A dialog reached another way gets its own lambda taking the window.
 // `bash scripts/screenshot <name> [out.png]` then saves it.
 const std::vector<KyScreenshotAction>& kyScreenshotActions()
 {
     static const std::vector<KyScreenshotAction> actions = {
         {"main", [](InfoCenterMgr&) {}},
-        {"m12", page(&InfoCenterMgr::showM12InfoForm)},
-        {"m12-setting", dialogFromRow(&InfoCenterMgr::showM12InfoForm, InfoCenterMgr::PageM12, "slot_editClicked")},
-        {"player-tcp", dialogFromRow(&InfoCenterMgr::showPlayerInfoForm, InfoCenterMgr::PagePlayer, "tcpModeClicked")},
-        {"player-default", dialogFromRow(&InfoCenterMgr::showPlayerInfoForm, InfoCenterMgr::PagePlayer, "defaultSetClicked")},
-        {"micgroup", rowClicked(&InfoCenterMgr::showMicGroupInfoForm, InfoCenterMgr::PageMicGroup, 1)},
-        {"region", rowClicked(&InfoCenterMgr::showRegionInfoForm, InfoCenterMgr::PageRegion, 1)},
-        {"region-dialog", dialogFromRow(&InfoCenterMgr::showRegionInfoForm, InfoCenterMgr::PageRegion, "slot_edit_clicked", 1)},
-        {"player", page(&InfoCenterMgr::showPlayerInfoForm)},
-        {"mic11", page(&InfoCenterMgr::showMicInfoForm)},
-        {"capture", page(&InfoCenterMgr::showCaptureInfoForm)},
-        {"falarm", page(&InfoCenterMgr::showFAlarmInfoForm)},
-        {"falarm-setting", dialogFromRow(&InfoCenterMgr::showFAlarmInfoForm, InfoCenterMgr::PageFAlarm, "slot_editClicked")},
-        {"tts", page(&InfoCenterMgr::showTtsInfoForm)},
+        {"m12", page(InfoCenterMgr::PageM12)},
+        {"m12-setting", dialogFromRow(InfoCenterMgr::PageM12, "slot_editClicked")},
+        {"player-tcp", dialogFromRow(InfoCenterMgr::PagePlayer, "tcpModeClicked")},
+        {"player-default", dialogFromRow(InfoCenterMgr::PagePlayer, "defaultSetClicked")},
+        {"micgroup", rowClicked(InfoCenterMgr::PageMicGroup, 1)},
+        {"region", rowClicked(InfoCenterMgr::PageRegion, 1)},
+        {"region-dialog", dialogFromRow(InfoCenterMgr::PageRegion, "slot_edit_clicked", 1)},
+        {"player", page(InfoCenterMgr::PagePlayer)},
+        {"mic11", page(InfoCenterMgr::PageMic)},
+        {"capture", page(InfoCenterMgr::PageCapture)},
+        {"falarm", page(InfoCenterMgr::PageFAlarm)},
+        {"falarm-setting", dialogFromRow(InfoCenterMgr::PageFAlarm, "slot_editClicked")},
+        {"tts", page(InfoCenterMgr::PageTts)},
         {"plan-task-editor", taskEditor<KyPlanTaskEditDialog>(4, "/music/校歌.mp3@#$%/music/上课铃.mp3@#$%/music/预备铃.mp3")},
         {"timer-task-editor", taskEditor<KyTimerTaskEditDialog>(2, nullptr, showTickedTerminal)},
-        {"mic11-dialog", dialogFromRow(&InfoCenterMgr::showMicInfoForm, InfoCenterMgr::PageMic, "slot_editClicked")},
-        {"sstask", page(&InfoCenterMgr::showSsTaskInfoForm)},
-        {"timertask", page(&InfoCenterMgr::showTimerTaskInfoForm)},
-        {"mic02", page(&InfoCenterMgr::showM02InfoForm)},
+        {"mic11-dialog", dialogFromRow(InfoCenterMgr::PageMic, "slot_editClicked")},
+        {"sstask", page(InfoCenterMgr::PageSsTask)},
+        {"timertask", page(InfoCenterMgr::PageTimerTask)},
+        {"mic02", page(InfoCenterMgr::PageM02)},
         // Row 11 is the demo's terminal 1001 (first in the list, drawn last), which has stored key calls.
-        {"mic02-setting", dialogFromRow(&InfoCenterMgr::showM02InfoForm, InfoCenterMgr::PageM02, "slot_edit_clicked", 11)},
-        {"mic04", page(&InfoCenterMgr::showM04InfoForm)},
+        {"mic02-setting", dialogFromRow(InfoCenterMgr::PageM02, "slot_edit_clicked", 11)},
+        {"mic04", page(InfoCenterMgr::PageM04)},
         // Row 11 is the demo's terminal 2001, which has a stored key call.
-        {"mic04-setting", dialogFromRow(&InfoCenterMgr::showM04InfoForm, InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
+        {"mic04-setting", dialogFromRow(InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
         {"media", mediaWithTransfer},
         {"media-views", showMediaViews},
     };

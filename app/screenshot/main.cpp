@@ -17,12 +17,10 @@
 #include "KyAppMain.h"
 #include "KyConsoleRun.h"
 #include "KyCreateViewCtrMgr.h"
-#include "KyLevelList.h"
-#include "KyLossNotice.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
 #include "KyNetLosssHandle.h"
-#include "KyRegisterPages.h"
+#include "KyPageTable.h"
 #include "KyScreenshotActions.h"
 
 namespace {
@@ -42,8 +40,6 @@ const KyScreenshotAction* findAction(const std::string& name)
 
 int run(QApplication& app, const KyCommandLine&)
 {
-    kyRegisterPages();
-
     KyManageCenter center;
     KyCreateViewCtrMgr::instance();
     KyManageContext::create(&center);
@@ -51,22 +47,18 @@ int run(QApplication& app, const KyCommandLine&)
 
     int result = kyLoginFromCommandLine(&center);
     if (result == 0) {
-        KyLevelList::instance()->init(&center);
-        installLossNotice();
-        InfoCenterMgr window(1);
-        window.show();
-        const KyScreenshotAction* action = findAction(g_name);
-        QTimer::singleShot(kActionDelayMs, &window, [action, &window] { action->run(window); });
         result = 3;
-        QTimer::singleShot(kGrabDelayMs, &app, [&result] {
-            const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-            result = shot.save(QString::fromStdString(g_out), "PNG") ? 0 : 3;
-            if (result != 0)
-                fprintf(stderr, "screenshot: cannot save %s\n", g_out.c_str());
-            QApplication::exit(result);  // leaves a dialog's exec() too
+        kyRunMainWindow(&center, 1, kyPageTable(), [&app, &result](InfoCenterMgr& window) {
+            const KyScreenshotAction* action = findAction(g_name);
+            QTimer::singleShot(kActionDelayMs, &window, [action, &window] { action->run(window); });
+            QTimer::singleShot(kGrabDelayMs, &app, [&result] {
+                const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+                result = shot.save(QString::fromStdString(g_out), "PNG") ? 0 : 3;
+                if (result != 0)
+                    fprintf(stderr, "screenshot: cannot save %s\n", g_out.c_str());
+                QApplication::exit(result);  // leaves a dialog's exec() too
+            });
         });
-        QApplication::exec();
-        kyStopFileWorker();
     }
     center.logout();
     KyManageContext::destroy();

@@ -8,68 +8,29 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimerEvent>
+#include <cstdio>
 
 #include "KyFacade.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
-#include "KyPageFactory.h"
 #include "KySettings.h"
 #include "KySystemSettingForm.h"
-#include "KyTalkLogInfoForm.h"
-#include "KyTalkRecordForm.h"
-#include "KyTermLogInfoForm.h"
 #include "KyTitleDClicked.h"
-#include "KyUserLogInfoForm.h"
 
 namespace {
 
-struct PageInfo {
-    const char* className;   // class of the page; built through the page factory unless a shell page
-    int argument;            // constructor argument of the task pages
-    const char* icon;        // icon of the page button
-};
-
-// Indexed by InfoCenterMgr::Page.
-const PageInfo kPages[InfoCenterMgr::PageCount] = {
-    {"KyPlanTaskMgrForm", 0, ":/images/task_ss.png"},
-    {"KySsTaskMgrForm", 2, ":/images/task_manual.png"},
-    {"KySsTaskMgrForm", 4, ":/images/task_sdk.png"},
-    {"KyTimerTaskMgrForm", 3, ":/images/task_timer.png"},
-    {"KyPlayerInfoForm", 0, ":/images/player_term.png"},
-    {"KyMicInfoForm", 0, ":/images/server_mic.png"},
-    {"KyCapInfoForm", 0, ":/images/plate_svr.png"},
-    {"KyTtsInfoForm", 0, ":/images/term_tts.png"},
-    {"KyM02InfoForm", 0, ":/images/call_mic.png"},
-    {"KyM04InfoForm", 0, ":/images/alarm_info.png"},
-    {"KyM12InfoForm", 0, ":/images/term_m12.png"},
-    {"KyFAlarmInfoForm", 0, ":/images/term_falarm.png"},
-    {"KyMediaMgrForm", 0, ":/images/media_mgr.png"},
-    {"KyMicGroupInfoForm", 0, ":/images/server_group.png"},
-    {"KyRegionMgrForm", 0, ":/images/region_mgr.png"},
-    {"KySystemSettingForm", 0, ":/images/parameter_setting.png"},
-    {"KyUserLogInfoForm", 0, ":/images/userlog.png"},
-    {"KyTalkLogInfoForm", 0, ":/images/talklog.png"},
-    {"KyTermLogInfoForm", 0, ":/images/termlog.png"},
-    {"KyTalkRecordForm", 0, ":/images/talk_record.png"},
-};
-
+// Each row shows its panel of page buttons and the first page of the table on it.
 struct NavigationRow {
     const char* text;
     const char* icon;
-    void (InfoCenterMgr::*show)();
 };
 
 const NavigationRow kNavigation[] = {
-    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Programme Source"), ":/images/top_task32px.png",
-     &InfoCenterMgr::showSsTaskInfoForm},
-    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Terminal Manage"), ":/images/top_terminal32px.png",
-     &InfoCenterMgr::showPlayerInfoForm},
-    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Advanced Setup "), ":/images/top_setting32px.png",
-     &InfoCenterMgr::showMediaInfoForm},
-    {QT_TRANSLATE_NOOP("InfoCenterMgr", "User Log"), ":/images/top_log32px.png",
-     &InfoCenterMgr::showUserLogInfoForm},
-    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Record"), ":/images/top_record.png",
-     &InfoCenterMgr::showTalkRecordInfoForm},
+    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Programme Source"), ":/images/top_task32px.png"},
+    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Terminal Manage"), ":/images/top_terminal32px.png"},
+    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Advanced Setup "), ":/images/top_setting32px.png"},
+    {QT_TRANSLATE_NOOP("InfoCenterMgr", "User Log"), ":/images/top_log32px.png"},
+    {QT_TRANSLATE_NOOP("InfoCenterMgr", "Record"), ":/images/top_record.png"},
 };
 const int kNavigationRows = sizeof(kNavigation) / sizeof(kNavigation[0]);
 
@@ -92,12 +53,13 @@ KyManageCenter* contextCenter()
 
 }  // namespace
 
-InfoCenterMgr::InfoCenterMgr(int maximize, QWidget* parent)
+InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages, QWidget* parent)
     : ShadowWidget<QMainWindow>(parent), m_mover(this), m_clock([] {
           KyManageCenter* center = contextCenter();
           return center ? center->systemTime() : std::string();
       })
 {
+    takePages(pages);
     ui.setupUi(this);
     setWindowIcon(QIcon(":/images/info32x32.png"));
     ui.icon_le->setPixmap(QPixmap(":/images/info32x32.png"));
@@ -110,14 +72,19 @@ InfoCenterMgr::InfoCenterMgr(int maximize, QWidget* parent)
     m_currentButton = ui.fMicGroupMgrBtn;
     m_currentButton->setEnabled(false);
 
-    const Page eager[] = {PageSsTask, PagePlayer, PageMic, PageM12, PageMedia, PageMicGroup, PageSystemSet};
-    for (Page p : eager)
-        m_pages[p] = buildPage(p);
-    auto* settings = static_cast<KySystemSettingForm*>(m_pages[PageSystemSet]);
-    slot_setTitleName(settings->titleName);
-    for (Page p : eager)
-        ui.fCenterRightStacked->addWidget(m_pages[p]);
-    connect(settings, &KySystemSettingForm::sendTitleString, this, &InfoCenterMgr::slot_setTitleName);
+    for (int p = 0; p < PageCount; ++p) {
+        if (m_specs[p].eager)
+            m_pages[p] = buildPage(Page(p));
+    }
+    auto* settings = qobject_cast<KySystemSettingForm*>(m_pages[PageSystemSet]);
+    if (settings)
+        slot_setTitleName(settings->titleName);
+    for (QWidget* page : m_pages) {
+        if (page)
+            ui.fCenterRightStacked->addWidget(page);
+    }
+    if (settings)
+        connect(settings, &KySystemSettingForm::sendTitleString, this, &InfoCenterMgr::slot_setTitleName);
 
     buildNavigation();
     buildStatusBar();
@@ -129,9 +96,10 @@ InfoCenterMgr::InfoCenterMgr(int maximize, QWidget* parent)
     ui.max_btn->setStyleSheet(kMaxButtonStyle);
     ui.show_normal_btn->setStyleSheet(kNormalButtonStyle);
 
-    for (QPushButton* b : {ui.fSdkTaskMgrBtn, ui.fCallMicMgrBtn, ui.fEmMicMgrBtn, ui.fM12MgrBtn,
-                           ui.fMicGroupMgrBtn, ui.fTalkLogMgrBtn})
-        b->hide();
+    for (const KyPageSpec& spec : m_specs) {
+        if (spec.button && !spec.shown)
+            (ui.*spec.button)->hide();
+    }
     connectButtons();
 
     ui.title_widget->installEventFilter(new KyTitleDClicked(this, ui.title_widget));
@@ -148,39 +116,38 @@ QWidget* InfoCenterMgr::page(int index) const
     return index >= 0 && index < PageCount ? m_pages[index] : nullptr;
 }
 
+// Indexed by page; an id twice or out of range is reported and dropped.
+void InfoCenterMgr::takePages(const std::vector<KyPageSpec>& pages)
+{
+    for (const KyPageSpec& spec : pages) {
+        if (spec.id < 0 || spec.id >= PageCount || m_specs[spec.id].create || !spec.create || !spec.button) {
+            fprintf(stderr, "main window: page entry %d dropped\n", spec.id);
+            continue;
+        }
+        m_specs[spec.id] = spec;
+    }
+    for (int p = 0; p < PageCount; ++p) {
+        if (!m_specs[p].create)
+            fprintf(stderr, "main window: no entry for page %d\n", p);
+    }
+}
+
 QPushButton* InfoCenterMgr::pageButton(int index)
 {
-    QPushButton* const buttons[PageCount] = {
-        ui.fSsTaskMgrBtn, ui.fManualTaskMgrBtn, ui.fSdkTaskMgrBtn, ui.fTimerTaskMgrBtn, ui.fPlayerMgrBtn,
-        ui.fMicMgrBtn, ui.fCapMgrBtn, ui.fTtsMgrBtn, ui.fCallMicMgrBtn, ui.fEmMicMgrBtn, ui.fM12MgrBtn,
-        ui.fFAlarmMgrBtn, ui.fMediaMgrBtn, ui.fMicGroupMgrBtn, ui.fRegionMgrBtn, ui.fSystemSetMgrBtn,
-        ui.fUserLogMgrBtn, ui.fTalkLogMgrBtn, ui.fTermLogMgrBtn, ui.fTalkRecordMgrBtn,
-    };
-    return index >= 0 && index < PageCount ? buttons[index] : nullptr;
+    return index >= 0 && index < PageCount && m_specs[index].button ? ui.*m_specs[index].button : nullptr;
 }
 
 void InfoCenterMgr::setPageIcons()
 {
-    for (int i = 0; i < PageCount; ++i)
-        pageButton(i)->setIcon(QIcon(kPages[i].icon));
+    for (const KyPageSpec& spec : m_specs) {
+        if (spec.button)
+            (ui.*spec.button)->setIcon(QIcon(spec.icon));
+    }
 }
 
 QWidget* InfoCenterMgr::buildPage(Page page)
 {
-    switch (page) {
-    case PageSystemSet:
-        return new KySystemSettingForm();
-    case PageUserLog:
-        return new KyUserLogInfoForm();
-    case PageTalkLog:
-        return new KyTalkLogInfoForm();
-    case PageTermLog:
-        return new KyTermLogInfoForm();
-    case PageTalkRecord:
-        return new KyTalkRecordForm(ui.centralWidget);
-    default:
-        return KyPageFactory::create(QString::fromLatin1(kPages[page].className), kPages[page].argument);
-    }
+    return m_specs[page].create(ui.centralWidget);
 }
 
 void InfoCenterMgr::ensurePage(Page page)
@@ -193,6 +160,8 @@ void InfoCenterMgr::ensurePage(Page page)
 
 void InfoCenterMgr::showPage(Page page)
 {
+    if (!m_specs[page].create)
+        return;
     ensurePage(page);
     if (m_currentButton)
         m_currentButton->setEnabled(true);
@@ -247,30 +216,10 @@ void InfoCenterMgr::buildStatusBar()
 
 void InfoCenterMgr::connectButtons()
 {
-    const std::pair<QPushButton*, void (InfoCenterMgr::*)()> pages[] = {
-        {ui.fSsTaskMgrBtn, &InfoCenterMgr::showSsTaskInfoForm},
-        {ui.fTimerTaskMgrBtn, &InfoCenterMgr::showTimerTaskInfoForm},
-        {ui.fManualTaskMgrBtn, &InfoCenterMgr::showManualTaskInfoForm},
-        {ui.fSdkTaskMgrBtn, &InfoCenterMgr::showSdkTaskInfoForm},
-        {ui.fPlayerMgrBtn, &InfoCenterMgr::showPlayerInfoForm},
-        {ui.fMicMgrBtn, &InfoCenterMgr::showMicInfoForm},
-        {ui.fCallMicMgrBtn, &InfoCenterMgr::showM02InfoForm},
-        {ui.fEmMicMgrBtn, &InfoCenterMgr::showM04InfoForm},
-        {ui.fCapMgrBtn, &InfoCenterMgr::showCaptureInfoForm},
-        {ui.fTtsMgrBtn, &InfoCenterMgr::showTtsInfoForm},
-        {ui.fFAlarmMgrBtn, &InfoCenterMgr::showFAlarmInfoForm},
-        {ui.fM12MgrBtn, &InfoCenterMgr::showM12InfoForm},
-        {ui.fMediaMgrBtn, &InfoCenterMgr::showMediaInfoForm},
-        {ui.fMicGroupMgrBtn, &InfoCenterMgr::showMicGroupInfoForm},
-        {ui.fRegionMgrBtn, &InfoCenterMgr::showRegionInfoForm},
-        {ui.fSystemSetMgrBtn, &InfoCenterMgr::showSystemSetForm},
-        {ui.fUserLogMgrBtn, &InfoCenterMgr::showUserLogInfoForm},
-        {ui.fTalkLogMgrBtn, &InfoCenterMgr::showTalkLogInfoForm},
-        {ui.fTermLogMgrBtn, &InfoCenterMgr::showTermLogInfoForm},
-        {ui.fTalkRecordMgrBtn, &InfoCenterMgr::showTalkRecordInfoForm},
-    };
-    for (const auto& entry : pages)
-        connect(entry.first, &QPushButton::clicked, this, entry.second);
+    for (const KyPageSpec& spec : m_specs) {
+        if (spec.button)
+            connect(ui.*spec.button, &QPushButton::clicked, this, [this, page = Page(spec.id)] { showPage(page); });
+    }
     connect(ui.close_btn, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.max_btn, &QPushButton::clicked, this, &InfoCenterMgr::maxWindow);
     connect(ui.show_normal_btn, &QPushButton::clicked, this, &InfoCenterMgr::normalWindow);
@@ -335,7 +284,12 @@ void InfoCenterMgr::changePage(QListWidgetItem* current, QListWidgetItem* previo
     if (row < 0 || row >= kNavigationRows)
         return;
     ui.fCenterLeftStacked->setCurrentIndex(row);
-    (this->*kNavigation[row].show)();
+    for (const KyPageSpec& spec : m_specs) {
+        if (spec.create && spec.row == row) {
+            showPage(Page(spec.id));
+            return;
+        }
+    }
 }
 
 void InfoCenterMgr::slot_scrollCaption()

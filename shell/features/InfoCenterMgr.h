@@ -3,8 +3,10 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 #include "KyDragMoveHelper.h"
+#include "KyPageSpec.h"
 #include "KyServerClock.h"
 #include "ShadowWidget.h"
 #include "ui_InfoCenterMgrClass.h"
@@ -15,6 +17,7 @@ class QPushButton;
 class QStatusBar;
 
 // The one main window: navigation, page buttons, page stack and server clock.
+// Its pages come from a table of KyPageSpec, one entry a page.
 class InfoCenterMgr : public ShadowWidget<QMainWindow> {
     Q_OBJECT
 public:
@@ -25,11 +28,13 @@ public:
         PageUserLog, PageTalkLog, PageTermLog, PageTalkRecord, PageCount
     };
 
-    explicit InfoCenterMgr(int maximize, QWidget* parent = nullptr);
+    InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages, QWidget* parent = nullptr);
     ~InfoCenterMgr() override;
 
     QWidget* page(int index) const;
     QPushButton* pageButton(int index);
+    // Builds the page on first use, makes its button current and shows it.
+    void showPage(Page page);
     QPushButton* currentPageButton() const { return m_currentButton; }
     QListWidget* navigationList() const { return m_navigation; }
     QStatusBar* statusBarWidget() const { return m_statusBar; }
@@ -75,9 +80,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void takePages(const std::vector<KyPageSpec>& pages);
     QWidget* buildPage(Page page);
     void ensurePage(Page page);
-    void showPage(Page page);
     void setPageIcons();
     void buildNavigation();
     void buildStatusBar();
@@ -88,6 +93,7 @@ private:
     bool m_maximised = false;
     QPushButton* m_currentButton = nullptr;
     QListWidget* m_navigation = nullptr;
+    KyPageSpec m_specs[PageCount];
     QWidget* m_pages[PageCount] = {};
     QStatusBar* m_statusBar = nullptr;
     QRect m_normalGeometry;

@@ -32,7 +32,27 @@ int kyLoginFromCommandLine(KyManageCenter* center)
     return 0;
 }
 
-int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center)
+namespace {
+
+const int kFileServicePort = 8906;
+
+void startFileWorker()
+{
+    TcpSocketClient* worker = TcpSocketClient::instance();
+    worker->setServer(QString::fromStdString(KyLoginInfo::serverIp()), kFileServicePort);
+    worker->start();
+}
+
+void stopFileWorker()
+{
+    TcpSocketClient* worker = TcpSocketClient::instance();
+    worker->requestInterruption();
+    worker->wait();
+}
+
+}  // namespace
+
+int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center, const std::vector<KyPageSpec>& pages)
 {
     if (!center) {
         fprintf(stderr, "no manage center\n");
@@ -46,21 +66,20 @@ int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center)
         if (dialog.exec() != QDialog::Accepted)
             return 1;
     }
-    KyLevelList::instance()->init(center);
-    installLossNotice();
-    int result = 0;
-    {
-        InfoCenterMgr window(commandLine.max);
-        window.show();
-        result = QApplication::exec();
-        kyStopFileWorker();
-    }   // the pages go with the window; the media page writes the transfer journal
-    return result;
+    return kyRunMainWindow(center, commandLine.max, pages);
 }
 
-void kyStopFileWorker()
+int kyRunMainWindow(KyManageCenter* center, int maximize, const std::vector<KyPageSpec>& pages,
+                    const std::function<void(InfoCenterMgr&)>& shown)
 {
-    TcpSocketClient* worker = TcpSocketClient::instance();
-    worker->requestInterruption();
-    worker->wait();
+    KyLevelList::instance()->init(center);
+    installLossNotice();
+    startFileWorker();
+    InfoCenterMgr window(maximize, pages);
+    window.show();
+    if (shown)
+        shown(window);
+    const int result = QApplication::exec();
+    stopFileWorker();
+    return result;   // the pages go with the window; the media page writes the transfer journal
 }

@@ -1,19 +1,27 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
+class InfoCenterMgr;
 class KyManageCenter;
 struct KyCommandLine;
+struct KyPageSpec;
 
 // Start-up after the application stands: the login (at once with "-serverip",
-// "-user" and "-password", else LoginDialog), the loss notice, then the main
-// window, maximised unless "-max 0", until it closes. The loop's result; 1
-// when the login failed or was cancelled, 2 when the server port is missing.
-int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center);
+// "-user" and "-password", else LoginDialog), then kyRunMainWindow with the
+// pages, maximised unless "-max 0". The loop's result; 1 when the login failed
+// or was cancelled, 2 when the server port is missing.
+int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center, const std::vector<KyPageSpec>& pages);
 
 // The login with the fields of KyLoginInfo (command line and config.ini);
 // 0 when logged in, else the exit code (1 refused, 2 no server port).
 int kyLoginFromCommandLine(KyManageCenter* center);
 
-// Stops the file-service worker at the program's end: the running transfer
-// breaks off and queued ones are dropped (the transfer journal keeps them).
-// Called after the window's loop ends, before the window and its pages go.
-void kyStopFileWorker();
+// The logged-in run on center: the level list, the loss notice, the file-service worker
+// on the login's server, then the main window until its loop ends. `shown`
+// runs on the shown window. The worker stops when the loop ends, before the
+// window and its pages go: the running transfer breaks off and queued ones
+// are dropped (the media page's transfer journal keeps them). The loop's result.
+int kyRunMainWindow(KyManageCenter* center, int maximize, const std::vector<KyPageSpec>& pages,
+                    const std::function<void(InfoCenterMgr&)>& shown = nullptr);

@@ -1,7 +1,7 @@
-// Main window: lazy pages, page buttons, navigation, maximise/restore, title and clock;
-// the login dialog and the loss notice against the stand-in server; the media
-// page brings the file service up on the program's own loopback address, and
-// quitting during an upload ends cleanly.
+// Main window: every page of the page table, lazy pages, page buttons,
+// navigation, maximise/restore, title and clock; the login dialog and the loss
+// notice against the stand-in server; the media page lists the library of the
+// running file-service worker, and quitting during an upload ends cleanly.
 #include <QtTest>
 
 #include <QBoxLayout>
@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <map>
+
 #include "BaseMessageDialog.h"
 #include "InfoCenterMgr.h"
 #include "KyCommandLine.h"
@@ -28,15 +30,13 @@
 #include "KyLossNotice.h"
 #include "KyManageCenter.h"
 #include "KyMediaMgrForm.h"
-#include "KyMediaPages.h"
 #include "KyMediaViewCtrl.h"
 #include "KyModalHelper.h"
+#include "KyPageTable.h"
 #include "KyNetLosssHandle.h"
 #include "KyServerClock.h"
 #include "KySettings.h"
 #include "KySystemSettingForm.h"
-#include "KyTaskPages.h"
-#include "KyTerminalPages.h"
 #include "KyTestSession.h"
 #include "KyTransferRecord.h"
 #include "LoginDialog.h"
@@ -94,7 +94,8 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase();
     void pagesAndButtons();
-    void formTree();
+    void everyPage();
+    void textsAndColumn();
     void navigation();
     void maximiseAndRestore();
     void titleSetting();
@@ -122,14 +123,11 @@ void TestMainWindow::initTestCase()
     KyLoginInfo::instance().ServerIp = m_host.toStdString();
     m_files.reset(new KyFileTestRig(TcpSocketClient::instance(), QStringLiteral("/data/media"), m_host));
     KyFileTestRig::writeFile(m_files->srvDir() + QString::fromUtf8("/铃声.mp3"), "bell");
-    registerTerminalPages();
-    registerTaskPages();
-    registerMediaPages();
 }
 
 void TestMainWindow::pagesAndButtons()
 {
-    InfoCenterMgr w(0);
+    InfoCenterMgr w(0, kyPageTable());
     auto& ui = w.form();
     // Built at construction, in order after the two placeholders.
     const int eager[] = {InfoCenterMgr::PageSsTask, InfoCenterMgr::PagePlayer, InfoCenterMgr::PageMic,
@@ -141,7 +139,7 @@ void TestMainWindow::pagesAndButtons()
     QCOMPARE(className(w.page(InfoCenterMgr::PageSsTask)), QStringLiteral("KyPlanTaskMgrForm"));
     QCOMPARE(className(w.page(InfoCenterMgr::PageMicGroup)), QStringLiteral("KyMicGroupInfoForm"));
     QCOMPARE(className(w.page(InfoCenterMgr::PageMedia)), QStringLiteral("KyMediaMgrForm"));
-    // The media page started the worker on the login's address: the root is listed.
+    // The media page asks the running worker for the root: the root is listed.
     auto* media = static_cast<KyMediaMgrForm*>(w.page(InfoCenterMgr::PageMedia));
     QCOMPARE(media->parentWidget(), ui.fCenterRightStacked);   // goes with the window
     QTableWidget* library = media->table();
@@ -203,7 +201,45 @@ void TestMainWindow::pagesAndButtons()
     QVERIFY(texts.join(' ').contains(QStringLiteral("获得最新软件版本")));
 }
 
-void TestMainWindow::formTree()
+// Each page of the table: its button sits on the panel of its navigation row,
+// shows or hides as the table says, and brings up a page of its class.
+void TestMainWindow::everyPage()
+{
+    const std::map<int, QString> classes = {
+        {InfoCenterMgr::PageSsTask, "KyPlanTaskMgrForm"}, {InfoCenterMgr::PageManualTask, "KySsTaskMgrForm"},
+        {InfoCenterMgr::PageSdkTask, "KySsTaskMgrForm"}, {InfoCenterMgr::PageTimerTask, "KyTimerTaskMgrForm"},
+        {InfoCenterMgr::PagePlayer, "KyPlayerInfoForm"}, {InfoCenterMgr::PageMic, "KyMicInfoForm"},
+        {InfoCenterMgr::PageCapture, "KyCapInfoForm"}, {InfoCenterMgr::PageTts, "KyTtsInfoForm"},
+        {InfoCenterMgr::PageM02, "KyM02InfoForm"}, {InfoCenterMgr::PageM04, "KyM04InfoForm"},
+        {InfoCenterMgr::PageM12, "KyM12InfoForm"}, {InfoCenterMgr::PageFAlarm, "KyFAlarmInfoForm"},
+        {InfoCenterMgr::PageMedia, "KyMediaMgrForm"}, {InfoCenterMgr::PageMicGroup, "KyMicGroupInfoForm"},
+        {InfoCenterMgr::PageRegion, "KyRegionMgrForm"}, {InfoCenterMgr::PageSystemSet, "KySystemSettingForm"},
+        {InfoCenterMgr::PageUserLog, "KyUserLogInfoForm"}, {InfoCenterMgr::PageTalkLog, "KyTalkLogInfoForm"},
+        {InfoCenterMgr::PageTermLog, "KyTermLogInfoForm"}, {InfoCenterMgr::PageTalkRecord, "KyTalkRecordForm"},
+    };
+    QCOMPARE(int(classes.size()), int(InfoCenterMgr::PageCount));
+    QCOMPARE(int(kyPageTable().size()), int(InfoCenterMgr::PageCount));
+    InfoCenterMgr w(0, kyPageTable());
+    auto& ui = w.form();
+    w.show();
+    for (const KyPageSpec& spec : kyPageTable()) {
+        QPushButton* button = w.pageButton(spec.id);
+        QVERIFY2(button, qPrintable(classes.at(spec.id)));
+        QVERIFY(ui.fCenterLeftStacked->widget(spec.row)->isAncestorOf(button));
+        QCOMPARE(button->isHidden(), !spec.shown);
+        QVERIFY(!button->icon().availableSizes().isEmpty());   // the image is there
+        ui.fCenterLeftStacked->setCurrentIndex(spec.row);
+        button->click();   // a hidden button's page shows all the same
+        QWidget* page = w.page(spec.id);
+        QCOMPARE(className(page), classes.at(spec.id));
+        QCOMPARE(page->metaObject(), spec.type);
+        QCOMPARE(ui.fCenterRightStacked->currentWidget(), page);
+        QCOMPARE(w.currentPageButton(), button);
+    }
+    QCOMPARE(ui.fCenterRightStacked->count(), 2 + int(InfoCenterMgr::PageCount));
+}
+
+void TestMainWindow::textsAndColumn()
 {
     // The form's texts are asked in "InfoCenterMgrClass", the navigation's in "InfoCenterMgr".
     OneTextTranslator formText("InfoCenterMgrClass", "Player", QStringLiteral("播放终端"));
@@ -212,7 +248,7 @@ void TestMainWindow::formTree()
     for (QTranslator* t : {static_cast<QTranslator*>(&formText), static_cast<QTranslator*>(&wrongContext),
                            static_cast<QTranslator*>(&navText)})
         qApp->installTranslator(t);
-    InfoCenterMgr w(0);
+    InfoCenterMgr w(0, kyPageTable());
     for (QTranslator* t : {static_cast<QTranslator*>(&formText), static_cast<QTranslator*>(&wrongContext),
                            static_cast<QTranslator*>(&navText)})
         qApp->removeTranslator(t);
@@ -229,32 +265,6 @@ void TestMainWindow::formTree()
     QCOMPARE(ui.fCenterRightStacked->widget(0)->objectName(), QStringLiteral("page"));
     QCOMPARE(ui.fCenterRightStacked->widget(1)->objectName(), QStringLiteral("page_2"));
 
-    // Panels in stack order, each with its page buttons top to bottom.
-    const QList<QList<QPushButton*>> panels = {
-        {ui.fSsTaskMgrBtn, ui.fTimerTaskMgrBtn, ui.fManualTaskMgrBtn, ui.fSdkTaskMgrBtn},
-        {ui.fPlayerMgrBtn, ui.fMicMgrBtn, ui.fCallMicMgrBtn, ui.fEmMicMgrBtn, ui.fCapMgrBtn, ui.fTtsMgrBtn,
-         ui.fFAlarmMgrBtn, ui.fM12MgrBtn},
-        {ui.fMediaMgrBtn, ui.fMicGroupMgrBtn, ui.fRegionMgrBtn, ui.fSystemSetMgrBtn},
-        {ui.fUserLogMgrBtn, ui.fTalkLogMgrBtn, ui.fTermLogMgrBtn},
-        {ui.fTalkRecordMgrBtn},
-    };
-    const QStringList panelNames = {"fTaskWidget", "fTerminalWidget", "fSettingWidget", "fLogCtrlWidget",
-                                    "fRecordWidget"};
-    QCOMPARE(ui.fCenterLeftStacked->count(), 5);
-    for (int i = 0; i < panels.size(); ++i) {
-        QWidget* panel = ui.fCenterLeftStacked->widget(i);
-        QCOMPARE(panel->objectName(), panelNames[i]);
-        auto* column = qobject_cast<QBoxLayout*>(panel->layout()->itemAt(0)->layout());
-        QVERIFY(column);
-        QVERIFY(column->itemAt(0)->widget());   // the 23-pixel header first
-        QCOMPARE(column->itemAt(0)->widget()->maximumHeight(), 23);
-        for (int b = 0; b < panels[i].size(); ++b) {
-            QCOMPARE(column->itemAt(b + 1)->widget(), static_cast<QWidget*>(panels[i][b]));
-            QCOMPARE(panels[i][b]->minimumHeight(), 42);
-        }
-        QVERIFY(column->itemAt(panels[i].size() + 1)->spacerItem());
-    }
-
     // The left column stays 130 pixels wide; the page stack takes the rest.
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -267,7 +277,7 @@ void TestMainWindow::formTree()
 
 void TestMainWindow::navigation()
 {
-    InfoCenterMgr w(0);
+    InfoCenterMgr w(0, kyPageTable());
     auto& ui = w.form();
     QListWidget* nav = w.navigationList();
     QCOMPARE(nav->objectName(), QStringLiteral("titlesListWidget"));
@@ -297,7 +307,7 @@ void TestMainWindow::maximiseAndRestore()
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     {
-        InfoCenterMgr w(0);
+        InfoCenterMgr w(0, kyPageTable());
         auto& ui = w.form();
         QVERIFY(!w.isMaximised());
         QCOMPARE(w.size(), QSize(1150, 703));
@@ -331,7 +341,7 @@ void TestMainWindow::maximiseAndRestore()
         QTest::mouseClick(ui.show_normal_btn, Qt::LeftButton);
         QVERIFY(!w.isMaximised());
     }
-    InfoCenterMgr max(1);
+    InfoCenterMgr max(1, kyPageTable());
     QVERIFY(max.isMaximised());
     QCOMPARE(max.geometry(), available);
     QVERIFY(!max.form().show_normal_btn->isHidden());
@@ -341,7 +351,7 @@ void TestMainWindow::maximiseAndRestore()
 void TestMainWindow::titleSetting()
 {
     QFile::remove(m_config);
-    InfoCenterMgr w(0);
+    InfoCenterMgr w(0, kyPageTable());
     QCOMPARE(w.windowTitle(), QStringLiteral("管理中心"));
     QVERIFY(fileBytes(m_config).contains("Title="));
     QCOMPARE(kyOpenSettings()->value("Setting/Title").toString(), QStringLiteral("管理中心"));
@@ -417,7 +427,7 @@ void TestMainWindow::clockFromServer()
     // The first time query answers "----"; the window keeps the local clock.
     session.server().setStatus("GetSystemTime", 200, 1, "{\"SystemTime\":\"\"}");
     {
-        InfoCenterMgr w(0);
+        InfoCenterMgr w(0, kyPageTable());
         QVERIFY(session.server().waitForReceived("GetSystemTime", 1, 3000));
         QTRY_COMPARE_WITH_TIMEOUT(session.center()->systemTime(), std::string("----"), 3000);
         QTRY_COMPARE_WITH_TIMEOUT(w.form().mSrvDateLe->text(), QDate::currentDate().toString("yyyy-MM-dd"), 3000);
@@ -426,7 +436,7 @@ void TestMainWindow::clockFromServer()
     // A known server time is counted from, one second a tick.
     session.server().clearReceived();
     session.server().setStatus("GetSystemTime", 200, 1, "{\"SystemTime\":\"1600000000\"}");
-    InfoCenterMgr w(0);
+    InfoCenterMgr w(0, kyPageTable());
     QVERIFY(session.server().waitForReceived("GetSystemTime", 1, 3000));
     QTRY_VERIFY_WITH_TIMEOUT(w.serverTime() != 0, 3000);
     QTRY_VERIFY_WITH_TIMEOUT(w.serverTime() >= 1600000002, 4000);
@@ -554,7 +564,7 @@ void TestMainWindow::quitDuringUpload()
         }
     });
     poll.start(50);
-    QCOMPARE(kyRunConsole(line, session.center()), 0);
+    QCOMPARE(kyRunConsole(line, session.center(), kyPageTable()), 0);
     KyFileChooser::setOpenFileNames(nullptr);
     QVERIFY(closed);
     QVERIFY(TcpSocketClient::instance()->isFinished());
