@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTextCodec>
 #include <QTranslator>
 
@@ -24,13 +25,18 @@ void installStyleSheet(QApplication& app)
         fprintf(stderr, "style sheet %s not found\n", qPrintable(css.fileName()));
 }
 
-void installTranslation(QApplication& app, QTranslator& translator)
+void installTranslation(QApplication& app, QTranslator& translator, const QString& file)
 {
-    if (translator.load(QStringLiteral("./translate/zh.qm")))
+    if (translator.load(file))
         app.installTranslator(&translator);
 }
 
 }  // namespace
+
+QString kyQtTranslationFile()
+{
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
+}
 
 int appMain(int argc, char* argv[], const KyAppRun& run)
 {
@@ -48,8 +54,10 @@ int appMain(int argc, char* argv[], const KyAppRun& run)
     KyLoginInfo::instance().applyCommandLine(commandLine);
     loadPortSettings();
     installStyleSheet(app);
+    QTranslator qtTranslator;
+    installTranslation(app, qtTranslator, kyQtTranslationFile());
     QTranslator translator;
-    installTranslation(app, translator);
+    installTranslation(app, translator, QStringLiteral("./translate/zh.qm"));
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     return run ? run(app, commandLine) : 0;
 }

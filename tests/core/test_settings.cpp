@@ -148,6 +148,9 @@ private slots:
                 QCOMPARE(kyRecordDownPort(), 19906);
                 QVERIFY(!app.styleSheet().isEmpty());
                 QCOMPARE(QTextCodec::codecForLocale()->name(), QByteArray("UTF-8"));
+                // Qt's own dialogs speak Chinese when Qt's translation is installed.
+                const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+                QCOMPARE(lookIn != QStringLiteral("Look in:"), QFile::exists(kyQtTranslationFile()));
             }();
             return 7;
         });
