@@ -1,15 +1,37 @@
 #include "KyUserLogInfoForm.h"
 
+#include <QFontMetrics>
+#include <QStyle>
+#include <QTableWidget>
 
 #include "KyLogDb.h"
 #include "KyLogText.h"
 #include "KyServiceLogMgr.h"
 #include "ui_fLogInfoForm.h"
 
+namespace {
+
+// Width of a "yyyy/MM/dd hh:mm:ss" cell of the table, whatever its digits:
+// the widest digit fourteen times, the separators, the cell's text margins
+// and the grid line.
+int dateColumnWidth(const QTableWidget* table)
+{
+    const QFontMetrics metrics(table->font());
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = qMax(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    return 14 * digit + metrics.horizontalAdvance(QStringLiteral("// ::")) + 2 * margin + 1;
+}
+
+}  // namespace
+
 KyUserLogInfoForm::KyUserLogInfoForm(QWidget* parent)
     : KyLogInfoFormBase(parent, {0, 1, dbCountUserLog, dbQueryUserLogPage, &KyServiceLogMgr::userLogList})
 {
     setupColumns(tr("User Log"), {tr("Date"), tr("User Name"), QStringLiteral("IP"), tr("Content")}, 0);
+    // A fixed width that shows the whole date and time.
+    ui->fTableWidget->setColumnWidth(0, dateColumnWidth(ui->fTableWidget));
     connect(m_logMgr, &KyServiceLogMgr::gotUserLogList, this, &KyUserLogInfoForm::slot_showUserLogList);
     connect(m_logMgr, &KyServiceLogMgr::gotUserLogSize, this, &KyUserLogInfoForm::slot_getUserLogSize);
     connectPaging(this, &KyUserLogInfoForm::slot_previousClicked, &KyUserLogInfoForm::slot_nextClicked,

@@ -64,6 +64,10 @@ private slots:
         QCOMPARE(cellText(&page, 0, 1), QStringLiteral("用户101"));
         QCOMPARE(cellText(&page, 0, 2), QStringLiteral("192.168.1.101"));
         QCOMPARE(cellText(&page, 99, 3), QStringLiteral("内容 2"));
+        // The dates are whole, not elided.
+        QAbstractItemView* view = page.findChild<QTableWidget*>(QStringLiteral("fTableWidget"));
+        const int width = static_cast<QTableWidget*>(view)->columnWidth(0);
+        QVERIFY2(width >= view->sizeHintForColumn(0), qPrintable(QString::number(width)));
 
         QTest::mouseClick(button(&page, "fPrevious"), Qt::LeftButton);   // page 1: nothing
         QCOMPARE(labelText(&page, "fPageLabel"), QStringLiteral("1/2"));
