@@ -54,7 +54,6 @@ bool KyM11SettingDialog::Settings::operator==(const Settings& o) const
 KyM11SettingDialog::KyM11SettingDialog(KyMic* mic) : ui(new Ui::fM11SettingForm), m_mic(mic), m_mover(this)
 {
     ui->setupUi(this);
-    layout()->setContentsMargins(kShadow + 6, kShadow + 6, kShadow + 6, kShadow + 6);
     setMouseTracking(true);
     ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
     ui->titleNameLabel->setText(tr("Mic Setting"));
