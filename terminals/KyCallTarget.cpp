@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 
 #include "KyM12ListMgr.h"
 #include "KyMicBtnCall.h"
@@ -37,7 +38,7 @@ KyCallTarget::KyCallTarget(QCheckBox* groupBox, QComboBox* groupCombo, QCheckBox
 {
 }
 
-void KyCallTarget::setup(QObject* owner)
+void KyCallTarget::setup(QObject* owner, QGroupBox* callConfig)
 {
     auto* group = new QButtonGroup(owner);
     group->setExclusive(true);
@@ -45,12 +46,15 @@ void KyCallTarget::setup(QObject* owner)
     group->addButton(m_micBox, 2);
     m_groupCombo->setEnabled(false);
     m_micCombo->setEnabled(false);
+    QObject::connect(callConfig, &QGroupBox::toggled, owner, [this] { syncCombos(); });
 }
 
+// A box inside the unticked call configuration is disabled: its combo too,
+// or the combo would be drawn enabled inside the disabled box.
 void KyCallTarget::syncCombos()
 {
-    m_groupCombo->setEnabled(m_groupBox->isChecked());
-    m_micCombo->setEnabled(m_micBox->isChecked());
+    m_groupCombo->setEnabled(m_groupBox->isChecked() && m_groupBox->isEnabled());
+    m_micCombo->setEnabled(m_micBox->isChecked() && m_micBox->isEnabled());
 }
 
 void KyCallTarget::fill(const Microphones& mics, const std::list<KyMicGroup>& groups)

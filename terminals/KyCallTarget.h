@@ -8,13 +8,15 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QObject;
 struct KyMicBtnCall;
 struct KyMicGroup;
 
 // One key's call target in a setting dialog: a group box and a microphone
 // box in an exclusive button group of their own (ids 1 and 2), each combo
-// enabled exactly while its box is checked.
+// enabled exactly while its box is checked and usable (the dialog's call
+// configuration ticked).
 class KyCallTarget {
 public:
     // Microphones offered by the combos: name (local 8-bit) and terminal id.
@@ -23,8 +25,9 @@ public:
     KyCallTarget(QCheckBox* groupBox, QComboBox* groupCombo, QCheckBox* micBox, QComboBox* micCombo);
 
     // Builds the button group under owner, disables both combos and keeps
-    // them in step with their boxes (connected before anything is loaded).
-    void setup(QObject* owner);
+    // them in step with the call-configuration box; the dialog keeps them in
+    // step with their own boxes (connected before anything is loaded).
+    void setup(QObject* owner, QGroupBox* callConfig);
     void syncCombos();
 
     void fill(const Microphones& mics, const std::list<KyMicGroup>& groups);

@@ -50,7 +50,7 @@ void KyM02SettingDialog::initForm()
     initTalkPart(KyTalkFormRefs::of(*ui), tr("Mic Setting"));
     ui->fCallConfigGroupBox->setChecked(false);
     for (KyCallTarget* key : {&m_left, &m_middle, &m_right})
-        key->setup(this);
+        key->setup(this, ui->fCallConfigGroupBox);
     ui->fOpenAlarmRadioButton->setChecked(false);
     ui->fCloseAlarmradioButton->setChecked(true);
 }

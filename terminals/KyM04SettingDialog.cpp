@@ -62,7 +62,7 @@ void KyM04SettingDialog::initForm()
 {
     initTalkPart(KyTalkFormRefs::of(*ui), tr("Mic Setting"));
     initLed();
-    m_key.setup(this);
+    m_key.setup(this, ui->fCallConfigGroupBox);
 }
 
 void KyM04SettingDialog::initLed()

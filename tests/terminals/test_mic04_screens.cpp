@@ -149,8 +149,12 @@ void TestMic04Screens::dialog()
     QCOMPARE(mics->currentData().toInt(), 3);
     QGroupBox* callBox = child<QGroupBox>(&first, "fCallConfigGroupBox");
     QVERIFY(!callBox->isChecked());
-    QVERIFY(mics->isEnabledTo(callBox));
-    QVERIFY(!child<QComboBox>(&first, "fBlueGroupComboBox")->isEnabledTo(callBox));
+    QVERIFY(!mics->isEnabled());   // drawn disabled in the unticked box
+    callBox->setChecked(true);
+    QVERIFY(mics->isEnabled());
+    QVERIFY(!child<QComboBox>(&first, "fBlueGroupComboBox")->isEnabled());
+    callBox->setChecked(false);
+    QVERIFY(!mics->isEnabled());
     // Colour 0 opens with none checked; "绿" takes the place of "红"; OK writes 28.
     QVERIFY(!child<QCheckBox>(&first, "fRedColorCheckBox")->isChecked());
     child<QCheckBox>(&first, "fRedColorCheckBox")->click();
