@@ -138,9 +138,10 @@ void KyBaseTaskMgrForm::fillTaskList()
             shown.push_back(&task);
     // The rows of adding each task at the top, written in one pass.
     const int count = int(shown.size());
-    table()->setRowCount(count);
+    beginFill(count);
     for (int i = 0; i < count; ++i)
         fillNewRow(count - 1 - i, *shown[i]);
+    endFill();
 }
 
 QString KyBaseTaskMgrForm::startKey(int row) const

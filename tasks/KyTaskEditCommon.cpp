@@ -121,8 +121,9 @@ void KyTaskEditCommon::openMediaBrowser(bool sizeColumnToContents)
         m_mediaBrowser.reset(new KyTaskMediaListViewCtrl(w.mediaTable));
     if (KyCFtpClient* client = KyFtpMng::instance()->ftpClient())
         client->taskMediaListener = m_mediaBrowser.get();
+    // The name column widens to its names; the last column stretches.
     QHeaderView* header = w.mediaTable->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(QHeaderView::Interactive);
     if (sizeColumnToContents && w.mediaTable->columnCount() > 1)
         header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_mediaBrowser->refreshCurrentDir();

@@ -96,23 +96,23 @@ void KyCapInfoForm::showCaps()
     std::list<KyCap>* list = caps->lockList();
     if (!list)
         return;
-    clearTable();
+    beginFill(int(list->size()));
+    int row = int(list->size());
     for (const KyCap& cap : *list)
-        insertTopRow(cap);
+        writeCells(--row, cap);
+    endFill();
     caps->unlockList();
 }
 
 void KyCapInfoForm::insertTopRow(const KyCap& cap)
 {
     table()->insertRow(0);
-    setIdItem(QByteArray::number(cap.id).constData(), 0, cap.id);
-    for (int c = 1; c < kColumns; ++c)
-        setIdItem("", c, 0);
     writeCells(0, cap);
 }
 
 void KyCapInfoForm::writeCells(int row, const KyCap& cap)
 {
+    setCellText(QString::number(cap.id), row, 0, cap.id);
     setRowTexts(row, 1, {localToQString(cap.name.c_str()), QString::number(cap.capVol), qualityText(cap.capSamplerate),
                          stateText(cap.state), localToQString(cap.ip.c_str())});
 }
@@ -130,6 +130,11 @@ void KyCapInfoForm::delCap(int id)
 }
 
 void KyCapInfoForm::updateCap(int id)
+{
+    postRowChange(id);
+}
+
+void KyCapInfoForm::applyRowChange(int id)
 {
     const int row = findRowById(id);
     if (row >= 0) {

@@ -73,29 +73,27 @@ QString KyFAlarmInfoForm::stateText(const KyFAlarm& alarm, QColor* colour)
 void KyFAlarmInfoForm::slot_showFAlarmList()
 {
     KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
-    std::list<KyFAlarm>* list = mgr->lockList();
-    clearTable();
+    std::list<KyFAlarm>* list = mgr->lockList();   // never null
+    beginFill(int(list->size()));
+    int row = int(list->size());
     for (const KyFAlarm& alarm : *list)
-        insertTopRow(alarm);
+        writeCells(--row, alarm);
+    endFill();
     mgr->unlockList();
 }
 
 void KyFAlarmInfoForm::insertTopRow(const KyFAlarm& alarm)
 {
     table()->insertRow(0);
-    for (int c = 0; c < kColumns; ++c)
-        setIdItem("", c, 0);
     writeCells(0, alarm);
 }
 
 void KyFAlarmInfoForm::writeCells(int row, const KyFAlarm& alarm)
 {
     QColor colour;
-    setRowTexts(row, 0, {localToQString(alarm.name.c_str()), QString::number(alarm.id), stateText(alarm, &colour),
-                         localToQString(alarm.ip.c_str())});
-    QTableWidget* t = table();
-    t->item(row, 0)->setData(Qt::UserRole, alarm.id);
-    t->item(row, 2)->setForeground(colour);
+    setCellText(localToQString(alarm.name.c_str()), row, 0, alarm.id);
+    setRowTexts(row, 1, {QString::number(alarm.id), stateText(alarm, &colour), localToQString(alarm.ip.c_str())});
+    table()->item(row, 2)->setForeground(colour);
 }
 
 void KyFAlarmInfoForm::updateRow(int row, int id)
@@ -111,6 +109,11 @@ void KyFAlarmInfoForm::slot_delFAlarmRow(int id)
 }
 
 void KyFAlarmInfoForm::slot_updateFAlarmRow(int id)
+{
+    postRowChange(id);
+}
+
+void KyFAlarmInfoForm::applyRowChange(int id)
 {
     const int row = findRowById(id);
     if (row >= 0) {

@@ -63,16 +63,15 @@ int KyM02InfoForm::removeRecord(KyMic& mic)
     return KyM02ListMgr::instance()->removeM02(mic);
 }
 
-void KyM02InfoForm::addRow(const KyMic& mic)
+void KyM02InfoForm::writeRow(int row, const KyMic& mic)
 {
-    table()->insertRow(0);
-    setIdItem(mic.name.c_str(), COL_NAME, mic.id);
-    setIdItem(QByteArray::number(mic.id).constData(), COL_CODE, 0);
+    setCellItem(mic.name.c_str(), row, COL_NAME, mic.id);
+    setCellText(QString::number(mic.id), row, COL_CODE, 0);
     // Each flag under the header that names it.
-    setIdItem(cellText(flagSource(mic.aec)).constData(), COL_AEC, 0);
-    setIdItem(cellText(flagSource(mic.ppt)).constData(), COL_PPT, 0);
-    addStateItem(COL_STATUS, mic.state);
-    setIdItem(mic.ip.c_str(), COL_IP, 0);
+    setCellText(pageText(flagSource(mic.aec)), row, COL_AEC, 0);
+    setCellText(pageText(flagSource(mic.ppt)), row, COL_PPT, 0);
+    setStateCell(row, COL_STATUS, mic.state);
+    setCellItem(mic.ip.c_str(), row, COL_IP, 0);
 }
 
 void KyM02InfoForm::updateRow(int row, int id)
@@ -80,12 +79,9 @@ void KyM02InfoForm::updateRow(int row, int id)
     KyMic mic;
     if (!copyRecord(id, mic))
         return;
-    QTableWidget* t = table();
-    if (QTableWidgetItem* item = t->item(row, COL_NAME))
-        setItemTextAndId(item, mic.name.c_str(), mic.id);
-    setStateItem(t->item(row, COL_STATUS), mic.state);
-    if (QTableWidgetItem* item = t->item(row, COL_IP))
-        setItemTextAndId(item, mic.ip.c_str(), 0);
+    setCellItem(mic.name.c_str(), row, COL_NAME, mic.id);
+    setStateCell(row, COL_STATUS, mic.state);
+    setCellItem(mic.ip.c_str(), row, COL_IP, 0);
 }
 
 void KyM02InfoForm::slot_showM02List()
@@ -95,7 +91,7 @@ void KyM02InfoForm::slot_showM02List()
 
 void KyM02InfoForm::slot_updateM02Row(int id)
 {
-    addOrRefreshRow(id);
+    postRowChange(id);
 }
 
 void KyM02InfoForm::slot_delM02Row(int id)

@@ -29,7 +29,7 @@ private slots:
 private:
     bool copyRecord(int id, KyMic& out) const override;
     int removeRecord(KyMic& mic) override;
-    void addRow(const KyMic& mic) override;
+    void writeRow(int row, const KyMic& mic) override;
 
     Ui::fCommonTableForm* ui;
 };

@@ -80,40 +80,28 @@ int KyM04InfoForm::removeRecord(KyMic& mic)
     return KyM04ListMgr::instance()->removeM04(mic);
 }
 
-void KyM04InfoForm::addRow(const KyMic& mic)
+void KyM04InfoForm::writeRow(int row, const KyMic& mic)
 {
-    table()->insertRow(0);
-    setIdItem(mic.name.c_str(), COL_NAME, mic.id);
-    setIdItem(QByteArray::number(mic.id).constData(), COL_CODE, 0);
-    addStateItem(COL_STATUS, mic.state);
-    setIdItem(QByteArray::number(mic.vol[KyMic::VOL_BROADCAST]).constData(), COL_VOLUME, 0);
-    setIdItem(mic.ip.c_str(), COL_IP, 0);
-    setIdItem(cellText(KyM04SettingDialog::moveModeSource(mic.switchMode)).constData(), COL_MOVE, 0);
-    setIdItem(cellText(colourSource(mic.ledColor)).constData(), COL_COLOUR, 0);
-    setIdItem(mic.ledTxt.c_str(), COL_TEXT, 0);
+    setCellText(QString::number(mic.id), row, COL_CODE, 0);
+    writeChangingCells(row, mic);
+}
+
+void KyM04InfoForm::writeChangingCells(int row, const KyMic& mic)
+{
+    setCellItem(mic.name.c_str(), row, COL_NAME, mic.id);
+    setStateCell(row, COL_STATUS, mic.state);
+    setCellText(QString::number(mic.vol[KyMic::VOL_BROADCAST]), row, COL_VOLUME, 0);
+    setCellItem(mic.ip.c_str(), row, COL_IP, 0);
+    setCellText(pageText(KyM04SettingDialog::moveModeSource(mic.switchMode)), row, COL_MOVE, 0);
+    setCellText(pageText(colourSource(mic.ledColor)), row, COL_COLOUR, 0);
+    setCellItem(mic.ledTxt.c_str(), row, COL_TEXT, 0);
 }
 
 void KyM04InfoForm::updateRow(int row, int id)
 {
     KyMic mic;
-    if (!copyRecord(id, mic))
-        return;
-    QTableWidget* t = table();
-    const QByteArray texts[COL_COUNT] = {
-        QByteArray(mic.name.c_str()),
-        QByteArray(),
-        QByteArray(),
-        QByteArray::number(mic.vol[KyMic::VOL_BROADCAST]),
-        QByteArray(mic.ip.c_str()),
-        cellText(KyM04SettingDialog::moveModeSource(mic.switchMode)),
-        cellText(colourSource(mic.ledColor)),
-        QByteArray(mic.ledTxt.c_str()),
-    };
-    for (int column : {COL_NAME, COL_VOLUME, COL_IP, COL_MOVE, COL_COLOUR, COL_TEXT}) {
-        if (QTableWidgetItem* item = t->item(row, column))
-            setItemTextAndId(item, texts[column].constData(), column == COL_NAME ? mic.id : 0);
-    }
-    setStateItem(t->item(row, COL_STATUS), mic.state);
+    if (copyRecord(id, mic))
+        writeChangingCells(row, mic);
 }
 
 void KyM04InfoForm::slot_showM04List()
@@ -123,7 +111,7 @@ void KyM04InfoForm::slot_showM04List()
 
 void KyM04InfoForm::slot_updateM04Row(int id)
 {
-    addOrRefreshRow(id);
+    postRowChange(id);
 }
 
 void KyM04InfoForm::slot_delM04Row(int id)
@@ -179,8 +167,9 @@ void KyM04InfoForm::applyVolume(int id, int v)
         showError(QT_TR_NOOP("Setting Error!"));
         return;
     }
-    if (QTableWidgetItem* cell = table()->item(findRowById(id), COL_VOLUME))
-        setItemTextAndId(cell, QByteArray::number(v).constData(), v);
+    const int row = findRowById(id);
+    if (row >= 0 && table()->item(row, COL_VOLUME))
+        setCellText(QString::number(v), row, COL_VOLUME, v);
     ui->fVolumeSlider->setValue(v);
 }
 

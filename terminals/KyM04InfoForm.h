@@ -30,7 +30,9 @@ private slots:
 private:
     bool copyRecord(int id, KyMic& out) const override;
     int removeRecord(KyMic& mic) override;
-    void addRow(const KyMic& mic) override;
+    void writeRow(int row, const KyMic& mic) override;
+    // Every cell but the code, which an id keeps.
+    void writeChangingCells(int row, const KyMic& mic);
     // Saves v as the terminal's broadcast volume ("IpAmpSet"); on 0 shows it
     // in the row and on the slider.
     void applyVolume(int id, int v);

@@ -68,13 +68,20 @@ void KyM12InfoForm::slot_showM12List()
     auto* list = mgr->lockList();
     if (!list)
         return;
-    clearTable();
+    beginFill(int(list->size()));
+    int row = int(list->size());
     for (const KyM12& m12 : *list)
-        insertTopRow(m12);
+        fillRow(--row, m12);
+    endFill();
     mgr->unlockList();
 }
 
 void KyM12InfoForm::slot_updateM12Row(int id)
+{
+    postRowChange(id);
+}
+
+void KyM12InfoForm::applyRowChange(int id)
 {
     if (refreshRowById(id) == 0)
         return;

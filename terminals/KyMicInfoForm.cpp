@@ -55,31 +55,34 @@ void KyMicInfoForm::slot_showM11List()
     std::list<KyMic>* list = mgr->lockList();
     if (!list)
         return;
-    clearTable();
+    beginFill(int(list->size()));
+    int row = int(list->size());
     for (const KyMic& mic : *list)
-        addTopRow(mic);
+        fillRow(--row, mic);
+    endFill();
     mgr->unlockList();
 }
 
 void KyMicInfoForm::addTopRow(const KyMic& mic)
 {
-    QTableWidget* t = ui->fTermTableWidget;
-    t->insertRow(0);
-    for (int c = 0; c < 4; ++c)
-        t->setItem(0, c, new QTableWidgetItem);
+    ui->fTermTableWidget->insertRow(0);
     fillRow(0, mic);
 }
 
 void KyMicInfoForm::fillRow(int row, const KyMic& mic)
 {
-    QTableWidget* t = ui->fTermTableWidget;
-    setItemTextAndId(t->item(row, 0), mic.name.c_str(), mic.id);
-    setItemTextAndId(t->item(row, 1), QByteArray::number(mic.id).constData(), 0);
-    setItemTextAndId(t->item(row, 2), stateText(mic.state).toLocal8Bit().constData(), 0);
-    setItemTextAndId(t->item(row, 3), mic.ip.c_str(), 0);
+    setCellItem(mic.name.c_str(), row, 0, mic.id);
+    setCellText(QString::number(mic.id), row, 1, 0);
+    setCellText(stateText(mic.state), row, 2, 0);
+    setCellItem(mic.ip.c_str(), row, 3, 0);
 }
 
 void KyMicInfoForm::slot_updateM11Row(int id)
+{
+    postRowChange(id);
+}
+
+void KyMicInfoForm::applyRowChange(int id)
 {
     if (findRowById(id) < 0) {
         KyMic mic;

@@ -20,6 +20,7 @@ public:
     QWidget* widget() override { return this; }
     QTableWidget* table() override;
     void updateRow(int row, int id) override;
+    void applyRowChange(int id) override;
 
     static QString stateText(int state);
 

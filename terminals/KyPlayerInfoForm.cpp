@@ -152,18 +152,12 @@ void KyPlayerInfoForm::fillTerminals(const std::list<KyTerminal>& list)
         KyTermTbCtrl::fillTerminals(list);
         return;
     }
-    // Appending the ascending list gives the rows addTerminalRow would: all
-    // rows at once, and the view told of the filled cells once at the end.
-    const int rows = int(list.size());
-    t->setRowCount(rows);
-    QAbstractItemModel* model = t->model();
-    const bool blocked = model->blockSignals(true);
+    // Appending the ascending list gives the rows addTerminalRow would.
+    beginFill(int(list.size()));
     int row = 0;
     for (const KyTerminal& rec : list)
         fillRow(row++, rec);
-    model->blockSignals(blocked);
-    if (rows > 0)
-        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, COL_COUNT - 1));
+    endFill();
 }
 
 int KyPlayerInfoForm::firstRowAfter(int id)
@@ -184,6 +178,11 @@ int KyPlayerInfoForm::firstRowAfter(int id)
 }
 
 void KyPlayerInfoForm::updateTer(int id)
+{
+    postRowChange(id);
+}
+
+void KyPlayerInfoForm::applyRowChange(int id)
 {
     const int row = firstRowAfter(id) - 1;
     if (row >= 0 && cellInt(row, COL_ID) == id)

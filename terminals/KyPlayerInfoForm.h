@@ -23,6 +23,7 @@ public:
     QWidget* widget() override { return this; }
     QTableWidget* table() override;
     void updateRow(int row, int id) override;
+    void applyRowChange(int id) override;
     void initColumns() override {}
     int addTerminalRow(KyTerminal* term) override;
     void fillTerminals(const std::list<KyTerminal>& list) override;

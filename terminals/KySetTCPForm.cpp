@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 
+#include "KyColumnFit.h"
 #include "KyPlayTermListMgr.h"
 #include "ui_QtSetTCPForm.h"
 
@@ -25,6 +26,7 @@ KySetTCPForm::KySetTCPForm(int kind) : KyBaseDialog(nullptr), m_tcpForm(new Ui::
     t->setWordWrap(true);
     t->horizontalHeader()->setStretchLastSection(true);
     t->horizontalHeader()->resizeSection(0, 200);
+    KyColumnFit::of(t);
 
     connect(m_tcpForm->fTcpBtn, &QPushButton::clicked, this, &KySetTCPForm::setAlltoTcp);
     connect(m_tcpForm->fUdpBtn, &QPushButton::clicked, this, &KySetTCPForm::setAlltoUdp);

@@ -43,29 +43,27 @@ void KyTalkInfoForm::colourState(QTableWidgetItem* item, int state) const
     item->setForeground(state == kEmergencyState ? QColor(255, 0, 0) : QColor(0, 0, 0));
 }
 
-void KyTalkInfoForm::setStateItem(QTableWidgetItem* item, int state)
+void KyTalkInfoForm::setStateCell(int row, int column, int state)
 {
-    if (!item)
-        return;
-    setItemTextAndId(item, cellText(stateSource(state)).constData(), 0);
-    colourState(item, state);
+    colourState(setCellText(pageText(stateSource(state)), row, column, 0), state);
 }
 
-QTableWidgetItem* KyTalkInfoForm::addStateItem(int column, int state)
+void KyTalkInfoForm::addRow(const KyMic& mic)
 {
-    QTableWidgetItem* item = setIdItem(cellText(stateSource(state)).constData(), column, 0);
-    colourState(item, state);
-    return item;
+    table()->insertRow(0);
+    writeRow(0, mic);
 }
 
 void KyTalkInfoForm::showRows(const std::list<KyMic>& list)
 {
-    clearTable();
+    beginFill(int(list.size()));
+    int row = int(list.size());
     for (const KyMic& mic : list)
-        addRow(mic);
+        writeRow(--row, mic);
+    endFill();
 }
 
-void KyTalkInfoForm::addOrRefreshRow(int id)
+void KyTalkInfoForm::applyRowChange(int id)
 {
     KyMic mic;
     if (!copyRecord(id, mic))

@@ -22,14 +22,16 @@ protected:
 
     virtual bool copyRecord(int id, KyMic& out) const = 0;
     virtual int removeRecord(KyMic& mic) = 0;
+    // Writes every cell of the row for the record.
+    virtual void writeRow(int row, const KyMic& mic) = 0;
     // Inserts a row on top for the record.
-    virtual void addRow(const KyMic& mic) = 0;
+    void addRow(const KyMic& mic);
 
     // Clears the table and adds every record, so the last one ends on top.
     void showRows(const std::list<KyMic>& list);
     // A row for an id the table lacks, else the row redrawn; nothing when
     // the record is gone.
-    void addOrRefreshRow(int id);
+    void applyRowChange(int id) override;
     // Copy of the current row's record; false without a row or record.
     bool copyCurrent(KyMic& out);
 
@@ -40,8 +42,7 @@ protected:
     // (red); any other state as 0.
     const char* stateSource(int state) const;
     void colourState(QTableWidgetItem* item, int state) const;
-    void setStateItem(QTableWidgetItem* item, int state);
-    QTableWidgetItem* addStateItem(int column, int state);
+    void setStateCell(int row, int column, int state);
 
     // Asks, then removes every selected offline terminal (column-0 items,
     // last first); online ones are refused with a message each.

@@ -15,7 +15,6 @@ void KyTermTbCtrl::showTerminals()
     // The cache keeps ascending ids already.
     fillTerminals(*list);
     mgr->unlockList();
-    t->resizeColumnToContents(1);
 }
 
 void KyTermTbCtrl::fillTerminals(const std::list<KyTerminal>& list)
@@ -28,8 +27,8 @@ void KyTermTbCtrl::fillTerminals(const std::list<KyTerminal>& list)
 
 void KyTermTbCtrl::setIntCell(int row, int column, int value)
 {
-    if (QTableWidgetItem* item = table()->item(row, column))
-        setItemTextAndId(item, QByteArray::number(value).constData(), value);
+    if (table()->item(row, column))
+        setCellText(QString::number(value), row, column, value);
 }
 
 void KyTermTbCtrl::setVolumeCell(int row, int value)
@@ -39,6 +38,6 @@ void KyTermTbCtrl::setVolumeCell(int row, int value)
 
 void KyTermTbCtrl::setAmpCell(int row, int state)
 {
-    if (QTableWidgetItem* item = table()->item(row, m_ampColumn))
-        setItemTextAndId(item, ampOnText(state).toLocal8Bit().constData(), state);
+    if (table()->item(row, m_ampColumn))
+        setCellText(ampOnText(state), row, m_ampColumn, state);
 }

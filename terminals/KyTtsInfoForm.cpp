@@ -69,22 +69,22 @@ void KyTtsInfoForm::showTtsList()
 {
     std::list<KyTts> list;
     KyTtsListMgr::instance()->copyList(list);
-    clearTable();
+    beginFill(int(list.size()));
+    int row = int(list.size());
     for (const KyTts& tts : list)
-        insertTopRow(tts);
+        writeCells(--row, tts);
+    endFill();
 }
 
 void KyTtsInfoForm::insertTopRow(const KyTts& tts)
 {
     table()->insertRow(0);
-    setIdItem(QByteArray::number(tts.id).constData(), 0, tts.id);
-    for (int c = 1; c < kColumns; ++c)
-        setIdItem("", c, 0);
     writeCells(0, tts);
 }
 
 void KyTtsInfoForm::writeCells(int row, const KyTts& tts)
 {
+    setCellText(QString::number(tts.id), row, 0, tts.id);
     setRowTexts(row, 1, {localToQString(tts.name.c_str()), stateText(tts.state), localToQString(tts.ip.c_str())});
 }
 
@@ -101,6 +101,11 @@ void KyTtsInfoForm::slot_delTts(int id)
 }
 
 void KyTtsInfoForm::updateTTs(int id)
+{
+    postRowChange(id);
+}
+
+void KyTtsInfoForm::applyRowChange(int id)
 {
     const int row = findRowById(id);
     if (row >= 0) {

@@ -21,6 +21,7 @@ public:
     QWidget* widget() override { return this; }
     QTableWidget* table() override;
     void updateRow(int row, int id) override;
+    void applyRowChange(int id) override;
 
     Ui::fCommonTableForm& form() { return *ui; }
 

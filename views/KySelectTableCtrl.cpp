@@ -1,7 +1,6 @@
 #include "KySelectTableCtrl.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -48,8 +47,8 @@ void KySelectTableCtrl::initTable(int l)
     table->setColumnCount(headers.size());
     table->setColumnHidden(1, l == 4);
     table->setHorizontalHeaderLabels(headers);
+    // Names widen to their text (setupTableWidget's column fitter), the last column stretches.
     setupTableWidget(table);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setRowCount(0);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
 }

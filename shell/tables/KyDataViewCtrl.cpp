@@ -2,6 +2,8 @@
 
 #include <QTableWidget>
 
+#include "KyRowIndex.h"
+
 int KyDataViewCtrl::idOfRow(int row)
 {
     QTableWidgetItem* item = m_ref.item(row, 0);
@@ -20,11 +22,7 @@ void KyDataViewCtrl::setCellData(int row, int id)
 
 int KyDataViewCtrl::rowOfId(int id)
 {
-    const int rows = m_ref.table()->rowCount();
-    for (int row = 0; row < rows; ++row)
-        if (idOfRow(row) == id)
-            return row;
-    return -1;
+    return KyRowIndex::of(m_ref.table())->rowOf(id);
 }
 
 int KyDataViewCtrl::currentId()

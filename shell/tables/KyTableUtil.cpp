@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <cstdlib>
 
+#include "KyColumnFit.h"
 #include "KyTextUtil.h"
 
 void KyTableUtil::setupTableWidget(QTableWidget* table)
@@ -15,6 +16,7 @@ void KyTableUtil::setupTableWidget(QTableWidget* table)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->horizontalHeader()->setStretchLastSection(true);
+    KyColumnFit::of(table);
 }
 
 QTableWidgetItem* KyTableUtil::setTableItem(QTableWidget* table, const char* text, int row, int column, int data)

@@ -4,6 +4,8 @@
 
 #include "BaseMessageDialog.h"
 #include "KyLevelList.h"
+#include "KyRowIndex.h"
+#include "KyRowUpdates.h"
 #include "KyTipsInfo.h"
 
 int KyTerBaseCtr::getLevel(KyLevelList* list, KyLevel& out)
@@ -22,13 +24,7 @@ void KyTerBaseCtr::updateRow(int, int) {}
 int KyTerBaseCtr::findRowById(int id)
 {
     QTableWidget* t = table();
-    const int rows = t ? t->rowCount() : 0;
-    for (int row = 0; row < rows; ++row) {
-        QTableWidgetItem* item = t->item(row, 0);
-        if (item && item->data(Qt::UserRole).toInt() == id)
-            return row;
-    }
-    return -1;
+    return t ? KyRowIndex::of(t)->rowOf(id) : -1;
 }
 
 int KyTerBaseCtr::removeRowById(int id)
@@ -128,16 +124,40 @@ int KyTerBaseCtr::currentId()
 
 void KyTerBaseCtr::setRowTexts(int row, int firstColumn, const QStringList& texts)
 {
+    for (int i = 0; i < texts.size(); ++i)
+        setCellText(texts[i], row, firstColumn + i, 0);
+}
+
+void KyTerBaseCtr::beginFill(int count)
+{
     QTableWidget* t = table();
-    for (int i = 0; i < texts.size(); ++i) {
-        if (QTableWidgetItem* item = t->item(row, firstColumn + i)) {
-            item->setText(texts[i]);
-            item->setData(Qt::UserRole, 0);
-        }
-    }
+    t->setRowCount(0);
+    t->setRowCount(count);
+    t->model()->blockSignals(true);
+}
+
+void KyTerBaseCtr::endFill()
+{
+    QAbstractItemModel* model = table()->model();
+    model->blockSignals(false);
+    const int rows = model->rowCount();
+    if (rows > 0)
+        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
 }
 
 void KyTerBaseCtr::slot_delRowById(int id)
 {
     removeRowById(id);
+}
+
+void KyTerBaseCtr::postRowChange(int id)
+{
+    if (!m_updates)
+        m_updates = new KyRowUpdates(table(), [this](int changed) { applyRowChange(changed); });
+    m_updates->post(id);
+}
+
+void KyTerBaseCtr::applyRowChange(int id)
+{
+    refreshRowById(id);
 }

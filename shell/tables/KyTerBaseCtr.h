@@ -8,6 +8,7 @@
 #include "KyBaseLevelCtr.h"
 #include "KyTableUtil.h"
 
+class KyRowUpdates;
 class QTableWidget;
 class QTableWidgetItem;
 class QWidget;
@@ -22,6 +23,7 @@ public:
     virtual QTableWidget* table() = 0;
     virtual void updateRow(int row, int id);
 
+    // Through the table's row index: logarithmic.
     int findRowById(int id);
     int removeRowById(int id);
     int refreshRowById(int id);
@@ -42,12 +44,27 @@ public:
     QList<int> confirmedSelectedIds();
     // The column-0 id of the current row; -1 without one.
     int currentId();
-    // Texts of the row's cells from firstColumn on (cells that have an item), user-role data 0.
+    // Texts of the row's cells from firstColumn on, user-role data 0: new items,
+    // so that a change never searches the table for its item.
     void setRowTexts(int row, int firstColumn, const QStringList& texts);
+    // A bulk fill: beginFill empties the table and gives it count rows with the
+    // model quiet; the rows are written with the cell setters; endFill tells
+    // the view, the row index and the column fitter once.
+    void beginFill(int count);
+    void endFill();
 
     // Shared body of the pages' delete-row slots.
     void slot_delRowById(int id);
 
+    // A pushed change of the record: applied from the event loop, together
+    // with the other changes of a burst, through applyRowChange.
+    void postRowChange(int id);
+    // Default: the row redrawn when the table has it.
+    virtual void applyRowChange(int id);
+
 protected:
     KyTableUtil m_tableUtil;
+
+private:
+    KyRowUpdates* m_updates = nullptr;
 };

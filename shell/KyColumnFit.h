@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <array>
+#include <vector>
+
+class QModelIndex;
+class QTableWidget;
+
+// Keeps a table's columns wide enough for their widest text, up to kMaxWidth.
+// A changed cell is looked at alone; a change of many rows (a fill) estimates
+// every text from per-character advances and measures only the widest few.
+// Only visible interactive columns other than the stretched last one are
+// widened; a column never narrows.
+class KyColumnFit : public QObject {
+    Q_OBJECT
+public:
+    static const int kMaxWidth = 360;
+
+    // The table's fitter, made on first use (a child of the table).
+    static KyColumnFit* of(QTableWidget* table);
+
+private:
+    explicit KyColumnFit(QTableWidget* table);
+    void changed(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles);
+    void fitCell(int row, int column);
+    void fitRows(int firstRow, int lastRow, int column);
+    bool widens(int column) const;
+    qreal estimate(const QString& text);
+    // Width the cell's text needs, learning the column's padding.
+    int measure(int row, int column, qreal estimated);
+    void widen(int column, int width);
+    QString textAt(int row, int column) const;
+
+    QTableWidget* m_table;
+    QFont m_font;
+    std::array<qreal, 128> m_ascii{};
+    qreal m_wide = 0;
+    // Measured width minus estimate, the most seen per column; -1 before the first.
+    std::vector<qreal> m_padding;
+};
