@@ -35,6 +35,10 @@ public:
     bool getRecord(int id, Rec* out) const { return out && m_cache.get(id, *out); }
     Rec* cloneRecord(int id) const { return m_cache.clone(id); }
     List copyRecords() const { return m_cache.copy(); }
+    // The cached records, locked; null (nothing locked) before the first
+    // list. The caller calls unlockRecords() after the walk.
+    List* lockRecords() { return m_cache.lock(); }
+    void unlockRecords() { m_cache.unlock(); }
     // Whether a whole list has arrived (an empty list counts as arrived).
     bool loaded() const { return m_cache.loaded(); }
 

@@ -113,8 +113,9 @@ void KyCapInfoForm::insertTopRow(const KyCap& cap)
 void KyCapInfoForm::writeCells(int row, const KyCap& cap)
 {
     setCellText(QString::number(cap.id), row, 0, cap.id);
-    setRowTexts(row, 1, {localToQString(cap.name.c_str()), QString::number(cap.capVol), qualityText(cap.capSamplerate),
-                         stateText(cap.state), localToQString(cap.ip.c_str())});
+    setRowTexts(row, 1, {localToQString(cap.name.c_str()), QString::number(cap.capVol),
+                         cachedText(m_qualityTexts, cap.capSamplerate, qualityText),
+                         cachedText(m_stateTexts, cap.state, stateText), localToQString(cap.ip.c_str())});
 }
 
 void KyCapInfoForm::updateRow(int row, int id)

@@ -44,4 +44,6 @@ private:
     void writeCells(int row, const KyCap& cap);
 
     std::unique_ptr<Ui::fCommonTableForm> ui;
+    std::map<int, QString> m_qualityTexts;
+    std::map<int, QString> m_stateTexts;
 };

@@ -56,14 +56,14 @@ QString KyFAlarmInfoForm::stateText(const KyFAlarm& alarm, QColor* colour)
     QColor shown = kBlack;
     QString text;
     if (alarm.state == 0) {
-        text = "断线";
+        text = QStringLiteral("断线");
     } else if (alarm.shortCircuit == 0) {
-        text = "空闲";
+        text = QStringLiteral("空闲");
     } else if (alarm.triggerType != 1) {
-        text = "消防报警";
+        text = QStringLiteral("消防报警");
         shown = kAlarmRed;
     } else {
-        text = "短路触发";
+        text = QStringLiteral("短路触发");
     }
     if (colour)
         *colour = shown;

@@ -86,7 +86,11 @@ void KyM02InfoForm::updateRow(int row, int id)
 
 void KyM02InfoForm::slot_showM02List()
 {
-    showRows(KyM02ListMgr::instance()->m02List());
+    KyM02ListMgr* mgr = KyM02ListMgr::instance();
+    if (const std::list<KyMic>* list = mgr->lockRecords()) {
+        showRows(*list);
+        mgr->unlockRecords();
+    }
 }
 
 void KyM02InfoForm::slot_updateM02Row(int id)

@@ -106,7 +106,11 @@ void KyM04InfoForm::updateRow(int row, int id)
 
 void KyM04InfoForm::slot_showM04List()
 {
-    showRows(KyM04ListMgr::instance()->m04List());
+    KyM04ListMgr* mgr = KyM04ListMgr::instance();
+    if (const std::list<KyMic>* list = mgr->lockRecords()) {
+        showRows(*list);
+        mgr->unlockRecords();
+    }
 }
 
 void KyM04InfoForm::slot_updateM04Row(int id)

@@ -73,7 +73,7 @@ void KyMicInfoForm::fillRow(int row, const KyMic& mic)
 {
     setCellItem(mic.name.c_str(), row, 0, mic.id);
     setCellText(QString::number(mic.id), row, 1, 0);
-    setCellText(stateText(mic.state), row, 2, 0);
+    setCellText(cachedText(m_stateTexts, mic.state, stateText), row, 2, 0);
     setCellItem(mic.ip.c_str(), row, 3, 0);
 }
 

@@ -37,4 +37,5 @@ private:
     void fillRow(int row, const KyMic& mic);
 
     Ui::fMicInfoForm* ui;
+    std::map<int, QString> m_stateTexts;
 };

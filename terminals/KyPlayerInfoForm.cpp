@@ -231,7 +231,7 @@ void KyPlayerInfoForm::fillRow(int row, const KyTerminal& term)
             items[COL_TEMP]->setForeground(old->foreground());
     }
     for (int c = 0; c < COL_COUNT; ++c)
-        t->setItem(row, c, items[c]);
+        placeItem(row, c, items[c]);
 }
 
 QList<int> KyPlayerInfoForm::selectedRowsInColumn(int column) const

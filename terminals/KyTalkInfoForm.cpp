@@ -25,7 +25,11 @@ KyTalkInfoForm::KyTalkInfoForm(QWidget* parent) : QWidget(parent) {}
 
 QString KyTalkInfoForm::pageText(const char* source) const
 {
-    return QCoreApplication::translate(metaObject()->className(), source);
+    // Sources are static texts: translated once, shared by the rows.
+    auto it = m_texts.find(source);
+    if (it == m_texts.end())
+        it = m_texts.emplace(source, QCoreApplication::translate(metaObject()->className(), source)).first;
+    return it->second;
 }
 
 QByteArray KyTalkInfoForm::cellText(const char* source) const
@@ -40,7 +44,9 @@ const char* KyTalkInfoForm::stateSource(int state) const
 
 void KyTalkInfoForm::colourState(QTableWidgetItem* item, int state) const
 {
-    item->setForeground(state == kEmergencyState ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    static const QBrush red(QColor(255, 0, 0));
+    static const QBrush black(QColor(0, 0, 0));
+    item->setForeground(state == kEmergencyState ? red : black);
 }
 
 void KyTalkInfoForm::setStateCell(int row, int column, int state)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QWidget>
 #include <list>
+#include <unordered_map>
 
 #include "KyTerBaseCtr.h"
 
@@ -48,4 +49,7 @@ protected:
     // last first); online ones are refused with a message each.
     void deleteSelected();
     void showError(const char* source) const;
+
+private:
+    mutable std::unordered_map<const char*, QString> m_texts;
 };

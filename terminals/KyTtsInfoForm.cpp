@@ -67,13 +67,16 @@ QString KyTtsInfoForm::stateText(int state)
 
 void KyTtsInfoForm::showTtsList()
 {
-    std::list<KyTts> list;
-    KyTtsListMgr::instance()->copyList(list);
-    beginFill(int(list.size()));
-    int row = int(list.size());
-    for (const KyTts& tts : list)
+    KyTtsListMgr* mgr = KyTtsListMgr::instance();
+    const std::list<KyTts>* list = mgr->lockRecords();
+    if (!list)
+        return;
+    beginFill(int(list->size()));
+    int row = int(list->size());
+    for (const KyTts& tts : *list)
         writeCells(--row, tts);
     endFill();
+    mgr->unlockRecords();
 }
 
 void KyTtsInfoForm::insertTopRow(const KyTts& tts)
@@ -85,7 +88,8 @@ void KyTtsInfoForm::insertTopRow(const KyTts& tts)
 void KyTtsInfoForm::writeCells(int row, const KyTts& tts)
 {
     setCellText(QString::number(tts.id), row, 0, tts.id);
-    setRowTexts(row, 1, {localToQString(tts.name.c_str()), stateText(tts.state), localToQString(tts.ip.c_str())});
+    setRowTexts(row, 1, {localToQString(tts.name.c_str()), cachedText(m_stateTexts, tts.state, stateText),
+                         localToQString(tts.ip.c_str())});
 }
 
 void KyTtsInfoForm::updateRow(int row, int id)

@@ -41,4 +41,5 @@ private:
     void writeCells(int row, const KyTts& tts);
 
     std::unique_ptr<Ui::fCommonTableForm> ui;
+    std::map<int, QString> m_stateTexts;
 };

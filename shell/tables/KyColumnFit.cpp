@@ -25,9 +25,34 @@ KyColumnFit::KyColumnFit(QTableWidget* table) : QObject(table), m_table(table)
     connect(table->model(), &QAbstractItemModel::dataChanged, this, &KyColumnFit::changed);
 }
 
+void KyColumnFit::beginBulk()
+{
+    m_bulk = true;
+    const int columns = m_table->columnCount();
+    m_bulkColumns.assign(columns, 0);
+    m_bulkWidest.assign(columns, {});
+    for (int column = 0; column < columns; ++column)
+        m_bulkColumns[column] = widens(column);
+}
+
+void KyColumnFit::note(int row, int column, const QString& text)
+{
+    if (column < int(m_bulkColumns.size()) && m_bulkColumns[column] && !text.isEmpty())
+        keepWidest(m_bulkWidest[column], estimate(text), row);
+}
+
+void KyColumnFit::endBulk()
+{
+    m_bulk = false;
+    for (int column = 0; column < int(m_bulkWidest.size()); ++column)
+        widenToWidest(column, m_bulkWidest[column]);
+    m_bulkColumns.clear();
+    m_bulkWidest.clear();
+}
+
 void KyColumnFit::changed(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles)
 {
-    if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
+    if (m_bulk || (!roles.isEmpty() && !roles.contains(Qt::DisplayRole)))
         return;
     const bool few = bottomRight.row() - topLeft.row() < kFewRows;
     for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
@@ -82,18 +107,27 @@ void KyColumnFit::fitRows(int firstRow, int lastRow, int column)
     std::vector<std::pair<qreal, int>> widest;   // estimate, row
     for (int row = firstRow; row <= lastRow; ++row) {
         const QString text = textAt(row, column);
-        if (text.isEmpty())
-            continue;
-        const qreal estimated = estimate(text);
-        if (widest.size() == size_t(kMeasured) && estimated <= widest.front().first)
-            continue;
-        if (widest.size() == size_t(kMeasured)) {
-            std::pop_heap(widest.begin(), widest.end(), std::greater<>());
-            widest.pop_back();
-        }
-        widest.emplace_back(estimated, row);
-        std::push_heap(widest.begin(), widest.end(), std::greater<>());
+        if (!text.isEmpty())
+            keepWidest(widest, estimate(text), row);
     }
+    widenToWidest(column, widest);
+}
+
+void KyColumnFit::keepWidest(std::vector<std::pair<qreal, int>>& widest, qreal estimated, int row)
+{
+    // A heap with the narrowest kept estimate on top.
+    if (widest.size() == size_t(kMeasured)) {
+        if (estimated <= widest.front().first)
+            return;
+        std::pop_heap(widest.begin(), widest.end(), std::greater<>());
+        widest.pop_back();
+    }
+    widest.emplace_back(estimated, row);
+    std::push_heap(widest.begin(), widest.end(), std::greater<>());
+}
+
+void KyColumnFit::widenToWidest(int column, const std::vector<std::pair<qreal, int>>& widest)
+{
     int needed = 0;
     for (const auto& candidate : widest)
         needed = std::max(needed, measure(candidate.second, column, candidate.first));

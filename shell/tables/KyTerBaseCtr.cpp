@@ -3,6 +3,7 @@
 #include <QTableWidget>
 
 #include "BaseMessageDialog.h"
+#include "KyColumnFit.h"
 #include "KyLevelList.h"
 #include "KyRowIndex.h"
 #include "KyRowUpdates.h"
@@ -57,13 +58,30 @@ QTableWidgetItem* KyTerBaseCtr::setIdItem(const char* text, int column, int data
 
 QTableWidgetItem* KyTerBaseCtr::setCellItem(const char* text, int row, int column, int data)
 {
-    return m_tableUtil.setTableItem(table(), text, row, column, data);
+    return placeCell(QString::fromLocal8Bit(text ? text : ""), row, column, data);
 }
 
 QTableWidgetItem* KyTerBaseCtr::setCellText(const QString& text, int row, int column, int data)
 {
-    return m_tableUtil.setTableItemU64(table(), text, row, column,
-                                       static_cast<uint64_t>(static_cast<int64_t>(data)));
+    return placeCell(text, row, column, QVariant::fromValue<qulonglong>(static_cast<int64_t>(data)));
+}
+
+QTableWidgetItem* KyTerBaseCtr::placeCell(const QString& text, int row, int column, const QVariant& data)
+{
+    // Data first: an item not yet in the table changes no view.
+    auto* item = new QTableWidgetItem(text);
+    item->setData(Qt::UserRole, data);
+    table()->setItem(row, column, item);
+    if (m_fill)
+        m_fill->note(row, column, text);
+    return item;
+}
+
+void KyTerBaseCtr::placeItem(int row, int column, QTableWidgetItem* item)
+{
+    table()->setItem(row, column, item);
+    if (m_fill && item)
+        m_fill->note(row, column, item->text());
 }
 
 int KyTerBaseCtr::cellInt(int row, int column)
@@ -84,6 +102,14 @@ int KyTerBaseCtr::removeRow(int row)
 void KyTerBaseCtr::setItemTextAndId(QTableWidgetItem* item, const char* text, int data)
 {
     m_tableUtil.setItemTextLocal(item, text, data);
+}
+
+const QString& KyTerBaseCtr::cachedText(std::map<int, QString>& texts, int code, QString (*text)(int))
+{
+    auto it = texts.find(code);
+    if (it == texts.end())
+        it = texts.emplace(code, text(code)).first;
+    return it->second;
 }
 
 bool KyTerBaseCtr::isOffline(int state)
@@ -134,6 +160,8 @@ void KyTerBaseCtr::beginFill(int count)
     t->setRowCount(0);
     t->setRowCount(count);
     t->model()->blockSignals(true);
+    m_fill = KyColumnFit::of(t);
+    m_fill->beginBulk();
 }
 
 void KyTerBaseCtr::endFill()
@@ -143,6 +171,8 @@ void KyTerBaseCtr::endFill()
     const int rows = model->rowCount();
     if (rows > 0)
         emit model->dataChanged(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
+    m_fill->endBulk();
+    m_fill = nullptr;
 }
 
 void KyTerBaseCtr::slot_delRowById(int id)

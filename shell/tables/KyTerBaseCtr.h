@@ -4,10 +4,12 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <map>
 
 #include "KyBaseLevelCtr.h"
 #include "KyTableUtil.h"
 
+class KyColumnFit;
 class KyRowUpdates;
 class QTableWidget;
 class QTableWidgetItem;
@@ -35,6 +37,8 @@ public:
     int clearTable();
     int removeRow(int row);
     void setItemTextAndId(QTableWidgetItem* item, const char* text, int data);
+    // text(code), made once per code, so that the rows share their texts.
+    static const QString& cachedText(std::map<int, QString>& texts, int code, QString (*text)(int));
     static bool isOffline(int state);
     static bool isPrimaryId(int id);
     // Ids of the selected rows (their column-0 items), last selected first;
@@ -52,6 +56,8 @@ public:
     // the view, the row index and the column fitter once.
     void beginFill(int count);
     void endFill();
+    // Puts a made item into the table (noted by the column fitter in a bulk fill).
+    void placeItem(int row, int column, QTableWidgetItem* item);
 
     // Shared body of the pages' delete-row slots.
     void slot_delRowById(int id);
@@ -66,5 +72,8 @@ protected:
     KyTableUtil m_tableUtil;
 
 private:
+    QTableWidgetItem* placeCell(const QString& text, int row, int column, const QVariant& data);
+
     KyRowUpdates* m_updates = nullptr;
+    KyColumnFit* m_fill = nullptr;   // set during a bulk fill
 };
