@@ -130,6 +130,73 @@ std::string KyRow::at(size_t index) const
     return index < fields.size() ? fields[index].second : std::string();
 }
 
+namespace {
+
+void readRow(const TiXmlElement* r, std::vector<KyRow>& rows)
+{
+    KyRow row;
+    for (const TiXmlElement* f = r->FirstChildElement("Field"); f; f = f->NextSiblingElement("Field")) {
+        const char* name = f->Attribute("Name");
+        const char* text = f->GetText();
+        row.add(name ? name : "", text ? text : "");
+    }
+    rows.push_back(std::move(row));
+}
+
+// The whole body as one document.
+bool parseDocument(const char* text, std::vector<KyRow>& rows)
+{
+    rows.clear();
+    TiXmlDocument doc;
+    doc.Parse(text, nullptr, TIXML_ENCODING_UTF8);
+    if (doc.Error())
+        return false;
+    const TiXmlElement* root = doc.RootElement();
+    if (!root || std::string(root->Value()) != "Result")
+        return false;
+    for (const TiXmlElement* r = root->FirstChildElement("Row"); r; r = r->NextSiblingElement("Row"))
+        readRow(r, rows);
+    return true;
+}
+
+size_t skipBlanks(const std::string& s, size_t i)
+{
+    while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])))
+        ++i;
+    return i;
+}
+
+// A row set in the form the server writes ("<Result><Row>...</Row>...
+// </Result>", blanks between) parsed a row at a time, so that a long list
+// never stands as one document tree. False, with rows to be ignored, for
+// anything else; the caller then parses the body as one document.
+bool parseRowByRow(const std::string& body, size_t start, std::vector<KyRow>& rows)
+{
+    static const std::string kOpen = "<Result>", kClose = "</Result>", kRow = "<Row>", kRowEnd = "</Row>";
+    if (body.compare(start, kOpen.size(), kOpen) != 0)
+        return false;
+    TiXmlDocument doc;
+    std::string chunk;
+    for (size_t i = skipBlanks(body, start + kOpen.size()); i < body.size();) {
+        if (body.compare(i, kClose.size(), kClose) == 0)
+            return skipBlanks(body, i + kClose.size()) == body.size();
+        const size_t end = body.find(kRowEnd, i);
+        if (body.compare(i, kRow.size(), kRow) != 0 || end == std::string::npos)
+            return false;
+        chunk.assign(body, i, end + kRowEnd.size() - i);
+        doc.Clear();
+        doc.Parse(chunk.c_str(), nullptr, TIXML_ENCODING_UTF8);
+        const TiXmlElement* row = doc.RootElement();
+        if (doc.Error() || !row || row->NextSiblingElement())
+            return false;
+        readRow(row, rows);
+        i = skipBlanks(body, end + kRowEnd.size());
+    }
+    return false;
+}
+
+}  // namespace
+
 bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
 {
     rows.clear();
@@ -139,23 +206,9 @@ bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
     size_t start = 0;
     if (!rowMarkupShallow(body, &start))
         return false;
-    TiXmlDocument doc;
-    doc.Parse(body.c_str() + start, nullptr, TIXML_ENCODING_UTF8);
-    if (doc.Error())
-        return false;
-    const TiXmlElement* root = doc.RootElement();
-    if (!root || std::string(root->Value()) != "Result")
-        return false;
-    for (const TiXmlElement* r = root->FirstChildElement("Row"); r; r = r->NextSiblingElement("Row")) {
-        KyRow row;
-        for (const TiXmlElement* f = r->FirstChildElement("Field"); f; f = f->NextSiblingElement("Field")) {
-            const char* name = f->Attribute("Name");
-            const char* text = f->GetText();
-            row.add(name ? name : "", text ? text : "");
-        }
-        rows.push_back(std::move(row));
-    }
-    return true;
+    if (parseRowByRow(body, start, rows))
+        return true;
+    return parseDocument(body.c_str() + start, rows);
 }
 
 std::string kyWriteRows(const std::vector<KyRow>& rows)

@@ -37,6 +37,11 @@ void TestBodies::roundTripKeepsTexts()
 
     QVERIFY(kyParseRows(kyWriteRows({}), out));
     QVERIFY(out.empty());
+
+    // Rows in the server's form are read a row at a time: the same texts.
+    QVERIFY(kyParseRows(kyWriteRows({row, row}), out));
+    QCOMPARE(out.size(), size_t(2));
+    QVERIFY(out[1].fields == row.fields);
 }
 
 void TestBodies::awkwardBodies()
@@ -53,6 +58,10 @@ void TestBodies::awkwardBodies()
     QCOMPARE(out[0].fields.size(), size_t(2));
     QCOMPARE(out[0].text("id"), std::string("12"));
     QCOMPARE(out[0].at(1), std::string("x"));
+    // Another element among the rows: read as one document, each row once.
+    QVERIFY(kyParseRows("<Result><Row><Field Name=\"a\">1</Field></Row><Other/><Row/></Result>", out));
+    QCOMPARE(out.size(), size_t(2));
+    QCOMPARE(out[0].text("a"), std::string("1"));
 }
 
 void TestBodies::jsonMemberTexts()
