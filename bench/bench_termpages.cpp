@@ -142,22 +142,24 @@ void loadList(const PageCase& page, const KyRow& pattern, int count)
     QCoreApplication::processEvents();
 }
 
-// The page's visible texts, row by row.
-std::vector<QStringList> visibleTexts(QTableWidget* t)
+// The page's texts, row by row.
+std::vector<QStringList> pageTexts(QTableWidget* t)
 {
     std::vector<QStringList> rows(t->rowCount());
     for (int r = 0; r < t->rowCount(); ++r)
         for (int c = 0; c < t->columnCount(); ++c)
-            if (!t->isColumnHidden(c))
-                rows[r] << (t->item(r, c) ? t->item(r, c)->text() : QString());
+            rows[r] << (t->item(r, c) ? t->item(r, c)->text() : QString());
     return rows;
 }
 
-void bareFill(QTableWidget& bare, const std::vector<QStringList>& texts)
+// The same texts in a table with the page's columns (and hidden ones).
+void bareFill(QTableWidget& bare, QTableWidget* page, const std::vector<QStringList>& texts)
 {
-    const int columns = texts.empty() ? 0 : texts.front().size();
+    const int columns = page->columnCount();
     bare.setRowCount(0);
     bare.setColumnCount(columns);
+    for (int c = 0; c < columns; ++c)
+        bare.setColumnHidden(c, page->isColumnHidden(c));
     bare.setRowCount(int(texts.size()));
     for (int r = 0; r < int(texts.size()); ++r)
         for (int c = 0; c < columns; ++c)
@@ -179,12 +181,12 @@ Fill timeFill(const PageCase& c, QWidget* page, QTableWidget& bare, int rows)
 {
     QTableWidget* table = c.tableOf(page);
     QMetaObject::invokeMethod(page, c.fillSlot);
-    const std::vector<QStringList> texts = visibleTexts(table);
+    const std::vector<QStringList> texts = pageTexts(table);
     Fill best;
     const int runs = rows >= 100000 ? 3 : 5;
     for (int i = 0; i < runs; ++i) {   // in turns, so that load on the machine hits both alike
         best.bare = std::min(best.bare, kySeconds([&] {
-            bareFill(bare, texts);
+            bareFill(bare, table, texts);
             paintNow(&bare);
         }));
         best.page = std::min(best.page, kySeconds([&] {

@@ -91,9 +91,16 @@ void KyFAlarmInfoForm::insertTopRow(const KyFAlarm& alarm)
 void KyFAlarmInfoForm::writeCells(int row, const KyFAlarm& alarm)
 {
     QColor colour;
+    const QString state = stateText(alarm, &colour);
+    auto cell = m_stateCells.find(state);   // made once per state, copied by the rows
+    if (cell == m_stateCells.end()) {
+        cell = m_stateCells.emplace(state, QTableWidgetItem(state)).first;
+        cell->second.setForeground(colour);
+    }
     setCellText(localToQString(alarm.name.c_str()), row, 0, alarm.id);
-    setRowTexts(row, 1, {QString::number(alarm.id), stateText(alarm, &colour), localToQString(alarm.ip.c_str())});
-    table()->item(row, 2)->setForeground(colour);
+    setCellText(QString::number(alarm.id), row, 1, 0);
+    placeItem(row, 2, new QTableWidgetItem(cell->second));
+    setCellText(localToQString(alarm.ip.c_str()), row, 3, 0);
 }
 
 void KyFAlarmInfoForm::updateRow(int row, int id)

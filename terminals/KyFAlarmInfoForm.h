@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QTableWidgetItem>
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "KyTerBaseCtr.h"
@@ -42,4 +44,5 @@ private:
     void writeCells(int row, const KyFAlarm& alarm);
 
     std::unique_ptr<Ui::fCommonTableForm> ui;
+    std::map<QString, QTableWidgetItem> m_stateCells;
 };

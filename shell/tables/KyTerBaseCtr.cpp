@@ -68,9 +68,22 @@ QTableWidgetItem* KyTerBaseCtr::setCellText(const QString& text, int row, int co
 
 QTableWidgetItem* KyTerBaseCtr::placeCell(const QString& text, int row, int column, const QVariant& data)
 {
-    // Data first: an item not yet in the table changes no view.
-    auto* item = new QTableWidgetItem(text);
-    item->setData(Qt::UserRole, data);
+    // Data first: an item not yet in the table changes no view. No data
+    // reads as 0, so a 0 is not stored; an item with data is copied from one
+    // that has both roles, so that its roles take one allocation.
+    static const QTableWidgetItem withData = [] {
+        QTableWidgetItem pattern{QString()};
+        pattern.setData(Qt::UserRole, 0);
+        return pattern;
+    }();
+    QTableWidgetItem* item;
+    if (data.toLongLong() == 0) {
+        item = new QTableWidgetItem(text);
+    } else {
+        item = new QTableWidgetItem(withData);
+        item->setText(text);
+        item->setData(Qt::UserRole, data);
+    }
     table()->setItem(row, column, item);
     if (m_fill)
         m_fill->note(row, column, text);
