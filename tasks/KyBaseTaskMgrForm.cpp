@@ -136,12 +136,7 @@ void KyBaseTaskMgrForm::fillTaskList()
     for (const KySsTask& task : tasks)
         if (belongsHere(task))
             shown.push_back(&task);
-    // The rows of adding each task at the top, written in one pass.
-    const int count = int(shown.size());
-    beginFill(count);
-    for (int i = 0; i < count; ++i)
-        fillNewRow(count - 1 - i, *shown[i]);
-    endFill();
+    fillTopDown(shown, [this](int row, const KySsTask* task) { fillNewRow(row, *task); });
 }
 
 QString KyBaseTaskMgrForm::startKey(int row) const

@@ -96,11 +96,7 @@ void KyCapInfoForm::showCaps()
     std::list<KyCap>* list = caps->lockList();
     if (!list)
         return;
-    beginFill(int(list->size()));
-    int row = int(list->size());
-    for (const KyCap& cap : *list)
-        writeCells(--row, cap);
-    endFill();
+    fillTopDown(*list, [this](int row, const KyCap& cap) { writeCells(row, cap); });
     caps->unlockList();
 }
 

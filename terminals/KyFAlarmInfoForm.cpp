@@ -74,11 +74,7 @@ void KyFAlarmInfoForm::slot_showFAlarmList()
 {
     KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
     std::list<KyFAlarm>* list = mgr->lockList();   // never null
-    beginFill(int(list->size()));
-    int row = int(list->size());
-    for (const KyFAlarm& alarm : *list)
-        writeCells(--row, alarm);
-    endFill();
+    fillTopDown(*list, [this](int row, const KyFAlarm& alarm) { writeCells(row, alarm); });
     mgr->unlockList();
 }
 

@@ -68,11 +68,7 @@ void KyM12InfoForm::slot_showM12List()
     auto* list = mgr->lockList();
     if (!list)
         return;
-    beginFill(int(list->size()));
-    int row = int(list->size());
-    for (const KyM12& m12 : *list)
-        fillRow(--row, m12);
-    endFill();
+    fillTopDown(*list, [this](int row, const KyM12& m12) { fillRow(row, m12); });
     mgr->unlockList();
 }
 

@@ -55,11 +55,7 @@ void KyMicInfoForm::slot_showM11List()
     std::list<KyMic>* list = mgr->lockList();
     if (!list)
         return;
-    beginFill(int(list->size()));
-    int row = int(list->size());
-    for (const KyMic& mic : *list)
-        fillRow(--row, mic);
-    endFill();
+    fillTopDown(*list, [this](int row, const KyMic& mic) { fillRow(row, mic); });
     mgr->unlockList();
 }
 

@@ -62,11 +62,7 @@ void KyTalkInfoForm::addRow(const KyMic& mic)
 
 void KyTalkInfoForm::showRows(const std::list<KyMic>& list)
 {
-    beginFill(int(list.size()));
-    int row = int(list.size());
-    for (const KyMic& mic : list)
-        writeRow(--row, mic);
-    endFill();
+    fillTopDown(list, [this](int row, const KyMic& mic) { writeRow(row, mic); });
 }
 
 void KyTalkInfoForm::applyRowChange(int id)

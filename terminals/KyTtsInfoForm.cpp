@@ -71,11 +71,7 @@ void KyTtsInfoForm::showTtsList()
     const std::list<KyTts>* list = mgr->lockRecords();
     if (!list)
         return;
-    beginFill(int(list->size()));
-    int row = int(list->size());
-    for (const KyTts& tts : *list)
-        writeCells(--row, tts);
-    endFill();
+    fillTopDown(*list, [this](int row, const KyTts& tts) { writeCells(row, tts); });
     mgr->unlockRecords();
 }
 

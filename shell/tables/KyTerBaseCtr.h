@@ -56,6 +56,17 @@ public:
     // the view, the row index and the column fitter once.
     void beginFill(int count);
     void endFill();
+    // A bulk fill that leaves the list's last record on top, as adding each
+    // record on top would: write(row, record) writes a row's cells.
+    template <class List, class Write>
+    void fillTopDown(const List& list, Write write)
+    {
+        beginFill(int(list.size()));
+        int row = int(list.size());
+        for (const auto& record : list)
+            write(--row, record);
+        endFill();
+    }
     // Puts a made item into the table (noted by the column fitter in a bulk fill).
     void placeItem(int row, int column, QTableWidgetItem* item);
 
