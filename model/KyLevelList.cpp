@@ -33,8 +33,7 @@ int KyLevelList::init(KyManageCenter* center)
 
 int KyLevelList::getLevelByType(KyLevel& out, uint16_t type) const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    for (const KyLevel& lv : m_levels) {
+    for (const KyLevel& lv : m_levels.copy()) {
         if (lv.type == type) {
             out = lv;
             return 0;
@@ -45,6 +44,5 @@ int KyLevelList::getLevelByType(KyLevel& out, uint16_t type) const
 
 void KyLevelList::setLevels(const std::vector<KyLevel>& levels)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_levels = levels;
+    m_levels.replaceAll(levels);
 }

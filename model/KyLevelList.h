@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 #include "KyLevel.h"
+#include "KyRecordCache.h"
 
 class KyManageCenter;
 
@@ -29,6 +29,5 @@ public:
 private:
     KyLevelList();
 
-    mutable std::mutex m_mutex;
-    std::vector<KyLevel> m_levels;
+    KyRecordCache<KyLevel> m_levels;
 };

@@ -49,8 +49,7 @@ protected:
 
     void replaceList(const void* records)
     {
-        const auto* items = static_cast<const std::vector<T>*>(records);
-        m_cache.replace(std::list<T>(items->begin(), items->end()));
+        m_cache.replaceAll(*static_cast<const std::vector<T>*>(records));
     }
 
     Manage m_manage;

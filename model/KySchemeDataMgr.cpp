@@ -1,7 +1,5 @@
 #include "KySchemeDataMgr.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QThread>
 
@@ -27,21 +25,12 @@ KySchemeDataMgr* KySchemeDataMgr::instance()
     return store;
 }
 
-std::list<KyScheme>& KySchemeDataMgr::listOf(int kind)
-{
-    if (!m_lists[kind])
-        m_lists[kind].reset(new std::list<KyScheme>);
-    return *m_lists[kind];
-}
-
 std::list<KyScheme>* KySchemeDataMgr::lockSchemes(int kind)
 {
     if (!validKind(kind))
         return nullptr;
-    lock();
-    if (m_received[kind])
-        return &listOf(kind);
-    unlock();
+    if (std::list<KyScheme>* list = m_lists[kind].lock())
+        return list;
     requestList(kind);
     return nullptr;
 }
@@ -58,14 +47,7 @@ bool KySchemeDataMgr::findScheme(int id, int kind, KyScheme* out)
 {
     if (!validKind(kind))
         return false;
-    std::lock_guard<std::recursive_mutex> guard(mutex());
-    const std::list<KyScheme>& list = listOf(kind);
-    auto it = std::find_if(list.begin(), list.end(), [id](const KyScheme& s) { return s.id == id; });
-    if (it == list.end())
-        return false;
-    if (out)
-        *out = *it;
-    return true;
+    return m_lists[kind].get(id, out);
 }
 
 KyQtViewCtrl* KySchemeDataMgr::viewCtrl(int kind)
@@ -131,17 +113,7 @@ int KySchemeDataMgr::onSchemeDeleted(int id, int kind)
 {
     if (!validKind(kind))
         return 0;
-    bool removed = false;
-    {
-        std::lock_guard<std::recursive_mutex> guard(mutex());
-        std::list<KyScheme>& list = listOf(kind);
-        auto it = std::find_if(list.begin(), list.end(), [id](const KyScheme& s) { return s.id == id; });
-        if (it != list.end()) {
-            list.erase(it);
-            removed = true;
-        }
-    }
-    if (removed)
+    if (m_lists[kind].remove(id))
         viewCtrl(kind)->delTerminal(id);
     return 0;
 }
@@ -150,28 +122,13 @@ void KySchemeDataMgr::storeList(int kind, const std::vector<KyScheme>& schemes)
 {
     if (!validKind(kind))
         return;
-    {
-        std::lock_guard<std::recursive_mutex> guard(mutex());
-        listOf(kind).assign(schemes.begin(), schemes.end());
-        m_received[kind] = true;
-    }
+    m_lists[kind].replaceAll(schemes);
     viewCtrl(kind)->haveTerminals();
 }
 
 void KySchemeDataMgr::storeReported(const KyScheme& scheme)
 {
-    bool known = false;
-    {
-        std::lock_guard<std::recursive_mutex> guard(mutex());
-        std::list<KyScheme>& list = listOf(scheme.kind);
-        auto it = std::find_if(list.begin(), list.end(), [&](const KyScheme& s) { return s.id == scheme.id; });
-        known = it != list.end();
-        if (known)
-            *it = scheme;
-        else
-            list.push_back(scheme);
-    }
-    if (known)
+    if (m_lists[scheme.kind].upsert(scheme))
         viewCtrl(scheme.kind)->updateTerminal(scheme.id);
     else
         viewCtrl(scheme.kind)->addTerminal(scheme.id);

@@ -5,13 +5,14 @@
 #include <mutex>
 
 #include "KyMutexHolder.h"
+#include "KyRecordCache.h"
 #include "KyScheme.h"
 #include "KySchemeManage.h"
 
 class KyQtViewCtrl;
 
-// Scheme store: one list and one view controller per kind 0..3, both made
-// on demand, behind one recursive mutex. Notifications of a kind go out
+// Scheme store: one cache per kind 0..3, all behind the store's recursive
+// mutex, and one view controller per kind made on demand. Notifications of a kind go out
 // through its view controller after the list has been updated.
 class KySchemeDataMgr : public KyMutexHolder {
 public:
@@ -26,8 +27,8 @@ public:
     // is returned without the mutex held; null for a bad kind.
     std::list<KyScheme>* lockSchemes(int kind);
 
-    // Copies the cached scheme of that id and kind into out (when not null);
-    // makes an empty list for a kind that has none. False when absent.
+    // Copies the cached scheme of that id and kind into out (when not null).
+    // False when absent.
     bool findScheme(int id, int kind, KyScheme* out);
 
     KyQtViewCtrl* viewCtrl(int kind);
@@ -52,16 +53,15 @@ public:
 private:
     KySchemeDataMgr();
     static bool validKind(int kind) { return kind >= 0 && kind < KIND_COUNT; }
-    // Caller holds the mutex.
-    std::list<KyScheme>& listOf(int kind);
     int sendChange(int requestType, KyCommandRequest& req, KyScheme& record, int kind);
     void onManagerEvent(int event, int id, const void* data);
     void storeList(int kind, const std::vector<KyScheme>& schemes);
     void storeReported(const KyScheme& scheme);
 
     KySchemeManage m_manage;
-    std::unique_ptr<std::list<KyScheme>> m_lists[KIND_COUNT];
-    bool m_received[KIND_COUNT] = {};   // a list reply has filled the kind
+    // Loaded once a list reply has filled the kind.
+    KyRecordCache<KyScheme> m_lists[KIND_COUNT] = {{false, &mutex()}, {false, &mutex()}, {false, &mutex()},
+                                                    {false, &mutex()}};
     std::mutex m_ctrlMutex;
     std::unique_ptr<KyQtViewCtrl> m_ctrls[KIND_COUNT];
 };

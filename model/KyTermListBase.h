@@ -5,7 +5,7 @@
 
 #include "KyFacade.h"
 #include "KyManageCenter.h"
-#include "KyTermCache.h"
+#include "KyRecordCache.h"
 #include "KyTermRowManage.h"
 #include "KyTermRows.h"
 
@@ -121,7 +121,7 @@ protected:
     }
     virtual void onOtherEvent(int, int, const void*) {}
 
-    KyTermCache<Rec> m_cache;
+    KyRecordCache<Rec> m_cache;
     KyTermRowManage<Rec>* m_mgr;
 
 private:
