@@ -10,9 +10,10 @@
 #include "KyTermListBase.h"
 
 // Shared part of the mic11 and m12 list managers: the locked list walk, the
-// single-terminal refresh and the books of the terminal requested last.
-template <class Rec>
-class KyBookListBase : public KyTermListBase<Rec> {
+// single-terminal refresh and the books of the terminal requested last;
+// More are the kind's other extras.
+template <class Rec, class... More>
+class KyBookListBase : public KyTermListBase<Rec, std::vector<KyBookEntry>, More...> {
 public:
     using List = std::list<Rec>;
 
@@ -22,9 +23,15 @@ public:
     void unlockList() { this->m_cache.unlock(); }
 
 protected:
-    explicit KyBookListBase(KyBookTermManage<Rec>* mgr) : KyTermListBase<Rec>(mgr, false) {}
+    explicit KyBookListBase(KyBookTermManage<Rec, More...>* mgr)
+        : KyTermListBase<Rec, std::vector<KyBookEntry>, More...>(mgr, false)
+    {
+    }
 
-    KyBookTermManage<Rec>* bookMgr() const { return static_cast<KyBookTermManage<Rec>*>(this->m_mgr); }
+    KyBookTermManage<Rec, More...>* bookMgr() const
+    {
+        return static_cast<KyBookTermManage<Rec, More...>*>(this->m_mgr);
+    }
 
     // Requests one terminal when it is cached and no refresh is in flight;
     // the reply replaces the record and notifies. -1 when nothing was sent.
@@ -83,10 +90,9 @@ protected:
         m_books[type].swap(entries);
     }
 
-    void onOtherEvent(int event, int id, const void* data) override
+    void extraArrived(int requestType, const std::vector<KyBookEntry>& entries) override
     {
-        if (event == KY_EV_ENTRIES)
-            setBook(id, *static_cast<const std::vector<KyBookEntry>*>(data));
+        setBook(requestType, entries);
     }
 
     mutable std::recursive_mutex m_bookMutex;

@@ -7,17 +7,18 @@
 #include "KyTermRowManage.h"
 
 // Protocol part shared by the mic11 and m12 managers: the single-terminal
-// read (GET "Terminal" {"Data","Id"}) and the terminal's books.
-template <class Rec>
-class KyBookTermManage : public KyTermRowManage<Rec> {
+// read (GET "Terminal" {"Data","Id"}) and the terminal's books (extra
+// lists of KyBookEntry); More are the kind's other extras.
+template <class Rec, class... More>
+class KyBookTermManage : public KyTermRowManage<Rec, std::vector<KyBookEntry>, More...> {
 public:
     struct BookQuery { const char* subtype; const char* table; };
     struct BookSave { std::string packetType; const char* key; };
 
     KyBookTermManage(const std::string& name, int listType, const std::string& listSubtype, const std::string& table,
                      const std::string& deleteKind, int refreshType, const std::string& refreshData)
-        : KyTermRowManage<Rec>(name, listType, listSubtype, table, deleteKind), m_refreshType(refreshType),
-          m_refreshData(refreshData)
+        : KyTermRowManage<Rec, std::vector<KyBookEntry>, More...>(name, listType, listSubtype, table, deleteKind),
+          m_refreshType(refreshType), m_refreshData(refreshData)
     {
         this->addRowReplyType(refreshType);
     }
@@ -81,9 +82,7 @@ protected:
 
     void deliverEntries(int requestType, const std::string& body) override
     {
-        std::vector<KyBookEntry> entries;
-        if (kyRowsTo(body, entries, this->name().c_str()))
-            this->callback(KY_EV_ENTRIES, requestType, &entries);
+        this->template reportEntries<KyBookEntry>(requestType, body);
     }
 
 private:

@@ -7,10 +7,7 @@
 
 KyLevelList::KyLevelList()
 {
-    KyLevelManage::instance()->setCallback([this](int event, int, const void* data) {
-        if (event == KyLevelManage::EV_LIST && data)
-            setLevels(*static_cast<const std::vector<KyLevel>*>(data));
-    });
+    KyLevelManage::Report::listen(*KyLevelManage::instance(), *this);
 }
 
 KyLevelList* KyLevelList::instance()

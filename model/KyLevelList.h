@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "KyLevel.h"
+#include "KyLevelManage.h"
 #include "KyRecordCache.h"
 
 class KyManageCenter;
 
 // The server's level list, read by the edit-permission check.
-class KyLevelList {
+class KyLevelList : public KyLevelManage::Events {
 public:
     static KyLevelList* instance();
 
@@ -28,6 +29,7 @@ public:
 
 private:
     KyLevelList();
+    void listArrived(int, const std::vector<KyLevel>& levels) override { setLevels(levels); }
 
     KyRecordCache<KyLevel> m_levels;
 };

@@ -41,5 +41,5 @@ void KyLevelManage::onReply(int requestType, const KyDbpMessage& msg)
         lv.type = static_cast<uint16_t>(row.toInt("type"));
         levels.push_back(lv);
     }
-    callback(EV_LIST, 0, &levels);
+    Report::list(*this, 0, levels);
 }

@@ -3,13 +3,15 @@
 #include <vector>
 
 #include "KyLevel.h"
+#include "KyListEvents.h"
 #include "KyTermBaseManage.h"
 
 // Protocol manager of the level list: writes the list query and parses its rows.
 class KyLevelManage : public KyTermBaseManage {
 public:
     enum { RT_LIST = 160 };
-    enum Event { EV_LIST = 0 };  // data: const std::vector<KyLevel>*
+    using Events = KyListEvents<KyLevel>;
+    using Report = KyListAdapter<Events>;
 
     KyLevelManage();
     static KyLevelManage* instance();

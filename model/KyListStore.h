@@ -12,9 +12,9 @@
 
 // Base of a store that caches one server list: its protocol manager (with
 // listRequest() and RT_LIST) and the cached records. The manager's events
-// arrive in onManagerEvent, in the receive thread.
+// arrive in the receive thread.
 template <class T, class Manage>
-class KyListStore : public QObject {
+class KyListStore : public QObject, public Manage::Events {
 public:
     // Sends the list query, retrying while busy; the reply replaces the cache.
     int requestList()
@@ -26,7 +26,7 @@ public:
 protected:
     KyListStore()
     {
-        m_manage.setCallback([this](int event, int id, const void* data) { onManagerEvent(event, id, data); });
+        Manage::Report::listen(m_manage, *this);
     }
 
     // The one store D: made by make() on the first call, registered with the
@@ -43,13 +43,6 @@ protected:
         if (first)
             store->requestList();
         return store;
-    }
-
-    virtual void onManagerEvent(int event, int id, const void* data) = 0;
-
-    void replaceList(const void* records)
-    {
-        m_cache.replaceAll(*static_cast<const std::vector<T>*>(records));
     }
 
     Manage m_manage;

@@ -3,7 +3,7 @@
 #include "KyTermRows.h"
 
 KyM11Manage::KyM11Manage()
-    : KyBookTermManage<KyMic>("KyM11Manage", RT_LIST, "M11List", "mic11", "Mic11", RT_REFRESH, "Mic")
+    : KyBookTermManage("KyM11Manage", RT_LIST, "M11List", "mic11", "Mic11", RT_REFRESH, "Mic")
 {
     addReplyTypes(RT_SAVE, RT_REMOVE);
     addEntryReplyType(RT_PLAY_TERMINALS);
@@ -36,10 +36,8 @@ KyCommandRequest KyM11Manage::playTerminalsQuery() const
 void KyM11Manage::deliverEntries(int requestType, const std::string& body)
 {
     if (requestType != RT_PLAY_TERMINALS) {
-        KyBookTermManage<KyMic>::deliverEntries(requestType, body);
+        KyBookTermManage::deliverEntries(requestType, body);
         return;
     }
-    std::vector<KyTerminal> terms;
-    if (kyRowsTo(body, terms, name().c_str()))
-        callback(KY_EV_ENTRIES, requestType, &terms);
+    reportEntries<KyTerminal>(requestType, body);
 }

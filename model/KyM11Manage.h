@@ -5,14 +5,14 @@
 #include "KyTerminal.h"
 
 // mic11 protocol manager, with the books and the all-play-terminal list.
-class KyM11Manage : public KyBookTermManage<KyMic> {
+class KyM11Manage : public KyBookTermManage<KyMic, std::vector<KyTerminal>> {
 public:
     enum {
         RT_LIST = 265, RT_REFRESH = 266, RT_SAVE = 267, RT_REMOVE = 268, RT_PLAY_TERMINALS = 269,
         RT_MONITOR_BOOK = 272, RT_MONITOR_SAVE = 273, RT_SOURCE_BOOK = 274, RT_SOURCE_SAVE = 275,
         RT_REGION_BOOK = 276, RT_REGION_SAVE = 277
     };
-    // KY_EV_ENTRIES of RT_PLAY_TERMINALS carries const std::vector<KyTerminal>*.
+    // The reply of RT_PLAY_TERMINALS is an extra list of KyTerminal.
 
     KyM11Manage();
     static KyM11Manage* instance();

@@ -1,6 +1,6 @@
 #include "KyMicListMgr.h"
 
-KyMicListMgr::KyMicListMgr() : KyBookListBase<KyMic>(KyM11Manage::instance())
+KyMicListMgr::KyMicListMgr() : KyBookListBase(KyM11Manage::instance())
 {
     hookCallback();
 }
@@ -57,13 +57,8 @@ void KyMicListMgr::unlockPlayTerminals()
     m_bookMutex.unlock();
 }
 
-void KyMicListMgr::onOtherEvent(int event, int id, const void* data)
+void KyMicListMgr::extraArrived(int, const std::vector<KyTerminal>& terms)
 {
-    if (event == KY_EV_ENTRIES && id == KyM11Manage::RT_PLAY_TERMINALS) {
-        const auto* terms = static_cast<const std::vector<KyTerminal>*>(data);
-        std::lock_guard<std::recursive_mutex> lock(m_bookMutex);
-        m_playTerminals.assign(terms->begin(), terms->end());
-        return;
-    }
-    KyBookListBase<KyMic>::onOtherEvent(event, id, data);
+    std::lock_guard<std::recursive_mutex> lock(m_bookMutex);
+    m_playTerminals.assign(terms.begin(), terms.end());
 }

@@ -8,7 +8,7 @@
 
 // mic11 list manager with the books of the terminal requested last and the
 // all-play-terminal list.
-class KyMicListMgr : public QObject, public KyBookListBase<KyMic> {
+class KyMicListMgr : public QObject, public KyBookListBase<KyMic, std::vector<KyTerminal>> {
     Q_OBJECT
 public:
     // Created on first use; init() requests the list, whose reply emits gotMicList().
@@ -50,7 +50,9 @@ private:
     void notifyList() override { emit gotMicList(); }
     void notifyChanged(int id, bool) override { emit micChanged(id); }
     void notifyDeleted(int id) override { emit micDeleted(id); }
-    void onOtherEvent(int event, int id, const void* data) override;
+    using KyBookListBase::extraArrived;
+    // The all-play-terminal list.
+    void extraArrived(int requestType, const std::vector<KyTerminal>& terms) override;
 
     std::list<KyTerminal> m_playTerminals;  // guarded by m_bookMutex
 };

@@ -6,6 +6,7 @@
 #include "KyBaseMgr.h"
 #include "KyDbpMessage.h"
 #include "KyDbpRows.h"
+#include "KyListEvents.h"
 #include "KyModelUtil.h"
 
 // Protocol manager of a list whose ids the console chooses (mic groups,
@@ -13,8 +14,8 @@
 template <class T>
 class KyOrgListManage : public KyBaseMgr {
 public:
-    // Callback events: EV_LIST with a std::vector<T>, EV_DELETED with the id.
-    enum { EV_LIST = 1, EV_DELETED = 2 };
+    using Events = KyListEvents<T>;
+    using Report = KyListAdapter<Events>;
     using FromRow = T (*)(const KyRow&);
 
     // "Add", "Mod" or "Del" for op 4, 5, 6; empty for another op.
@@ -32,14 +33,14 @@ public:
         std::vector<T> records;
         for (const KyRow& row : rows)
             records.push_back(m_fromRow(row));
-        callback(EV_LIST, 0, &records);
+        Report::list(*this, 0, records);
     }
 
     bool onNotification(const std::string&, const std::string& body) override
     {
         KyNotice notice;
         if (kyParseNotice(name(), body, notice))
-            callback(EV_DELETED, notice.id, nullptr);
+            Report::removed(*this, notice.id);
         return true;
     }
 

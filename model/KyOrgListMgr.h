@@ -43,13 +43,14 @@ protected:
     virtual void notifyChanged(int id) = 0;
     virtual void notifyDeleted(int id) = 0;
 
-    void onManagerEvent(int event, int id, const void* data) override
+    void listArrived(int, const std::vector<T>& records) override
     {
-        if (event == Manage::EV_LIST) {
-            this->replaceList(data);
-            notifyList();
-        } else if (event == Manage::EV_DELETED && this->m_cache.remove(id)) {
+        this->m_cache.replaceAll(records);
+        notifyList();
+    }
+    void recordRemoved(int id, int) override
+    {
+        if (this->m_cache.remove(id))
             notifyDeleted(id);
-        }
     }
 };

@@ -76,7 +76,7 @@ void KyPlayTermListMgr::notifyChanged(int id, bool appended)
         emit playTermChanged(id);
 }
 
-void KyPlayTermListMgr::onDeleteFailed(int, const std::string& text)
+void KyPlayTermListMgr::removeFailed(int, const std::string& text)
 {
     {
         std::lock_guard<std::mutex> lock(m_errorMutex);

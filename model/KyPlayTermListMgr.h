@@ -50,7 +50,7 @@ private:
     void notifyList() override { emit gotPlayTermList(); }
     void notifyChanged(int id, bool appended) override;
     void notifyDeleted(int) override {}
-    void onDeleteFailed(int id, const std::string& text) override;
+    void removeFailed(int id, const std::string& text) override;
 
     mutable std::mutex m_errorMutex;
     std::string m_lastDeleteError;

@@ -13,7 +13,7 @@
 
 KySchemeDataMgr::KySchemeDataMgr()
 {
-    m_manage.setCallback([this](int event, int id, const void* data) { onManagerEvent(event, id, data); });
+    KySchemeManage::Report::listen(m_manage, *this);
 }
 
 KySchemeDataMgr* KySchemeDataMgr::instance()
@@ -132,21 +132,4 @@ void KySchemeDataMgr::storeReported(const KyScheme& scheme)
         viewCtrl(scheme.kind)->updateTerminal(scheme.id);
     else
         viewCtrl(scheme.kind)->addTerminal(scheme.id);
-}
-
-void KySchemeDataMgr::onManagerEvent(int event, int id, const void* data)
-{
-    switch (event) {
-    case KySchemeManage::EV_LIST:
-        storeList(id, *static_cast<const std::vector<KyScheme>*>(data));
-        break;
-    case KySchemeManage::EV_REPORTED:
-        storeReported(*static_cast<const KyScheme*>(data));
-        break;
-    case KySchemeManage::EV_DELETED:
-        onSchemeDeleted(id, *static_cast<const int*>(data));
-        break;
-    default:
-        break;
-    }
 }

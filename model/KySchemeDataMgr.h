@@ -14,7 +14,7 @@ class KyQtViewCtrl;
 // Scheme store: one cache per kind 0..3, all behind the store's recursive
 // mutex, and one view controller per kind made on demand. Notifications of a kind go out
 // through its view controller after the list has been updated.
-class KySchemeDataMgr : public KyMutexHolder {
+class KySchemeDataMgr : public KyMutexHolder, public KySchemeManage::Events {
 public:
     enum { KIND_COUNT = 4 };
 
@@ -54,7 +54,9 @@ private:
     KySchemeDataMgr();
     static bool validKind(int kind) { return kind >= 0 && kind < KIND_COUNT; }
     int sendChange(int requestType, KyCommandRequest& req, KyScheme& record, int kind);
-    void onManagerEvent(int event, int id, const void* data);
+    void listArrived(int kind, const std::vector<KyScheme>& schemes) override { storeList(kind, schemes); }
+    void recordChanged(int, const KyScheme& scheme) override { storeReported(scheme); }
+    void recordRemoved(int id, int kind) override { onSchemeDeleted(id, kind); }
     void storeList(int kind, const std::vector<KyScheme>& schemes);
     void storeReported(const KyScheme& scheme);
 

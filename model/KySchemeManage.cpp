@@ -88,7 +88,7 @@ void KySchemeManage::reportRows(const std::string& body)
             std::fprintf(stderr, "%s: scheme %d of unknown kind %d dropped\n", name().c_str(), s.id, s.kind);
             continue;
         }
-        callback(EV_REPORTED, s.id, &s);
+        Report::changed(*this, s.id, s);
     }
 }
 
@@ -99,7 +99,7 @@ void KySchemeManage::reportDeleted(const std::string& body)
         return;
     for (const KyRow& row : rows) {
         const KyScheme s = fromRow(row, 0);
-        callback(EV_DELETED, s.id, &s.kind);
+        Report::removed(*this, s.id, s.kind);
     }
 }
 
@@ -118,7 +118,7 @@ void KySchemeManage::onReply(int requestType, const KyDbpMessage& msg)
         std::vector<KyScheme> schemes;
         for (const KyRow& row : rows)
             schemes.push_back(fromRow(row, kind));
-        callback(EV_LIST, kind, &schemes);
+        Report::list(*this, kind, schemes);
         break;
     }
     case RT_ADD:
@@ -143,7 +143,7 @@ bool KySchemeManage::onNotification(const std::string&, const std::string& body)
 {
     KyNotice notice;
     if (kyParseNotice(name(), body, notice))
-        callback(EV_DELETED, notice.id, &notice.kind);
+        Report::removed(*this, notice.id, notice.kind);
     return true;
 }
 

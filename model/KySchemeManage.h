@@ -5,6 +5,7 @@
 
 #include "KyBaseMgr.h"
 #include "KyCommandRequest.h"
+#include "KyListEvents.h"
 #include "KyScheme.h"
 
 struct KyRow;
@@ -14,9 +15,9 @@ struct KyRow;
 class KySchemeManage : public KyBaseMgr {
 public:
     enum { RT_LIST = 150, RT_ADD = 151, RT_MODIFY = 152, RT_DELETE = 153 };
-    // EV_LIST: std::vector<KyScheme> of the kind in id; EV_REPORTED: one
-    // KyScheme (added or changed); EV_DELETED: id, data = the kind (int).
-    enum { EV_LIST = 1, EV_REPORTED = 2, EV_DELETED = 3 };
+    // The list of a kind (key), a scheme added or changed, a removal (key the kind).
+    using Events = KyListEvents<KyScheme>;
+    using Report = KyListAdapter<Events>;
 
     KySchemeManage();
 

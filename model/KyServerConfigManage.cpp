@@ -84,10 +84,10 @@ void KyServerConfigManage::onReply(int requestType, const KyDbpMessage& msg)
             p.kind = KySystemParameter::kindOfName(p.name);
             params.push_back(p);
         }
-        callback(EV_PARAMETERS, 0, &params);
+        Report::list(*this, 0, params);
     } else if (requestType == RT_LOG_SERVER) {
         const std::string value = rows.empty() ? std::string() : rows.front().text("value");
-        callback(EV_LOG_SERVER, 0, &value);
+        Report::extra(*this, RT_LOG_SERVER, value);
     } else if (requestType == RT_BACKUP) {
         Json::Value obj;
         if (!kyJsonParse(msg.body, obj)) {
@@ -97,6 +97,6 @@ void KyServerConfigManage::onReply(int requestType, const KyDbpMessage& msg)
         KyBackup backup;
         backup.file = kyJsonText(obj, "BackupFile");
         backup.md5 = kyJsonText(obj, "Md5");
-        callback(EV_BACKUP, 0, &backup);
+        Report::extra(*this, RT_BACKUP, backup);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "KyBaseMgr.h"
 #include "KyCommandRequest.h"
+#include "KyListEvents.h"
 #include "KySystemParameter.h"
 
 // Protocol manager of the server configuration: parameter list, log server,
@@ -16,14 +17,14 @@ public:
         RT_LOG_SERVER = 178, RT_TALK_LOG_SERVER = 179, RT_ADMIN_PASSWORD = 180, RT_BACKUP = 181,
         RT_RECOVERY = 182,
     };
-    // EV_PARAMETERS: std::vector<KySystemParameter>; EV_LOG_SERVER: the
-    // "host:port" text (empty when the server has none); EV_BACKUP: KyBackup.
-    enum { EV_PARAMETERS = 1, EV_LOG_SERVER = 2, EV_BACKUP = 3 };
-
     struct KyBackup {
         std::string file;
         std::string md5;
     };
+    // The parameter list; extras: the log server's "host:port" text (empty
+    // when the server has none) and the backup reply.
+    using Events = KyListEvents<KySystemParameter, KySystemParameter, std::string, KyBackup>;
+    using Report = KyListAdapter<Events>;
 
     KyServerConfigManage();
 

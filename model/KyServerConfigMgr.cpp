@@ -11,7 +11,7 @@ const int kSavePauseMs = 100;
 
 KyServerConfigMgr::KyServerConfigMgr()
 {
-    m_manage.setCallback([this](int event, int id, const void* data) { onManagerEvent(event, id, data); });
+    KyServerConfigManage::Report::listen(m_manage, *this);
 }
 
 KyServerConfigMgr* KyServerConfigMgr::instance()
@@ -80,32 +80,29 @@ std::string KyServerConfigMgr::backupMd5() const
     return m_backupMd5;
 }
 
-void KyServerConfigMgr::storeLogServer(const std::string& value)
+void KyServerConfigMgr::listArrived(int, const std::vector<KySystemParameter>& params)
 {
-    // "host:port"; a value without a port gives port 0.
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_params = params;
+    }
+    emit gotServerList();
+}
+
+void KyServerConfigMgr::extraArrived(int, const std::string& value)
+{
     const size_t colon = value.rfind(':');
     std::lock_guard<std::mutex> lock(m_mutex);
     m_logHost = value.substr(0, colon);
     m_logPort = colon == std::string::npos ? 0 : kyToInt(value.substr(colon + 1), 0);
 }
 
-void KyServerConfigMgr::onManagerEvent(int event, int, const void* data)
+void KyServerConfigMgr::extraArrived(int, const KyServerConfigManage::KyBackup& backup)
 {
-    if (event == KyServerConfigManage::EV_PARAMETERS) {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_params = *static_cast<const std::vector<KySystemParameter>*>(data);
-        }
-        emit gotServerList();
-    } else if (event == KyServerConfigManage::EV_LOG_SERVER) {
-        storeLogServer(*static_cast<const std::string*>(data));
-    } else if (event == KyServerConfigManage::EV_BACKUP) {
-        const auto* backup = static_cast<const KyServerConfigManage::KyBackup*>(data);
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_backupFile = backup->file;
-            m_backupMd5 = backup->md5;
-        }
-        emit gotBackupMd5();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_backupFile = backup.file;
+        m_backupMd5 = backup.md5;
     }
+    emit gotBackupMd5();
 }

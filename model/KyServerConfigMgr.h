@@ -11,7 +11,7 @@
 
 // Server configuration: parameters, log server, last backup reply. Signals
 // are emitted in the receive thread.
-class KyServerConfigMgr : public QObject {
+class KyServerConfigMgr : public QObject, public KyServerConfigManage::Events {
     Q_OBJECT
 public:
     static KyServerConfigMgr* instance();
@@ -43,8 +43,10 @@ signals:
 
 private:
     KyServerConfigMgr();
-    void onManagerEvent(int event, int id, const void* data);
-    void storeLogServer(const std::string& value);
+    void listArrived(int, const std::vector<KySystemParameter>& params) override;
+    // "host:port"; a value without a port gives port 0.
+    void extraArrived(int, const std::string& logServer) override;
+    void extraArrived(int, const KyServerConfigManage::KyBackup& backup) override;
 
     KyServerConfigManage m_manage;
     mutable std::mutex m_mutex;

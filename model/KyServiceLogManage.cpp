@@ -99,12 +99,12 @@ void KyServiceLogManage::onReply(int requestType, const KyDbpMessage& msg)
         if (count < 0)
             std::fprintf(stderr, "%s: count reply without a count dropped\n", name().c_str());
         else
-            callback(EV_COUNT, kind, &count);
+            Report::extra(*this, kind, count);
         return;
     }
     std::vector<KyLogEntry> page;
     page.reserve(rows.size());
     for (const KyRow& row : rows)
         page.push_back(entryFromRow(kind, row));
-    callback(EV_PAGE, kind, &page);
+    Report::list(*this, kind, page);
 }

@@ -4,6 +4,7 @@
 
 #include "KyBaseMgr.h"
 #include "KyCommandRequest.h"
+#include "KyListEvents.h"
 #include "KyLogEntry.h"
 
 struct KyRow;
@@ -14,9 +15,9 @@ struct KyRow;
 class KyServiceLogManage : public KyBaseMgr {
 public:
     enum { RT_FIRST = 190, KIND_COUNT = 8 };
-    // EV_COUNT: id = kind, data = the count (int); EV_PAGE: id = kind, data =
-    // std::vector<KyLogEntry> in reply order.
-    enum { EV_COUNT = 1, EV_PAGE = 2 };
+    // A page of a kind (key) in reply order; extra: the count of a kind (key).
+    using Events = KyListEvents<KyLogEntry, KyLogEntry, int>;
+    using Report = KyListAdapter<Events>;
 
     KyServiceLogManage();
 

@@ -6,7 +6,7 @@
 
 KyServiceLogMgr::KyServiceLogMgr()
 {
-    m_manage.setCallback([this](int event, int kind, const void* data) { onManagerEvent(event, kind, data); });
+    KyServiceLogManage::Report::listen(m_manage, *this);
 }
 
 KyServiceLogMgr* KyServiceLogMgr::instance()
@@ -42,21 +42,16 @@ bool KyServiceLogMgr::getTalkRecord(int id, KyLogEntry& record) const
     return false;
 }
 
-void KyServiceLogMgr::onManagerEvent(int event, int kind, const void* data)
+void KyServiceLogMgr::listArrived(int kind, const std::vector<KyLogEntry>& rows)
 {
-    if (event == KyServiceLogManage::EV_COUNT) {
-        emitCount(kind, *static_cast<const int*>(data));
-    } else if (event == KyServiceLogManage::EV_PAGE) {
-        const auto* rows = static_cast<const std::vector<KyLogEntry>*>(data);
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_pages[kind / 2].assign(rows->begin(), rows->end());
-        }
-        emitPage(kind);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_pages[kind / 2].assign(rows.begin(), rows.end());
     }
+    emitPage(kind);
 }
 
-void KyServiceLogMgr::emitCount(int kind, int n)
+void KyServiceLogMgr::extraArrived(int kind, const int& n)
 {
     switch (kind) {
     case 0: emit gotUserLogSize(n); break;

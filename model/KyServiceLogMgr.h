@@ -10,7 +10,7 @@
 
 // Logs read through the central server: four stored pages (user, talk,
 // terminal, recordings), newest first. Signals come from the receive thread.
-class KyServiceLogMgr : public QObject {
+class KyServiceLogMgr : public QObject, public KyServiceLogManage::Events {
     Q_OBJECT
 public:
     static KyServiceLogMgr* instance();
@@ -40,8 +40,9 @@ signals:
 private:
     KyServiceLogMgr();
     std::list<KyLogEntry> page(int index) const;
-    void onManagerEvent(int event, int kind, const void* data);
-    void emitCount(int kind, int n);
+    void listArrived(int kind, const std::vector<KyLogEntry>& rows) override;
+    // The count of a kind.
+    void extraArrived(int kind, const int& n) override;
     void emitPage(int kind);
 
     KyServiceLogManage m_manage;

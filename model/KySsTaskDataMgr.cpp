@@ -23,38 +23,25 @@ int KySsTaskDataMgr::saveTask(KySsTask& task, int op)
     return rc;
 }
 
-void KySsTaskDataMgr::onManagerEvent(int event, int id, const void* data)
+void KySsTaskDataMgr::listArrived(int, const std::vector<KySsTask>& tasks)
 {
-    switch (event) {
-    case KySsTaskManage::EV_LIST:
-        replaceList(data);
-        emit gotTaskList();
-        break;
-    case KySsTaskManage::EV_CHANGED:
-        m_cache.upsert(*static_cast<const KySsTask*>(data));
-        emit taskChanged(id);
-        break;
-    case KySsTaskManage::EV_DELETE_RESULT:
-        onDeleteResult(*static_cast<const KySsTaskManage::KyDeleteResult*>(data));
-        break;
-    case KySsTaskManage::EV_REMOVED:
-        if (m_cache.remove(id))
-            emit taskDeleted(id);
-        break;
-    default:
-        break;
-    }
+    m_cache.replaceAll(tasks);
+    emit gotTaskList();
 }
 
-void KySsTaskDataMgr::onDeleteResult(const KySsTaskManage::KyDeleteResult& res)
+void KySsTaskDataMgr::recordChanged(int id, const KySsTask& task)
 {
-    if (!res.text.empty()) {
-        emit taskDeleteFailed(QString::fromUtf8(res.text.c_str()));
+    m_cache.upsert(task);
+    emit taskChanged(id);
+}
+
+void KySsTaskDataMgr::recordRemoved(int id, int key)
+{
+    if (key != KySsTaskManage::RT_DELETE) {
+        if (m_cache.remove(id))
+            emit taskDeleted(id);
         return;
     }
-    if (!res.accepted)
-        return;
-    int id = 0;
     {
         std::lock_guard<std::mutex> lock(m_pendingMutex);
         if (!m_hasPending)
@@ -63,4 +50,9 @@ void KySsTaskDataMgr::onDeleteResult(const KySsTaskManage::KyDeleteResult& res)
     }
     m_cache.remove(id);
     emit taskDeleted(id);
+}
+
+void KySsTaskDataMgr::removeFailed(int, const std::string& text)
+{
+    emit taskDeleteFailed(QString::fromUtf8(text.c_str()));
 }

@@ -33,8 +33,10 @@ signals:
 
 private:
     KySsTaskDataMgr() = default;
-    void onManagerEvent(int event, int id, const void* data) override;
-    void onDeleteResult(const KySsTaskManage::KyDeleteResult& res);
+    void listArrived(int, const std::vector<KySsTask>& tasks) override;
+    void recordChanged(int id, const KySsTask& task) override;
+    void recordRemoved(int id, int key) override;
+    void removeFailed(int, const std::string& text) override;
 
     mutable std::mutex m_pendingMutex;
     bool m_hasPending = false;

@@ -74,21 +74,23 @@ void KySsTaskManage::reportRows(const std::string& body, bool asList)
     for (const KyRow& row : rows)
         tasks.push_back(fromRow(row));
     if (asList) {
-        callback(EV_LIST, 0, &tasks);
+        Report::list(*this, 0, tasks);
         return;
     }
     for (const KySsTask& t : tasks)
-        callback(EV_CHANGED, t.id, &t);
+        Report::changed(*this, t.id, t);
 }
 
 void KySsTaskManage::reportDeleteResult(bool accepted, const std::string& body)
 {
-    KyDeleteResult res;
-    res.accepted = accepted;
+    std::string text;
     Json::Value obj;
     if (kyJsonParse(body, obj))
-        res.text = kyJsonText(obj, "Result");
-    callback(EV_DELETE_RESULT, 0, &res);
+        text = kyJsonText(obj, "Result");
+    if (!text.empty())
+        Report::removeFailed(*this, 0, text);
+    else if (accepted)
+        Report::removed(*this, 0, RT_DELETE);
 }
 
 void KySsTaskManage::onReply(int requestType, const KyDbpMessage& msg)
@@ -125,7 +127,7 @@ bool KySsTaskManage::onNotification(const std::string&, const std::string& body)
 {
     KyNotice notice;
     if (kyParseNotice(name(), body, notice) && notice.result.empty())
-        callback(EV_REMOVED, notice.id, nullptr);
+        Report::removed(*this, notice.id);
     return true;
 }
 

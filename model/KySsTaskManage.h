@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "KyCommandRequest.h"
+#include "KyListEvents.h"
 #include "KySsTask.h"
 #include "KyTermBaseManage.h"
 
@@ -15,15 +16,11 @@ struct KyRow;
 class KySsTaskManage : public KyTermBaseManage {
 public:
     enum { RT_LIST = 248, RT_ADD = 249, RT_MODIFY = 250, RT_DELETE = 251, RT_START = 252, RT_STOP = 253 };
-    // EV_LIST: std::vector<KySsTask>; EV_CHANGED: one KySsTask;
-    // EV_DELETE_RESULT: KyDeleteResult of this console's delete request;
-    // EV_REMOVED: id of a task the server reports deleted.
-    enum { EV_LIST = 1, EV_CHANGED = 2, EV_DELETE_RESULT = 3, EV_REMOVED = 4 };
-
-    struct KyDeleteResult {
-        bool accepted = false;   // status 200
-        std::string text;        // "Result": empty when deleted
-    };
+    // The list, changed tasks, removals (key RT_DELETE: this console's own
+    // delete request was accepted, id 0) and refusals of its delete request
+    // (id 0, the server's "Result").
+    using Events = KyListEvents<KySsTask>;
+    using Report = KyListAdapter<Events>;
 
     KySsTaskManage();
 

@@ -1,6 +1,6 @@
 #include "KyTalkListBase.h"
 
-KyTalkListBase::KyTalkListBase(KyTalkTermManage* mgr) : KyTermListBase<KyMic>(mgr, false) {}
+KyTalkListBase::KyTalkListBase(KyTalkTermManage* mgr) : KyTermListBase(mgr, false) {}
 
 std::vector<KyMicBtnCall> KyTalkListBase::buttonCallList() const
 {
@@ -34,10 +34,10 @@ int KyTalkListBase::removeAndNotify(const KyMic& mic, int requestType)
     return rc;
 }
 
-void KyTalkListBase::onOtherEvent(int event, int id, const void* data)
+void KyTalkListBase::extraArrived(int requestType, const std::vector<KyMicBtnCall>& calls)
 {
-    if (event != KY_EV_ENTRIES || id != talkMgr()->buttonQueryType())
+    if (requestType != talkMgr()->buttonQueryType())
         return;
     std::lock_guard<std::recursive_mutex> lock(m_callsMutex);
-    m_calls = *static_cast<const std::vector<KyMicBtnCall>*>(data);
+    m_calls = calls;
 }

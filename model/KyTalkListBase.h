@@ -10,7 +10,7 @@
 
 // Shared part of the mic02 and mic04 list managers: the mic list and the
 // button calls of the terminal whose calls were requested last.
-class KyTalkListBase : public KyTermListBase<KyMic> {
+class KyTalkListBase : public KyTermListBase<KyMic, std::vector<KyMicBtnCall>> {
 public:
     // Copy of the stored button calls, in reply order.
     std::vector<KyMicBtnCall> buttonCallList() const;
@@ -27,7 +27,8 @@ protected:
     // RemoveDevice with busy retry; on 0 removes the record and notifies.
     int removeAndNotify(const KyMic& mic, int requestType);
 
-    void onOtherEvent(int event, int id, const void* data) override;
+    // The button calls of the last query.
+    void extraArrived(int requestType, const std::vector<KyMicBtnCall>& calls) override;
 
 private:
     mutable std::recursive_mutex m_callsMutex;

@@ -5,7 +5,7 @@
 // "M02" -> list M02List, table mic02, kind Mic02, button table m02buttoncall.
 KyTalkTermManage::KyTalkTermManage(const std::string& name, int listType, const std::string& prefix,
                                    int buttonQueryType)
-    : KyTermRowManage<KyMic>(name, listType, prefix + "List", "mic" + prefix.substr(1), "Mic" + prefix.substr(1)),
+    : KyTermRowManage(name, listType, prefix + "List", "mic" + prefix.substr(1), "Mic" + prefix.substr(1)),
       m_buttonTable("m" + prefix.substr(1) + "buttoncall"), m_buttonName(prefix + "ButtonCall"),
       m_buttonQueryType(buttonQueryType)
 {
@@ -48,7 +48,5 @@ KyCommandRequest KyTalkTermManage::buttonCallsSave(const Json::Value& body) cons
 
 void KyTalkTermManage::deliverEntries(int requestType, const std::string& body)
 {
-    std::vector<KyMicBtnCall> calls;
-    if (kyRowsTo(body, calls, name().c_str()))
-        callback(KY_EV_ENTRIES, requestType, &calls);
+    reportEntries<KyMicBtnCall>(requestType, body);
 }

@@ -7,8 +7,8 @@
 #include "KyTermRowManage.h"
 
 // Shared protocol part of mic02 and mic04: the list, the talk-terminal save
-// and the button-call query whose rows are handed on as KY_EV_ENTRIES.
-class KyTalkTermManage : public KyTermRowManage<KyMic> {
+// and the button-call query whose rows are handed on as an extra.
+class KyTalkTermManage : public KyTermRowManage<KyMic, std::vector<KyMicBtnCall>> {
 public:
     // prefix "M02" or "M04": list "<prefix>List", table and kind from it,
     // button calls "<prefix>ButtonCall" over table "<prefix lower>buttoncall".

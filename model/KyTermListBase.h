@@ -17,13 +17,14 @@ enum { KY_PAUSE_QUERY_MS = 10, KY_PAUSE_SAVE_MS = 100 };
 int kyTermSend(KyManageCenter* center, KyBaseMgr* mgr, int requestType, KyCommandRequest req,
                int pauseMs, KyDbpMessage* reply = nullptr);
 
-// Shared part of the terminal list managers: the cache, the callback from the
+// Shared part of the terminal list managers: the cache, the events from the
 // protocol manager, and the operations every kind has. The Qt subclass names
 // the signals.
-template <class Rec>
-class KyTermListBase {
+template <class Rec, class... Extras>
+class KyTermListBase : public KyListEvents<Rec, KyRow, Extras...> {
 public:
     using List = std::list<Rec>;
+    using Manage = KyTermRowManage<Rec, Extras...>;
 
     virtual ~KyTermListBase() = default;
 
@@ -43,7 +44,7 @@ public:
     bool loaded() const { return m_cache.loaded(); }
 
 protected:
-    KyTermListBase(KyTermRowManage<Rec>* mgr, bool sorted, int listPauseMs = KY_PAUSE_QUERY_MS)
+    KyTermListBase(Manage* mgr, bool sorted, int listPauseMs = KY_PAUSE_QUERY_MS)
         : m_cache(sorted), m_mgr(mgr), m_listPauseMs(listPauseMs)
     {
     }
@@ -59,7 +60,7 @@ protected:
     // Called once from the subclass constructor.
     void hookCallback()
     {
-        m_mgr->setCallback([this](int event, int id, const void* data) { onTermEvent(event, id, data); });
+        Manage::Report::listen(*m_mgr, *this);
     }
 
     static KyManageCenter* hub() { return KyManageCenter::instance(); }
@@ -85,44 +86,33 @@ protected:
         return rc;
     }
 
-    virtual void onTermEvent(int event, int id, const void* data)
+    void listArrived(int, const std::vector<Rec>& records) override
     {
-        switch (event) {
-        case KY_EV_LIST:
-            m_cache.replaceAll(*static_cast<const List*>(data));
-            notifyList();
-            break;
-        case KY_EV_CHANGED: {
-            // Only the fields the row carries change.
-            const KyRow& row = *static_cast<const KyRow*>(data);
-            notifyChanged(id, m_cache.merge(id, [&row](Rec& rec) { kyReadRow(row, rec); }));
-            break;
-        }
-        case KY_EV_DELETED:
-            if (m_cache.remove(id))
-                notifyDeleted(id);
-            break;
-        case KY_EV_DELETE_FAILED:
-            onDeleteFailed(id, *static_cast<const std::string*>(data));
-            break;
-        default:
-            onOtherEvent(event, id, data);
-            break;
-        }
+        m_cache.replaceAll(records);
+        notifyList();
+    }
+    // Only the fields the row carries change.
+    void recordChanged(int id, const KyRow& row) override
+    {
+        notifyChanged(id, m_cache.merge(id, [&row](Rec& rec) { kyReadRow(row, rec); }));
+    }
+    void recordRemoved(int id, int) override
+    {
+        if (m_cache.remove(id))
+            notifyDeleted(id);
+    }
+    void removeFailed(int id, const std::string& text) override
+    {
+        std::fprintf(stderr, "%s: deletion of %d failed: %s\n", m_mgr->name().c_str(), id, text.c_str());
     }
 
     virtual void notifyList() = 0;
     // appended: the id was new to the cache.
     virtual void notifyChanged(int id, bool appended) = 0;
     virtual void notifyDeleted(int id) = 0;
-    virtual void onDeleteFailed(int id, const std::string& text)
-    {
-        std::fprintf(stderr, "%s: deletion of %d failed: %s\n", m_mgr->name().c_str(), id, text.c_str());
-    }
-    virtual void onOtherEvent(int, int, const void*) {}
 
     KyRecordCache<Rec> m_cache;
-    KyTermRowManage<Rec>* m_mgr;
+    Manage* m_mgr;
 
 private:
     int m_listPauseMs;

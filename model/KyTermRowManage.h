@@ -9,16 +9,8 @@
 #include "KyDbpMessage.h"
 #include "KyDbpRows.h"
 #include "KyJson.h"
+#include "KyListEvents.h"
 #include "KyTermBaseManage.h"
-
-// Events a terminal manager hands to its list manager's callback.
-enum KyTermEvent {
-    KY_EV_LIST = 0,           // data: const std::list<Rec>*
-    KY_EV_CHANGED = 1,        // id, data: const KyRow* (fields to apply to the record)
-    KY_EV_DELETED = 2,        // id (removal notice with an empty result)
-    KY_EV_DELETE_FAILED = 3,  // id, data: const std::string* (the notice's result text)
-    KY_EV_ENTRIES = 4,        // id = request type, data: const std::vector<T>* (books, button calls)
-};
 
 // Parses a row set into records; false (logged) when the body is no row set.
 template <class T>
@@ -36,11 +28,14 @@ bool kyRowsTo(const std::string& body, std::vector<T>& out, const char* who)
 }
 
 // Protocol manager of one terminal kind: its list query, the rows of its
-// replies and its pushes "SqlConfig_<table>" and "DELETE_<kind>".
-template <class Rec>
+// replies and its pushes "SqlConfig_<table>" and "DELETE_<kind>". A
+// changed record travels as the row of its changed fields; Extras are the
+// entry lists of the kind's other queries.
+template <class Rec, class... Extras>
 class KyTermRowManage : public KyTermBaseManage {
 public:
-    using List = std::list<Rec>;
+    using Events = KyListEvents<Rec, KyRow, Extras...>;
+    using Report = KyListAdapter<Events>;
 
     KyTermRowManage(const std::string& name, int listType, const std::string& listSubtype,
                     const std::string& table, const std::string& deleteKind)
@@ -61,10 +56,8 @@ public:
     {
         if (requestType == m_listType) {
             std::vector<Rec> rows;
-            if (kyRowsTo(msg.body, rows, name().c_str())) {
-                List list(rows.begin(), rows.end());
-                callback(KY_EV_LIST, 0, &list);
-            }
+            if (kyRowsTo(msg.body, rows, name().c_str()))
+                Report::list(*this, 0, rows);
         } else if (m_rowTypes.count(requestType)) {
             deliverRows(msg.body);
         } else if (m_entryTypes.count(requestType)) {
@@ -92,7 +85,10 @@ public:
             return true;
         }
         const std::string result = kyJsonText(v, "Result");
-        callback(result.empty() ? KY_EV_DELETED : KY_EV_DELETE_FAILED, id, &result);
+        if (result.empty())
+            Report::removed(*this, id);
+        else
+            Report::removeFailed(*this, id, result);
         return true;
     }
 
@@ -110,6 +106,14 @@ protected:
         addReplyType(requestType);
     }
     virtual void deliverEntries(int, const std::string&) {}
+    // Hands the rows of a reply on as entries of type E.
+    template <class E>
+    void reportEntries(int requestType, const std::string& body)
+    {
+        std::vector<E> entries;
+        if (kyRowsTo(body, entries, name().c_str()))
+            Report::extra(*this, requestType, entries);
+    }
 
 private:
     void deliverRows(const std::string& body)
@@ -124,7 +128,7 @@ private:
             if (id < 0)
                 std::fprintf(stderr, "%s: changed row without terminalId, dropped\n", name().c_str());
             else
-                callback(KY_EV_CHANGED, id, &row);
+                Report::changed(*this, id, row);
         }
     }
 

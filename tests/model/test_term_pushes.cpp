@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "KyDbpRows.h"
+#include "KyListEvents.h"
 #include "KyTestRow.h"
 #include "KyManageContext.h"
 #include "KySignalLog.h"
@@ -34,6 +35,7 @@ private slots:
     void booksReadRightAfterTheReply();
     void pushesChangeExactlyThePushedRecord();
     void rowParsersOnAwkwardRows();
+    void eventsOfAnotherKindAreDropped();
 };
 
 void TestTermPushes::booksReadRightAfterTheReply()
@@ -257,6 +259,41 @@ void TestTermPushes::rowParsersOnAwkwardRows()
     std::list<KyCap>* list = caps->lockList();
     QCOMPARE(list->size(), size_t(2));
     caps->unlockList();
+}
+
+namespace {
+struct KyProbeRec {
+    int id = 0;
+};
+// Counts what arrives; the list's size is kept to see which list arrived.
+struct KyProbeEvents : KyListEvents<KyProbeRec, KyProbeRec, std::string> {
+    std::vector<std::string> seen;
+    void listArrived(int, const std::vector<KyProbeRec>& v) override { seen.push_back("list" + std::to_string(v.size())); }
+    void recordChanged(int id, const KyProbeRec&) override { seen.push_back("changed" + std::to_string(id)); }
+    void recordRemoved(int id, int) override { seen.push_back("removed" + std::to_string(id)); }
+    void extraArrived(int, const std::string& text) override { seen.push_back("extra " + text); }
+};
+using KyOtherEvents = KyListEvents<KyMic, KyRow, int>;
+}  // namespace
+
+// A manager whose events carry other types than the listener expects: each is
+// dropped, the listener sees only its own kinds, in order.
+void TestTermPushes::eventsOfAnotherKindAreDropped()
+{
+    KyBaseMgr mgr("probe");
+    KyProbeEvents events;
+    KyListAdapter<KyProbeEvents>::listen(mgr, events);
+    using Mine = KyListAdapter<KyProbeEvents>;
+    using Other = KyListAdapter<KyOtherEvents>;
+    Other::list(mgr, 0, std::vector<KyMic>(3));
+    Mine::list(mgr, 0, std::vector<KyProbeRec>(2));
+    Other::changed(mgr, 7, KyRow());
+    Mine::changed(mgr, 8, KyProbeRec());
+    Other::extra(mgr, 0, 5);
+    Mine::extra(mgr, 0, std::string("text"));
+    Mine::removed(mgr, 10);
+    mgr.callback(EV_LIST, 0, nullptr);
+    QCOMPARE(events.seen, (std::vector<std::string>{"list2", "changed8", "extra text", "removed10"}));
 }
 
 QTEST_MAIN(TestTermPushes)
