@@ -1,9 +1,9 @@
 #include "KyLevelList.h"
 
-#include "KyFacade.h"
 #include "KyLevelManage.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
+#include "KyStoreBase.h"
 
 KyLevelList::KyLevelList()
 {
@@ -20,12 +20,11 @@ int KyLevelList::init(KyManageCenter* center)
 {
     if (!center)
         return -1;
-    center->registerManager(KyLevelManage::instance());
     KyManageContext* ctx = KyManageContext::instance();
     if (ctx && !ctx->levelList())
         ctx->setLevelList(this);
-    KyCommandRequest req = KyLevelManage::instance()->listRequest();
-    return mcSendRequestRetry(center, KyLevelManage::RT_LIST, req, 10);
+    KyLevelManage* mgr = KyLevelManage::instance();
+    return kyStoreSend(center, mgr, KyLevelManage::RT_LIST, mgr->listRequest(), KY_PAUSE_QUERY_MS);
 }
 
 int KyLevelList::getLevelByType(KyLevel& out, uint16_t type) const

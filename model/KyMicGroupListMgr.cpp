@@ -2,5 +2,8 @@
 
 KyMicGroupListMgr* KyMicGroupListMgr::instance()
 {
-    return single<KyMicGroupListMgr>([] { return new KyMicGroupListMgr; });
+    static KyMicGroupListMgr* store = new KyMicGroupListMgr;
+    store->attach();
+    store->initOnce();
+    return store;
 }

@@ -7,6 +7,12 @@ KyMicGroupManage::KyMicGroupManage()
 {
 }
 
+KyMicGroupManage* KyMicGroupManage::instance()
+{
+    static KyMicGroupManage mgr;
+    return &mgr;
+}
+
 KyCommandRequest KyMicGroupManage::listRequest()
 {
     return KyCommandRequest::sqlQuery("MicGroupList", "select * from callservergroup");

@@ -12,6 +12,7 @@ public:
     enum { RT_LIST = 224, RT_SAVE = 225 };
 
     KyMicGroupManage();
+    static KyMicGroupManage* instance();
 
     static KyCommandRequest listRequest();
     // op 4 "Add", 5 "Mod", 6 "Del".

@@ -1,5 +1,7 @@
 #include "KyPlayTermListMgr.h"
 
+#include "KyFacade.h"
+
 KyPlayTermListMgr::KyPlayTermListMgr() : KyTermListBase<KyTerminal>(KyIpAmpManage::instance(), true)
 {
     hookCallback();

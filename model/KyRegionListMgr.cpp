@@ -2,5 +2,8 @@
 
 KyRegionListMgr* KyRegionListMgr::instance()
 {
-    return single<KyRegionListMgr>([] { return new KyRegionListMgr; });
+    static KyRegionListMgr* store = new KyRegionListMgr;
+    store->attach();
+    store->initOnce();
+    return store;
 }

@@ -7,6 +7,12 @@ KyRegionManage::KyRegionManage()
 {
 }
 
+KyRegionManage* KyRegionManage::instance()
+{
+    static KyRegionManage mgr;
+    return &mgr;
+}
+
 KyCommandRequest KyRegionManage::listRequest()
 {
     return KyCommandRequest::sqlQuery("RegionList", "select * from region");

@@ -11,6 +11,7 @@ public:
     enum { RT_LIST = 141, RT_SAVE = 142 };
 
     KyRegionManage();
+    static KyRegionManage* instance();
 
     static KyCommandRequest listRequest();
     // op 4 "Add", 5 "Mod", 6 "Del".

@@ -5,21 +5,21 @@
 
 #include "KyCreateViewCtrMgr.h"
 #include "KyDbpMessage.h"
-#include "KyFacade.h"
 #include "KyManageCenter.h"
 #include "KyManageContext.h"
 #include "KyModelUtil.h"
 #include "KyQtViewCtrl.h"
+#include "KyStoreBase.h"
 
 KySchemeDataMgr::KySchemeDataMgr()
 {
-    KySchemeManage::Report::listen(m_manage, *this);
+    KySchemeManage::Report::listen(*KySchemeManage::instance(), *this);
 }
 
 KySchemeDataMgr* KySchemeDataMgr::instance()
 {
     static KySchemeDataMgr* store = new KySchemeDataMgr;
-    kyAttachManager(&store->m_manage);
+    kyAttachManager(KySchemeManage::instance());
     if (KyManageContext* ctx = KyManageContext::instance())
         ctx->setSchemeStore(store);
     return store;
@@ -39,8 +39,9 @@ int KySchemeDataMgr::requestList(int kind)
 {
     if (!validKind(kind))
         return -1;
-    KyCommandRequest req = m_manage.listRequest(kind);
-    return mcSendRequestRetry(KyManageCenter::instance(), KySchemeManage::RT_LIST, req, 10);
+    KySchemeManage* mgr = KySchemeManage::instance();
+    return kyStoreSend(KyManageCenter::instance(), mgr, KySchemeManage::RT_LIST, mgr->listRequest(kind),
+                       KY_PAUSE_QUERY_MS);
 }
 
 bool KySchemeDataMgr::findScheme(int id, int kind, KyScheme* out)
@@ -65,10 +66,11 @@ KyQtViewCtrl* KySchemeDataMgr::viewCtrl(int kind)
     return m_ctrls[kind].get();
 }
 
-int KySchemeDataMgr::sendChange(int requestType, KyCommandRequest& req, KyScheme& record, int kind)
+int KySchemeDataMgr::sendChange(int requestType, KyCommandRequest req, KyScheme& record, int kind)
 {
     KyDbpMessage reply;
-    const int rc = mcSendRequest(KyManageCenter::instance(), requestType, req, &reply);
+    const int rc =
+        kyStoreSend(KyManageCenter::instance(), KySchemeManage::instance(), requestType, std::move(req), 0, &reply);
     KyScheme reported;
     if (rc == 0 && KySchemeManage::schemeOfReply(reply.body, kind, reported))
         record = reported;
@@ -79,16 +81,14 @@ int KySchemeDataMgr::addScheme(KyScheme& record, int kind)
 {
     if (!validKind(kind))
         return -1;
-    KyCommandRequest req = KySchemeManage::addRequest(record, kind);
-    return sendChange(KySchemeManage::RT_ADD, req, record, kind);
+    return sendChange(KySchemeManage::RT_ADD, KySchemeManage::addRequest(record, kind), record, kind);
 }
 
 int KySchemeDataMgr::modifyScheme(KyScheme& record, int kind)
 {
     if (!validKind(kind))
         return -1;
-    KyCommandRequest req = KySchemeManage::modifyRequest(record, kind);
-    return sendChange(KySchemeManage::RT_MODIFY, req, record, kind);
+    return sendChange(KySchemeManage::RT_MODIFY, KySchemeManage::modifyRequest(record, kind), record, kind);
 }
 
 int KySchemeDataMgr::enableScheme(KyScheme& record, int kind)
@@ -105,8 +105,8 @@ int KySchemeDataMgr::deleteScheme(int id, int kind)
 {
     if (!validKind(kind))
         return -1;
-    KyCommandRequest req = KySchemeManage::deleteRequest(id, kind);
-    return mcSendRequest(KyManageCenter::instance(), KySchemeManage::RT_DELETE, req);
+    return kyStoreSend(KyManageCenter::instance(), KySchemeManage::instance(), KySchemeManage::RT_DELETE,
+                       KySchemeManage::deleteRequest(id, kind), 0);
 }
 
 int KySchemeDataMgr::onSchemeDeleted(int id, int kind)

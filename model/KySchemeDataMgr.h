@@ -53,14 +53,13 @@ public:
 private:
     KySchemeDataMgr();
     static bool validKind(int kind) { return kind >= 0 && kind < KIND_COUNT; }
-    int sendChange(int requestType, KyCommandRequest& req, KyScheme& record, int kind);
+    int sendChange(int requestType, KyCommandRequest req, KyScheme& record, int kind);
     void listArrived(int kind, const std::vector<KyScheme>& schemes) override { storeList(kind, schemes); }
     void recordChanged(int, const KyScheme& scheme) override { storeReported(scheme); }
     void recordRemoved(int id, int kind) override { onSchemeDeleted(id, kind); }
     void storeList(int kind, const std::vector<KyScheme>& schemes);
     void storeReported(const KyScheme& scheme);
 
-    KySchemeManage m_manage;
     // Loaded once a list reply has filled the kind.
     KyRecordCache<KyScheme> m_lists[KIND_COUNT] = {{false, &mutex()}, {false, &mutex()}, {false, &mutex()},
                                                     {false, &mutex()}};

@@ -26,6 +26,12 @@ KySchemeManage::KySchemeManage() : KyBaseMgr("KySchemeManage")
     addReplyTypes(RT_LIST, RT_DELETE);
 }
 
+KySchemeManage* KySchemeManage::instance()
+{
+    static KySchemeManage mgr;
+    return &mgr;
+}
+
 KyCommandRequest KySchemeManage::listRequest(int kind)
 {
     {

@@ -20,6 +20,7 @@ public:
     using Report = KyListAdapter<Events>;
 
     KySchemeManage();
+    static KySchemeManage* instance();
 
     // Also notes the kind, which the list reply does not carry when empty.
     KyCommandRequest listRequest(int kind);

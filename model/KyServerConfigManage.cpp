@@ -13,6 +13,12 @@ KyServerConfigManage::KyServerConfigManage() : KyBaseMgr("KyServerConfigManage")
     addReplyTypes(RT_SYSTEM_NAME, RT_RECOVERY);
 }
 
+KyServerConfigManage* KyServerConfigManage::instance()
+{
+    static KyServerConfigManage mgr;
+    return &mgr;
+}
+
 KyCommandRequest KyServerConfigManage::parametersRequest()
 {
     return KyCommandRequest::sqlQuery("SystemParameter", "select * from parameter");

@@ -27,6 +27,7 @@ public:
     using Report = KyListAdapter<Events>;
 
     KyServerConfigManage();
+    static KyServerConfigManage* instance();
 
     static KyCommandRequest parametersRequest();
     static KyCommandRequest logServerRequest();

@@ -1,36 +1,30 @@
 #include "KyServerConfigMgr.h"
 
 #include "KyDbpRows.h"
-#include "KyFacade.h"
 #include "KyManageCenter.h"
 #include "KyModelUtil.h"
-
-namespace {
-const int kSavePauseMs = 100;
-}
+#include "KyStoreBase.h"
 
 KyServerConfigMgr::KyServerConfigMgr()
 {
-    KyServerConfigManage::Report::listen(m_manage, *this);
+    KyServerConfigManage::Report::listen(*KyServerConfigManage::instance(), *this);
 }
 
 KyServerConfigMgr* KyServerConfigMgr::instance()
 {
     static KyServerConfigMgr* mgr = new KyServerConfigMgr;
-    kyAttachManager(&mgr->m_manage);
+    kyAttachManager(KyServerConfigManage::instance());
     return mgr;
 }
 
 int KyServerConfigMgr::getSystemParameter()
 {
-    KyCommandRequest req = KyServerConfigManage::parametersRequest();
-    return mcSendRequestRetry(KyManageCenter::instance(), KyServerConfigManage::RT_PARAMETERS, req, kSavePauseMs);
+    return send(KyServerConfigManage::RT_PARAMETERS, KyServerConfigManage::parametersRequest());
 }
 
 int KyServerConfigMgr::getLogServer(std::string& host)
 {
-    KyCommandRequest req = KyServerConfigManage::logServerRequest();
-    mcSendRequestRetry(KyManageCenter::instance(), KyServerConfigManage::RT_LOG_SERVER, req, kSavePauseMs);
+    send(KyServerConfigManage::RT_LOG_SERVER, KyServerConfigManage::logServerRequest());
     std::lock_guard<std::mutex> lock(m_mutex);
     host = m_logHost;
     return m_logPort;
@@ -51,7 +45,7 @@ int KyServerConfigMgr::sendRequest(int requestType, const std::string& value)
     KyCommandRequest req;
     if (!KyServerConfigManage::valueRequest(requestType, value, req))
         return -1;
-    return mcSendRequestRetry(KyManageCenter::instance(), requestType, req, kSavePauseMs);
+    return send(requestType, req);
 }
 
 int KyServerConfigMgr::sendRequest2(int requestType, const std::string& first, const std::string& second)
@@ -59,7 +53,14 @@ int KyServerConfigMgr::sendRequest2(int requestType, const std::string& first, c
     KyCommandRequest req;
     if (!KyServerConfigManage::valueRequest2(requestType, first, second, req))
         return -1;
-    return mcSendRequestRetry(KyManageCenter::instance(), requestType, req, kSavePauseMs);
+    return send(requestType, req);
+}
+
+// Queries and changes alike retry every 100 ms while busy.
+int KyServerConfigMgr::send(int requestType, KyCommandRequest req)
+{
+    return kyStoreSend(KyManageCenter::instance(), KyServerConfigManage::instance(), requestType, std::move(req),
+                       KY_PAUSE_SAVE_MS);
 }
 
 std::vector<KySystemParameter> KyServerConfigMgr::systemParameters() const

@@ -48,7 +48,7 @@ private:
     void extraArrived(int, const std::string& logServer) override;
     void extraArrived(int, const KyServerConfigManage::KyBackup& backup) override;
 
-    KyServerConfigManage m_manage;
+    int send(int requestType, KyCommandRequest req);
     mutable std::mutex m_mutex;
     std::vector<KySystemParameter> m_params;
     std::string m_logHost;

@@ -69,6 +69,12 @@ KyServiceLogManage::KyServiceLogManage() : KyBaseMgr("KyServiceLogManage")
     addReplyTypes(RT_FIRST, RT_FIRST + KIND_COUNT - 1);
 }
 
+KyServiceLogManage* KyServiceLogManage::instance()
+{
+    static KyServiceLogManage mgr;
+    return &mgr;
+}
+
 bool KyServiceLogManage::logRequest(int kind, int start, KyCommandRequest& out)
 {
     if (kind < 0 || kind >= KIND_COUNT)

@@ -20,6 +20,7 @@ public:
     using Report = KyListAdapter<Events>;
 
     KyServiceLogManage();
+    static KyServiceLogManage* instance();
 
     // False for an unknown kind.
     static bool logRequest(int kind, int start, KyCommandRequest& out);

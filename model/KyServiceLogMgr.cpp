@@ -1,18 +1,18 @@
 #include "KyServiceLogMgr.h"
 
-#include "KyFacade.h"
 #include "KyManageCenter.h"
 #include "KyModelUtil.h"
+#include "KyStoreBase.h"
 
 KyServiceLogMgr::KyServiceLogMgr()
 {
-    KyServiceLogManage::Report::listen(m_manage, *this);
+    KyServiceLogManage::Report::listen(*KyServiceLogManage::instance(), *this);
 }
 
 KyServiceLogMgr* KyServiceLogMgr::instance()
 {
     static KyServiceLogMgr* mgr = new KyServiceLogMgr;
-    kyAttachManager(&mgr->m_manage);
+    kyAttachManager(KyServiceLogManage::instance());
     return mgr;
 }
 
@@ -21,7 +21,8 @@ int KyServiceLogMgr::requestLogs(int kind, int start)
     KyCommandRequest req;
     if (!KyServiceLogManage::logRequest(kind, start, req))
         return -1;
-    return mcSendRequestRetry(KyManageCenter::instance(), KyServiceLogManage::RT_FIRST + kind, req, 10);
+    return kyStoreSend(KyManageCenter::instance(), KyServiceLogManage::instance(), KyServiceLogManage::RT_FIRST + kind,
+                       req, KY_PAUSE_QUERY_MS);
 }
 
 std::list<KyLogEntry> KyServiceLogMgr::page(int index) const

@@ -45,7 +45,6 @@ private:
     void extraArrived(int kind, const int& n) override;
     void emitPage(int kind);
 
-    KyServiceLogManage m_manage;
     mutable std::mutex m_mutex;
     std::list<KyLogEntry> m_pages[4];
 };

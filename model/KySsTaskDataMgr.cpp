@@ -1,8 +1,21 @@
 #include "KySsTaskDataMgr.h"
 
+KySsTaskDataMgr::KySsTaskDataMgr() : KyStoreBase(KySsTaskManage::instance())
+{
+    KySsTaskManage::Report::listen(*m_mgr, *this);
+}
+
 KySsTaskDataMgr* KySsTaskDataMgr::instance()
 {
-    return single<KySsTaskDataMgr>([] { return new KySsTaskDataMgr; });
+    static KySsTaskDataMgr* store = new KySsTaskDataMgr;
+    store->attach();
+    store->initOnce();
+    return store;
+}
+
+int KySsTaskDataMgr::requestList()
+{
+    return send(hub(), KySsTaskManage::RT_LIST, KySsTaskManage::listRequest(), KY_PAUSE_QUERY_MS);
 }
 
 int KySsTaskDataMgr::saveTask(KySsTask& task, int op)
@@ -14,8 +27,7 @@ int KySsTaskDataMgr::saveTask(KySsTask& task, int op)
         m_pendingDelete = task;
         m_hasPending = true;
     }
-    KyCommandRequest req = KySsTaskManage::saveRequest(task, op);
-    const int rc = mcSendRequestRetry(KyManageCenter::instance(), KySsTaskManage::RT_ADD + op, req, 100);
+    const int rc = send(hub(), KySsTaskManage::RT_ADD + op, KySsTaskManage::saveRequest(task, op), KY_PAUSE_SAVE_MS);
     if (op == 2) {
         std::lock_guard<std::mutex> lock(m_pendingMutex);
         m_hasPending = false;

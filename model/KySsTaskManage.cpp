@@ -10,6 +10,12 @@ KySsTaskManage::KySsTaskManage() : KyTermBaseManage("KySsTaskManage")
     addReplyTypes(RT_LIST, RT_STOP);
 }
 
+KySsTaskManage* KySsTaskManage::instance()
+{
+    static KySsTaskManage mgr;
+    return &mgr;
+}
+
 KyCommandRequest KySsTaskManage::listRequest()
 {
     return KyCommandRequest::sqlQuery("SoundSourceList", "select * from soundsource");

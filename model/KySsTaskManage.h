@@ -23,6 +23,7 @@ public:
     using Report = KyListAdapter<Events>;
 
     KySsTaskManage();
+    static KySsTaskManage* instance();
 
     static KyCommandRequest listRequest();
     // op 0 add, 1 modify, 2 delete, 3 start, 4 stop.

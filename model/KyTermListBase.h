@@ -1,36 +1,25 @@
 #pragma once
 
-#include <atomic>
+#include <cstdio>
 #include <string>
 
-#include "KyFacade.h"
-#include "KyManageCenter.h"
 #include "KyRecordCache.h"
+#include "KyStoreBase.h"
 #include "KyTermRowManage.h"
 #include "KyTermRows.h"
-
-// Busy-retry pauses: list and book queries, saves.
-enum { KY_PAUSE_QUERY_MS = 10, KY_PAUSE_SAVE_MS = 100 };
-
-// Registers the manager with the hub (a no-op when it is registered) and
-// sends; pauseMs > 0 repeats while busy (bounded). -1 without a hub.
-int kyTermSend(KyManageCenter* center, KyBaseMgr* mgr, int requestType, KyCommandRequest req,
-               int pauseMs, KyDbpMessage* reply = nullptr);
 
 // Shared part of the terminal list managers: the cache, the events from the
 // protocol manager, and the operations every kind has. The Qt subclass names
 // the signals.
 template <class Rec, class... Extras>
-class KyTermListBase : public KyListEvents<Rec, KyRow, Extras...> {
+class KyTermListBase : public KyListEvents<Rec, KyRow, Extras...>, public KyStoreBase<KyTermRowManage<Rec, Extras...>> {
 public:
     using List = std::list<Rec>;
     using Manage = KyTermRowManage<Rec, Extras...>;
 
-    virtual ~KyTermListBase() = default;
-
     // Requests the whole list (busy retry); the reply replaces the cache and
     // notifies. Called again to refresh.
-    int init() { return requestList(hub(), m_listPauseMs); }
+    int init() override { return requestList(hub(), m_listPauseMs); }
 
     bool getRecord(int id, Rec& out) const { return m_cache.get(id, out); }
     bool getRecord(int id, Rec* out) const { return out && m_cache.get(id, *out); }
@@ -45,29 +34,18 @@ public:
 
 protected:
     KyTermListBase(Manage* mgr, bool sorted, int listPauseMs = KY_PAUSE_QUERY_MS)
-        : m_cache(sorted), m_mgr(mgr), m_listPauseMs(listPauseMs)
+        : KyStoreBase<Manage>(mgr), m_cache(sorted), m_listPauseMs(listPauseMs)
     {
     }
 
-    // The first call requests the list. instance() calls it after its static
-    // is set, so a slot run during the wait may call instance() again.
-    void initOnce()
-    {
-        if (!m_initRequested.exchange(true))
-            init();
-    }
+    using KyStoreBase<Manage>::hub;
+    using KyStoreBase<Manage>::send;
+    using KyStoreBase<Manage>::m_mgr;
 
     // Called once from the subclass constructor.
     void hookCallback()
     {
         Manage::Report::listen(*m_mgr, *this);
-    }
-
-    static KyManageCenter* hub() { return KyManageCenter::instance(); }
-
-    int send(KyManageCenter* center, int requestType, KyCommandRequest req, int pauseMs)
-    {
-        return kyTermSend(center, m_mgr, requestType, std::move(req), pauseMs);
     }
 
     int requestList(KyManageCenter* center, int pauseMs)
@@ -112,9 +90,7 @@ protected:
     virtual void notifyDeleted(int id) = 0;
 
     KyRecordCache<Rec> m_cache;
-    Manage* m_mgr;
 
 private:
     int m_listPauseMs;
-    std::atomic<bool> m_initRequested{false};
 };

@@ -1,7 +1,10 @@
-#include "KyTermListBase.h"
+#include "KyStoreBase.h"
 
-int kyTermSend(KyManageCenter* center, KyBaseMgr* mgr, int requestType, KyCommandRequest req,
-               int pauseMs, KyDbpMessage* reply)
+#include "KyFacade.h"
+#include "KyManageCenter.h"
+
+int kyStoreSend(KyManageCenter* center, KyBaseMgr* mgr, int requestType, KyCommandRequest req, int pauseMs,
+                KyDbpMessage* reply)
 {
     if (!center || !mgr)
         return -1;
