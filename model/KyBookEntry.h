@@ -2,8 +2,6 @@
 
 #include <string>
 
-struct KyRow;
-
 // One entry of a terminal's book (monitors, sound sources, regions, m12 calls).
 // Row keys: terminalId (owner), id (entry), type (terminal-type code, call book).
 struct KyBookEntry {
@@ -24,5 +22,3 @@ struct KyBookSaveReq {
     int terminalId = 0;
     std::string text;  // entries joined by one blank, e.g. "Mic02_1002 IpAmp_3001"
 };
-
-void kyReadRow(const KyRow& row, KyBookEntry& entry);

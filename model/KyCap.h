@@ -2,13 +2,9 @@
 
 #include "KyBaseTerminal.h"
 
-struct KyRow;
-
 // capm03 capture terminal; state 0 offline, 1 idle, 2 broadcasting.
 // Row keys: base keys, capVol, capSamplerate. An empty name reads as "Cap_<id>".
 struct KyCap : KyBaseTerminal {
     int capVol = 0;          // 0..100
     int capSamplerate = 0;   // 16000, 24000 or 32000
 };
-
-void kyReadRow(const KyRow& row, KyCap& cap);

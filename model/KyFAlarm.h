@@ -4,8 +4,6 @@
 
 #include "KyBaseTerminal.h"
 
-struct KyRow;
-
 // Fire-alarm interface. Row keys: base keys, broadcast, shortCircuit,
 // broadcastTrigger, stopBroadcast, triggerType. An empty name reads as "FAlarm_<id>".
 struct KyFAlarm : KyBaseTerminal {
@@ -25,5 +23,3 @@ struct KyFAlarmTriggerReq {
     int triggerSwitch = 0;
     int stopPlay = 0;
 };
-
-void kyReadRow(const KyRow& row, KyFAlarm& alarm);

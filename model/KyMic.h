@@ -4,8 +4,6 @@
 
 #include "KyBaseTerminal.h"
 
-struct KyRow;
-
 // Talk terminal of the mic02, mic04 and mic11 lists.
 // Row keys: base keys, ledColor, switchMode, displayTime, ledTxt, ppt, aec,
 // PttMode (or pttMode), capVol, bellVol, callVol, broVol, exten.
@@ -22,5 +20,3 @@ struct KyMic : KyBaseTerminal {
     int vol[4] = {0, 0, 0, 0};
     std::string exten;
 };
-
-void kyReadRow(const KyRow& row, KyMic& mic);

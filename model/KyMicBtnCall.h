@@ -2,8 +2,6 @@
 
 #include <string>
 
-struct KyRow;
-
 // One key's call setting. Row keys: terminalId, startCall, stopCall, mic11Id, groupId.
 struct KyMicBtnCall {
     int terminalId = 0;
@@ -12,5 +10,3 @@ struct KyMicBtnCall {
     std::string startCall;
     std::string stopCall;
 };
-
-void kyReadRow(const KyRow& row, KyMicBtnCall& call);

@@ -11,6 +11,7 @@
 #include "KyJson.h"
 #include "KyListEvents.h"
 #include "KyTermBaseManage.h"
+#include "KyTermRows.h"
 
 // Parses a row set into records; false (logged) when the body is no row set.
 template <class T>

@@ -8,10 +8,29 @@
 
 struct KyRow;
 struct KyBaseTerminal;
+struct KyBookEntry;
+struct KyCap;
+struct KyFAlarm;
+struct KyM12;
+struct KyMic;
+struct KyMicBtnCall;
+struct KyTerminal;
+struct KyTts;
 
 // Base keys of every terminal row: terminalId, ip, name, type, status.
 // A missing key leaves the field as it was.
 void kyReadBaseRow(const KyRow& row, KyBaseTerminal& term);
+
+// Readers of the records' rows (the keys are listed with each record); a
+// changed row carries only some keys, the others leave the fields as they were.
+void kyReadRow(const KyRow& row, KyMic& mic);
+void kyReadRow(const KyRow& row, KyM12& m12);
+void kyReadRow(const KyRow& row, KyMicBtnCall& call);
+void kyReadRow(const KyRow& row, KyTts& tts);
+void kyReadRow(const KyRow& row, KyCap& cap);
+void kyReadRow(const KyRow& row, KyFAlarm& alarm);
+void kyReadRow(const KyRow& row, KyTerminal& term);
+void kyReadRow(const KyRow& row, KyBookEntry& entry);
 
 // {"Id": id} with the id as decimal text.
 Json::Value kyIdBody(int id);

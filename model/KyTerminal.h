@@ -4,8 +4,6 @@
 
 #include "KyBaseTerminal.h"
 
-struct KyRow;
-
 // Play terminal (IP amplifier). Row keys: base keys, exten, broVol, power,
 // ampTemp, spkState, transportTcp, defaultVolume, defaultPower, isDefault, masterId.
 struct KyTerminal : KyBaseTerminal {
@@ -20,5 +18,3 @@ struct KyTerminal : KyBaseTerminal {
     bool isDefault = false;
     int master_id = 0;         // 0 none
 };
-
-void kyReadRow(const KyRow& row, KyTerminal& term);
