@@ -1,4 +1,5 @@
-// Request texts, path fields and the simple operations of the file-service worker.
+// Request texts, path fields and the simple operations of the file-service worker;
+// deep JSON replies fail their task and the worker goes on.
 #include <QtTest>
 
 #include "KyFileTestRig.h"
@@ -13,6 +14,7 @@ private slots:
     void escapedValuesAndOverlongRequests();
     void deleteDirGating();
     void operationsReportFailures();
+    void fileServiceDeepReplies();
 };
 
 void TestFileRequests::requestTextsWithRootKnown()
@@ -247,6 +249,30 @@ void TestFileRequests::operationsReportFailures()
     QCOMPARE(rig.errors.at(1).code, 1);
     QCOMPARE(rig.errors.at(1).path, QStringLiteral("music"));
     QCOMPARE(rig.errors.at(2).code, 6);
+}
+
+// The file-service worker fed deep JSON as a listing reply and as a download
+// header: the listing and the transfer fail, the worker takes the next task.
+void TestFileRequests::fileServiceDeepReplies()
+{
+    KyFileTestRig rig;
+    const QByteArray song = KyFileTestRig::randomBytes(3000, 7);
+    KyFileTestRig::writeFile(rig.srvDir() + "/a.mp3", song);
+    const QString local = rig.localDir() + "/a.mp3";
+
+    rig.service->setListingNotJson(1, true);
+    rig.worker->getFileList(rig.root());
+    QVERIFY(rig.waitUntil([&] { return !rig.errors.isEmpty(); }));
+    QCOMPARE(rig.errors.first().code, 1);
+
+    rig.service->setFileLenMode(KyTestFileService::FileLenDeepJson);
+    QVERIFY(rig.worker->getFile(rig.root() + "/a.mp3", local, 7));
+    QVERIFY(rig.worker->getFile(rig.root() + "/a.mp3", local, 8));
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.failuresOf(7).size(), 1);
+    QCOMPARE(rig.endsOf(8, song.size()).size(), 1);
+    QCOMPARE(rig.endsOf(8, song.size()).first().status, 0);
+    QCOMPARE(KyFileTestRig::readFile(local), song);
 }
 
 QTEST_MAIN(TestFileRequests)

@@ -19,6 +19,7 @@
 #include "KyModalCatcher.h"
 #include "KyModalHelper.h"
 #include "KySettings.h"
+#include "KyTestWidgets.h"
 #include "KyTipsInfo.h"
 
 namespace {
@@ -42,12 +43,6 @@ struct Library {
     void file(const QString& rel, const QByteArray& bytes) const { KyFileTestRig::writeFile(srv(rel), bytes); }
     void dir(const QString& rel) const { QDir().mkpath(srv(rel)); }
 };
-
-template <typename T>
-T* child(QWidget* page, const char* name)
-{
-    return page->findChild<T*>(QLatin1String(name));
-}
 
 struct Page {
     KyMediaMgrForm form;

@@ -11,25 +11,7 @@
 #include <QtTest>
 
 #include "../model/KyOrgTestSupport.h"
-
-// The form widget of that name.
-template <class W>
-W* child(QObject* parent, const char* name)
-{
-    W* w = parent->findChild<W*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
-}
-
-inline int rowOfId(QTableWidget* t, int id)
-{
-    for (int r = 0; r < t->rowCount(); ++r) {
-        if (t->item(r, 0) && t->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return r;
-    }
-    return -1;
-}
+#include "KyTestWidgets.h"
 
 inline std::vector<int> columnIds(QTableWidget* t)
 {

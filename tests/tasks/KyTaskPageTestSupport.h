@@ -14,6 +14,7 @@
 
 #include "../model/KyOrgTestSupport.h"
 #include "KySsTask.h"
+#include "KyTestWidgets.h"
 
 // A task page whose editor is a function: it edits the record and says
 // whether OK was pressed.
@@ -31,12 +32,6 @@ protected:
         return editor ? editor(task) : false;
     }
 };
-
-template <class W>
-W* child(QObject* parent, const char* name)
-{
-    return parent->findChild<W*>(QString::fromLatin1(name));
-}
 
 inline QStringList kyColumnTexts(QTableWidget* t, int column)
 {

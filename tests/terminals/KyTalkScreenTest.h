@@ -15,6 +15,7 @@
 
 #include "KyDbpRows.h"
 #include "KyModalCatcher.h"
+#include "KyTestWidgets.h"
 
 inline KyRow kyRow(const std::vector<std::pair<const char*, std::string>>& fields)
 {
@@ -24,30 +25,13 @@ inline KyRow kyRow(const std::vector<std::pair<const char*, std::string>>& field
     return r;
 }
 
-template <class W>
-W* child(QObject* parent, const char* name)
-{
-    W* w = parent->findChild<W*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
-}
-
-inline int rowOf(QTableWidget* table, int id)
-{
-    for (int r = 0; r < table->rowCount(); ++r)
-        if (table->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return r;
-    return -1;
-}
-
 // Runs the page's edit on the terminal's row: change() edits the open
 // dialog, then OK is clicked from its own timer, so the catcher sees the
 // messages that OK and the page open.
 inline void editRow(QWidget* page, QTableWidget* table, KyModalCatcher& catcher, int id,
                     const std::function<void(QDialog*)>& change)
 {
-    table->setCurrentCell(rowOf(table, id), 0);
+    table->setCurrentCell(rowOfId(table, id), 0);
     catcher.setHandler([change](QDialog* d) {
         change(d);
         QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "fOkBtn")->click(); });

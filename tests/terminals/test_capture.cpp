@@ -18,6 +18,7 @@
 #include "KySetCapDialog.h"
 #include "KyTermPageTestSupport.h"
 #include "KyTestSession.h"
+#include "KyTestWidgets.h"
 
 namespace {
 
@@ -47,11 +48,8 @@ KyCap capRecord(int state, int rate)
 
 QString cell(QTableWidget* t, int id, int column)
 {
-    for (int r = 0; r < t->rowCount(); ++r) {
-        if (t->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return t->item(r, column)->text();
-    }
-    return "<no row>";
+    const int r = rowOfId(t, id);
+    return r >= 0 ? t->item(r, column)->text() : QStringLiteral("<no row>");
 }
 
 KyModalCatcher::Handler pressOk()

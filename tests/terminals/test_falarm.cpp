@@ -18,6 +18,7 @@
 #include "KySsTaskDataMgr.h"
 #include "KyTermPageTestSupport.h"
 #include "KyTestSession.h"
+#include "KyTestWidgets.h"
 #include "KyTipsInfo.h"
 
 namespace {
@@ -81,10 +82,8 @@ KyModalCatcher::Handler configureChannel(int taskId, QString name)
 {
     return [=](QDialog* d) {
         auto* table = d->findChild<QTableWidget*>("fChannelTb");
-        for (int r = 0; r < table->rowCount(); ++r) {
-            if (table->item(r, 0)->data(Qt::UserRole).toInt() == taskId)
-                clickRow(table, r);
-        }
+        if (rowOfId(table, taskId) >= 0)
+            clickRow(table, rowOfId(table, taskId));
         d->findChild<QLineEdit*>("fChannelNameLe")->setText(name);
         d->findChild<QPushButton*>("fOkBtn")->click();
     };

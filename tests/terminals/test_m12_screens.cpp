@@ -18,18 +18,9 @@
 #include "KyRegionListMgr.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTestSession.h"
+#include "KyTestWidgets.h"
 
 namespace {
-
-
-int rowOfId(QTableWidget* t, int id)
-{
-    for (int r = 0; r < t->rowCount(); ++r) {
-        if (t->item(r, 0) && t->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return r;
-    }
-    return -1;
-}
 
 QList<int> checkedIds(QTableWidget* t)
 {

@@ -74,7 +74,7 @@ private:
     {
         editRow(m_page, m_table, *m_catcher, id, change);
     }
-    int rowOf(int id) { return ::rowOf(m_table, id); }
+    int rowOfId(int id) { return ::rowOfId(m_table, id); }
 
     KyTestSession* m_session = nullptr;
     KyM02InfoForm* m_page = nullptr;
@@ -144,9 +144,9 @@ void TestMic02Screens::table()
     server.pushToAll("SqlConfig", "mic02", kyWriteRows({changed}));
     server.pushToAll("SqlConfig", "mic02", kyWriteRows({mic02(16, "sixth", 1)}));
     QTRY_COMPARE(m_table->rowCount(), 6);
-    QTRY_COMPARE(m_table->item(rowOf(11), 0)->text(), QString("renamed"));
+    QTRY_COMPARE(m_table->item(rowOfId(11), 0)->text(), QString("renamed"));
     QCOMPARE(m_table->item(0, 0)->text(), QString("sixth"));
-    const int r11 = rowOf(11);
+    const int r11 = rowOfId(11);
     QCOMPARE(m_table->item(r11, 4)->text(), QString("EmergencyBroadcast"));
     QCOMPARE(m_table->item(r11, 2)->text(), QString("No"));
     QCOMPARE(m_table->item(r11, 3)->text(), QString("Yes"));
@@ -154,15 +154,15 @@ void TestMic02Screens::table()
     // Deleting an online terminal warns and sends nothing; an offline one goes.
     server.clearReceived();
     m_catcher->clear();
-    m_table->setCurrentCell(rowOf(16), 0);
+    m_table->setCurrentCell(rowOfId(16), 0);
     child<QPushButton>(m_page, "fDelBtn")->click();
     QCOMPARE(m_catcher->texts, QStringList({"Delete current record?", "Terminal can not be removed without offline!"}));
     QCOMPARE(server.received("RemoveDevice").size(), size_t(0));
     m_catcher->clear();
-    m_table->setCurrentCell(rowOf(15), 0);
+    m_table->setCurrentCell(rowOfId(15), 0);
     child<QPushButton>(m_page, "fDelBtn")->click();
     QCOMPARE(server.received("RemoveDevice").size(), size_t(1));
-    QTRY_COMPARE(rowOf(15), -1);
+    QTRY_COMPARE(rowOfId(15), -1);
 }
 
 void TestMic02Screens::dialogLoading()
@@ -234,7 +234,7 @@ void TestMic02Screens::editRoad()
     QCOMPARE(saved["BroVol"].asString(), std::string("44"));
     QCOMPARE(server.received("M02ButtonCall").size(), size_t(0));
     QVERIFY(m_catcher->texts.isEmpty());
-    QTRY_COMPARE(m_table->item(rowOf(11), 0)->text(), QString::fromUtf8("前台"));
+    QTRY_COMPARE(m_table->item(rowOfId(11), 0)->text(), QString::fromUtf8("前台"));
 
     // Checked: three key calls in key order and the alarm call.
     server.clearReceived();
@@ -285,7 +285,7 @@ void TestMic02Screens::editRoad()
     // An empty name keeps the dialog open; Cancel then sends nothing.
     server.clearReceived();
     m_catcher->clear();
-    m_table->setCurrentCell(rowOf(11), 0);
+    m_table->setCurrentCell(rowOfId(11), 0);
     m_catcher->setHandler([](QDialog* d) {
         child<QLineEdit>(d, "fNameEdit")->clear();
         QTimer::singleShot(0, d, [d] { child<QPushButton>(d, "fOkBtn")->click(); });

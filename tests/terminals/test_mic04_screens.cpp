@@ -58,7 +58,7 @@ private:
     {
         editRow(m_page, m_table, *m_catcher, id, change);
     }
-    int rowOf(int id) { return ::rowOf(m_table, id); }
+    int rowOfId(int id) { return ::rowOfId(m_table, id); }
     KyMic record(int id);
 
     KyTestSession* m_session = nullptr;
@@ -202,7 +202,7 @@ void TestMic04Screens::editRoad()
     QCOMPARE(led["LedTxt"].asString(), std::string("bye"));
     QCOMPARE(led["SwitchMode"].asString(), std::string("4"));
     QCOMPARE(led["LedColor"].asString(), std::string("224"));
-    QTRY_COMPARE(m_table->item(rowOf(25), 7)->text(), QString("bye"));
+    QTRY_COMPARE(m_table->item(rowOfId(25), 7)->text(), QString("bye"));
 
     // The key call goes out with the box checked; refused, the LED waits.
     server.clearReceived();
@@ -241,7 +241,7 @@ void TestMic04Screens::speakerVolume()
     QCOMPARE(server.received("IpAmpSet").size(), size_t(0));
 
     // A click on the row at 40 shows 40 and sends nothing.
-    const int r = rowOf(21);
+    const int r = rowOfId(21);
     QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, m_table->visualItemRect(m_table->item(r, 3)).center());
     QCOMPARE(m_slider->value(), 40);
     QTest::qWait(600);
@@ -268,7 +268,7 @@ void TestMic04Screens::speakerVolume()
     QTRY_VERIFY_WITH_TIMEOUT(!server.received("IpAmpSet").empty(), 3000);
     QVERIFY(clock.elapsed() >= 450);
     QCOMPARE(volumesSent(server), QStringList({QString("21:%1").arg(sent)}));
-    QTRY_COMPARE(m_table->item(rowOf(21), 3)->text(), QString::number(sent));
+    QTRY_COMPARE(m_table->item(rowOfId(21), 3)->text(), QString::number(sent));
 
     // Two clicks on − within 500 ms send once, with both steps.
     QTest::qWait(100);
@@ -291,7 +291,7 @@ void TestMic04Screens::speakerVolume()
     server.setStatus("IpAmpSet", 403, 1);
     QTest::mouseClick(dec, Qt::LeftButton);
     QTRY_COMPARE(m_catcher->texts, QStringList({"Setting Error!"}));
-    QCOMPARE(m_table->item(rowOf(21), 3)->text(), QString("100"));
+    QCOMPARE(m_table->item(rowOfId(21), 3)->text(), QString("100"));
     QCOMPARE(m_slider->value(), 99);
     QVERIFY(m_catcher->others == 0);
 }

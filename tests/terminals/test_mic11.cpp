@@ -23,9 +23,9 @@
 #include "KyRegionListMgr.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTestSession.h"
+#include "KyTestWidgets.h"
 
 namespace {
-
 
 KyRow task(const char* id, const char* category, const char* type)
 {
@@ -49,14 +49,6 @@ QStringList sent(KyTestServer& server, const char* type, const char* key)
         out << QString::fromStdString(v[key].asString());
     }
     return out;
-}
-
-int rowOfId(QTableWidget* t, int id)
-{
-    for (int r = 0; r < t->rowCount(); ++r)
-        if (t->item(r, 0)->data(Qt::UserRole).toInt() == id)
-            return r;
-    return -1;
 }
 
 void click(QTableWidget* t, int row)

@@ -6,7 +6,6 @@
 #include <QSignalSpy>
 
 #include "KyDbpRows.h"
-#include "KyFileTestRig.h"
 #include "KyFacade.h"
 #include "KyJson.h"
 #include "KyLevelList.h"
@@ -56,7 +55,6 @@ private slots:
     void parsersRefuseDeepNesting();
     void deepRepliesAndPushesDropped();
     void closedConnectionLostAtOnce();
-    void fileServiceDeepReplies();
 };
 
 // The parsers refuse deep bodies without throwing and keep reading what
@@ -179,30 +177,6 @@ void TestHostile::closedConnectionLostAtOnce()
     QCOMPARE(s.login(), int(KY_NOT_CONNECTED));
     mcSleepProcessingEvents(400);
     QCOMPARE(lost.count(), 2);
-}
-
-// The file-service worker fed deep JSON as a listing reply and as a download
-// header: the listing and the transfer fail, the worker takes the next task.
-void TestHostile::fileServiceDeepReplies()
-{
-    KyFileTestRig rig;
-    const QByteArray song = KyFileTestRig::randomBytes(3000, 7);
-    KyFileTestRig::writeFile(rig.srvDir() + "/a.mp3", song);
-    const QString local = rig.localDir() + "/a.mp3";
-
-    rig.service->setListingNotJson(1, true);
-    rig.worker->getFileList(rig.root());
-    QVERIFY(rig.waitUntil([&] { return !rig.errors.isEmpty(); }));
-    QCOMPARE(rig.errors.first().code, 1);
-
-    rig.service->setFileLenMode(KyTestFileService::FileLenDeepJson);
-    QVERIFY(rig.worker->getFile(rig.root() + "/a.mp3", local, 7));
-    QVERIFY(rig.worker->getFile(rig.root() + "/a.mp3", local, 8));
-    QVERIFY(rig.drain());
-    QCOMPARE(rig.failuresOf(7).size(), 1);
-    QCOMPARE(rig.endsOf(8, song.size()).size(), 1);
-    QCOMPARE(rig.endsOf(8, song.size()).first().status, 0);
-    QCOMPARE(KyFileTestRig::readFile(local), song);
 }
 
 QTEST_MAIN(TestHostile)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "../tasks/KyTaskEditorTestSupport.h"
 #include "KyCapInfoForm.h"
 #include "KyColumnFit.h"
 #include "KyFAlarmInfoForm.h"
@@ -27,7 +28,6 @@
 #include "KyRegionEditDialog.h"
 #include "KySetTCPForm.h"
 #include "KySsTask.h"
-#include "KyTaskEditorTestSupport.h"
 #include "KyTerDefaultSetCtr.h"
 #include "KyTimerTaskEditDialog.h"
 #include "KyTtsInfoForm.h"
