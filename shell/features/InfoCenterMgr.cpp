@@ -231,7 +231,8 @@ void InfoCenterMgr::normalWindow()
     if (!m_maximised)
         return;
     m_maximised = false;
-    ui.centralWidgetGridLayout->setContentsMargins(6, 6, 6, 6);
+    const int s = shadowMargin();
+    ui.centralWidgetGridLayout->setContentsMargins(s, s, s, s);
     setGeometry(m_normalGeometry);
     ui.max_btn->show();
     ui.show_normal_btn->hide();
