@@ -1,6 +1,7 @@
 #include "KyUserLogInfoForm.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QtMath>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -12,16 +13,20 @@
 namespace {
 
 // Width of a "yyyy/MM/dd hh:mm:ss" cell of the table, whatever its digits:
-// the widest digit fourteen times, the separators, the cell's text margins
-// and the grid line.
+// the date written with the widest digit (rounded up: a wrapped cell text
+// one fraction of a pixel too wide is elided), the cell's text margins and
+// the grid line.
 int dateColumnWidth(const QTableWidget* table)
 {
-    const QFontMetrics metrics(table->font());
-    int digit = 0;
-    for (char c = '0'; c <= '9'; ++c)
-        digit = qMax(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+    const QFontMetricsF metrics(table->font());
+    QChar widest = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c)
+        if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(c);
+    QString date = QStringLiteral("0000/00/00 00:00:00");
+    date.replace(QLatin1Char('0'), widest);
     const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
-    return 14 * digit + metrics.horizontalAdvance(QStringLiteral("// ::")) + 2 * margin + 1;
+    return qCeil(metrics.horizontalAdvance(date)) + 2 * margin + 1;
 }
 
 }  // namespace
