@@ -203,6 +203,21 @@ void KyTestServer::setRows(const std::string& table, const std::vector<KyRow>& r
     m_db->setRows(table, rows);
 }
 
+void KyTestServer::setParameter(const std::string& name, const std::string* value)
+{
+    std::vector<KyRow> kept;
+    for (const KyRow& r : rows("parameter"))
+        if (r.text("name") != name)
+            kept.push_back(r);
+    if (value) {
+        KyRow r;
+        r.add("name", name);
+        r.add("value", *value);
+        kept.push_back(r);
+    }
+    setRows("parameter", kept);
+}
+
 void KyTestServer::setPushTarget(PushTarget target)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -69,6 +69,8 @@ public:
     std::vector<KyRow> rows(const std::string& table) const;
     // Replaces a table's rows; unknown keys become new columns.
     void setRows(const std::string& table, const std::vector<KyRow>& rows);
+    // Replaces the "parameter" row of that name (none: removed).
+    void setParameter(const std::string& name, const std::string* value);
 
     // Who gets the pushes that follow a change (default PushOthers). Pushes
     // that report the outcome of a request (speaker check, task start/stop)

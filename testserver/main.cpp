@@ -26,16 +26,18 @@ struct Options {
     int filePort = 8906;
     std::string fileDir = "ky-files";
     std::string recordHost = "127.0.0.2";
+    std::string logServer;
 };
 
 void usage(const char* argv0)
 {
     std::fprintf(stderr,
                  "usage: %s [-p|--port N] [-H|--host 127.x.x.x] [-f|--fixture FILE] [-v|--verbose]\n"
-                 "          [--file-port N] [--file-dir DIR] [--record-host 127.x.x.x]\n"
+                 "          [--file-port N] [--file-dir DIR] [--record-host 127.x.x.x] [--log-server HOST:PORT]\n"
                  "  port 0 (default) picks a free port and prints it\n"
                  "  the file service (default port 8906, folder ./ky-files) also answers as the\n"
-                 "  record server on the record host (default 127.0.0.2), same port and folder\n",
+                 "  record server on the record host (default 127.0.0.2), same port and folder\n"
+                 "  --log-server names the log database (the parameter Talk_Log_Server)\n",
                  argv0);
 }
 
@@ -56,6 +58,8 @@ bool parseOptions(int argc, char** argv, Options& opt)
             opt.fileDir = argv[++i];
         else if (a == "--record-host" && hasValue)
             opt.recordHost = argv[++i];
+        else if (a == "--log-server" && hasValue)
+            opt.logServer = argv[++i];
         else if (a == "-v" || a == "--verbose")
             opt.verbose = true;
         else
@@ -77,6 +81,8 @@ int main(int argc, char** argv)
     server.setVerbose(opt.verbose);
     if (!server.loadFixture(opt.fixture))
         return 1;
+    if (!opt.logServer.empty())
+        server.setParameter("Talk_Log_Server", &opt.logServer);
     int port = server.start(opt.port, opt.host);
     if (port < 0)
         return 1;

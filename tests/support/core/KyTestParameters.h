@@ -10,17 +10,7 @@
 // Replaces the parameter of that name (none: removed).
 inline void setParameterRow(KyTestServer& server, const std::string& name, const std::string* value)
 {
-    std::vector<KyRow> rows;
-    for (const KyRow& r : server.rows("parameter"))
-        if (r.text("name") != name)
-            rows.push_back(r);
-    if (value) {
-        KyRow r;
-        r.add("name", name);
-        r.add("value", *value);
-        rows.push_back(r);
-    }
-    server.setRows("parameter", rows);
+    server.setParameter(name, value);
 }
 
 inline std::string parameterValue(const KyTestServer& server, const std::string& name)
