@@ -20,12 +20,15 @@
 #include "KyDownAndUploadViewCtr.h"
 #include "KyFileChooser.h"
 #include "KyFtpMng.h"
+#include "KyLoginInfo.h"
+#include "KyManageCenter.h"
 #include "KyMediaMgrForm.h"
 #include "KyMediaViewCtrl.h"
 #include "KyPlanTaskEditDialog.h"
 #include "KySsTask.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTimerTaskEditDialog.h"
+#include "LoginDialog.h"
 #include "TcpSocketClient.h"
 
 namespace {
@@ -36,6 +39,25 @@ using Page = InfoCenterMgr::Page;
 std::function<void(InfoCenterMgr&)> page(Page which)
 {
     return [which](InfoCenterMgr& window) { window.showPage(which); };
+}
+
+// Shows the navigation panel `row` (0 sources, 1 terminals, 2 advanced
+// settings, 3 logs), then one of its pages, as the operator reaches it.
+std::function<void(InfoCenterMgr&)> panelPage(int row, Page which)
+{
+    return [row, which](InfoCenterMgr& window) {
+        window.navigationList()->setCurrentRow(row);
+        window.showPage(which);
+    };
+}
+
+// The login dialog as the console opens it without login arguments, filled
+// from the demo's config.ini (the window behind it hidden).
+void showLogin(InfoCenterMgr& window)
+{
+    window.hide();
+    LoginDialog dialog(KyManageCenter::instance(), KyLoginInfo::instance());
+    dialog.exec();
 }
 
 // Shows a page and waits for its first table to have row `row`; null (and a
@@ -299,6 +321,13 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"mic04-setting", dialogFromRow(InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
         {"media", mediaWithTransfer},
         {"media-views", showMediaViews},
+        {"login", showLogin},
+        {"userlog", panelPage(3, InfoCenterMgr::PageUserLog)},
+        {"termlog", panelPage(3, InfoCenterMgr::PageTermLog)},
+        {"settings", panelPage(2, InfoCenterMgr::PageSystemSet)},
+        {"manualtask", panelPage(0, InfoCenterMgr::PageManualTask)},
+        // The confirmation that 删除 asks on the mic11 page.
+        {"message", dialogFromRow(InfoCenterMgr::PageMic, "slot_delMicClicked")},
     };
     return actions;
 }
