@@ -27,6 +27,9 @@ KySetTCPForm::KySetTCPForm(int kind) : KyBaseDialog(nullptr), m_tcpForm(new Ui::
     t->horizontalHeader()->setStretchLastSection(true);
     t->horizontalHeader()->resizeSection(0, 200);
     KyColumnFit::of(t);
+    // The stretched last column keeps at least the width of its header "经过防火墙".
+    QHeaderView* header = t->horizontalHeader();
+    header->setMinimumSectionSize(qMax(header->minimumSectionSize(), header->sectionSizeHint(2)));
 
     connect(m_tcpForm->fTcpBtn, &QPushButton::clicked, this, &KySetTCPForm::setAlltoTcp);
     connect(m_tcpForm->fUdpBtn, &QPushButton::clicked, this, &KySetTCPForm::setAlltoUdp);
