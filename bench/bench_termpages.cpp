@@ -183,7 +183,7 @@ Fill timeFill(const PageCase& c, QWidget* page, QTableWidget& bare, int rows)
     QMetaObject::invokeMethod(page, c.fillSlot);
     const std::vector<QStringList> texts = pageTexts(table);
     Fill best;
-    const int runs = rows >= 100000 ? 3 : 5;
+    const int runs = rows >= 100000 ? 3 : 7;
     for (int i = 0; i < runs; ++i) {   // in turns, so that load on the machine hits both alike
         best.bare = std::min(best.bare, kySeconds([&] {
             bareFill(bare, table, texts);

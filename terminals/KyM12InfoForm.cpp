@@ -49,9 +49,9 @@ QTableWidget* KyM12InfoForm::table()
 
 void KyM12InfoForm::fillRow(int row, const KyM12& m12)
 {
-    const std::string id = std::to_string(m12.id);
-    setCellItem(id.c_str(), row, 0, m12.id);
-    setCellItem(id.c_str(), row, 1, m12.id);
+    const QString id = QString::number(m12.id);   // one text for both cells
+    setCellText(id, row, 0, m12.id);
+    setCellText(id, row, 1, m12.id);
     setCellText(isOffline(m12.state) ? QStringLiteral("断线") : QStringLiteral("空闲"), row, 2, m12.id);
     setCellItem(m12.ip.c_str(), row, 3, m12.id);
 }
