@@ -25,6 +25,16 @@ std::string startTimeText(const KySsTask& task)
     return formatDuration(static_cast<uint32_t>(task.execTimeList.front().seconds));
 }
 
+QString typeText(int code)
+{
+    return QString::fromLocal8Bit(broadcastTypeText8(code).c_str());
+}
+
+QString stateText(int code)
+{
+    return QString::fromLocal8Bit(taskStateText(code).c_str());
+}
+
 std::string countText(const KySsTask& task)
 {
     if (task.playTimes != 0)
@@ -97,20 +107,12 @@ void KyBaseTaskMgrForm::fillTaskRow(int row, const KySsTask& task)
 {
     setCellItem(task.name.c_str(), row, ColName, task.id);
     setCellItem(startTimeText(task).c_str(), row, ColStart, 0);
-    setCellItem(cachedText(m_typeTexts, task.sourceType, broadcastTypeText8), row, ColType, 0);
-    setCellItem(cachedText(m_stateTexts, task.status, taskStateText), row, ColState, task.status);
+    setCellText(cachedText(m_typeTexts, task.sourceType, typeText), row, ColType, 0);
+    setCellText(cachedText(m_stateTexts, task.status, stateText), row, ColState, task.status);
     setCellItem(std::to_string(task.playVol).c_str(), row, ColVolume, 0);
     setCellItem(countText(task).c_str(), row, ColCount, 0);
-    setCellItem(kNoTime, row, ColContent, 0);
-}
-
-const char* KyBaseTaskMgrForm::cachedText(std::map<int, std::string>& texts, int code,
-                                          std::string (*text)(int))
-{
-    auto it = texts.find(code);
-    if (it == texts.end())
-        it = texts.emplace(code, text(code)).first;
-    return it->second.c_str();
+    static const QString noTime = QString::fromLatin1(kNoTime);
+    setCellText(noTime, row, ColContent, 0);
 }
 
 void KyBaseTaskMgrForm::updateRow(int row, int id)

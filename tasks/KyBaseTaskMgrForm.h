@@ -53,8 +53,6 @@ protected:
     void addTaskRow(const KySsTask& task);
     void fillNewRow(int row, const KySsTask& task);
     void fillTaskRow(int row, const KySsTask& task);
-    // The translated text of a type or state code, looked up once per fill.
-    static const char* cachedText(std::map<int, std::string>& texts, int code, std::string (*text)(int));
     // Clears the table and adds every task of the page's kind (and, for
     // timer tasks, of the current scheme) in store order.
     void fillTaskList();
@@ -90,6 +88,6 @@ protected:
     int m_taskKind = 0;
     bool m_deleting = false;   // this page's delete request is in flight
     bool m_sorted = false;     // rows in start-time order since the last sort
-    std::map<int, std::string> m_typeTexts;
-    std::map<int, std::string> m_stateTexts;
+    std::map<int, QString> m_typeTexts;
+    std::map<int, QString> m_stateTexts;
 };
