@@ -526,8 +526,9 @@ void TestMainWindow::lossNotice()
     QTRY_VERIFY_WITH_TIMEOUT(!other.isVisible(), 3000);
 }
 
-// The console's own run: an upload is on the wire when the window closes. The
-// loop ends with 0, the worker stops, and the journal keeps the open job.
+// The console's own run: it points the file-service worker at the login's
+// server; an upload is on the wire when the window closes. The loop ends with
+// 0, the worker stops, and the journal keeps the open job.
 // Last: the process-wide worker stays stopped.
 void TestMainWindow::quitDuringUpload()
 {
@@ -547,6 +548,8 @@ void TestMainWindow::quitDuringUpload()
     });
     QFile::remove("UploadAndDownloadNote");
     m_files->service->clearRequests();
+    // A port nothing listens on: the run points the worker at the login's server.
+    TcpSocketClient::instance()->setServer(m_host, 1);
     bool uploaded = false, closed = false;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
