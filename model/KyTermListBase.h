@@ -12,7 +12,8 @@
 // protocol manager, and the operations every kind has. The Qt subclass names
 // the signals.
 template <class Rec, class... Extras>
-class KyTermListBase : public KyListEvents<Rec, KyRow, Extras...>, public KyStoreBase<KyTermRowManage<Rec, Extras...>> {
+class KyTermListBase : public KyListEvents<Rec, KyRow, Extras...>,
+                       public KyStoreBase<KyTermRowManage<Rec, Extras...>> {
 public:
     using List = std::list<Rec>;
     using Manage = KyTermRowManage<Rec, Extras...>;

@@ -265,10 +265,13 @@ namespace {
 struct KyProbeRec {
     int id = 0;
 };
-// Counts what arrives; the list's size is kept to see which list arrived.
+// Notes what arrives; a list by its size.
 struct KyProbeEvents : KyListEvents<KyProbeRec, KyProbeRec, std::string> {
     std::vector<std::string> seen;
-    void listArrived(int, const std::vector<KyProbeRec>& v) override { seen.push_back("list" + std::to_string(v.size())); }
+    void listArrived(int, const std::vector<KyProbeRec>& v) override
+    {
+        seen.push_back("list" + std::to_string(v.size()));
+    }
     void recordChanged(int id, const KyProbeRec&) override { seen.push_back("changed" + std::to_string(id)); }
     void recordRemoved(int id, int) override { seen.push_back("removed" + std::to_string(id)); }
     void extraArrived(int, const std::string& text) override { seen.push_back("extra " + text); }
