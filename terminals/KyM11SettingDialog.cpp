@@ -6,6 +6,7 @@
 
 #include "BaseMessageDialog.h"
 #include "KyM02ListMgr.h"
+#include "KyKeptValue.h"
 #include "KyM04ListMgr.h"
 #include "KyMicListMgr.h"
 #include "KyPlayTermListMgr.h"
@@ -85,6 +86,7 @@ KyM11SettingDialog::KyM11SettingDialog(KyMic* mic) : ui(new Ui::fM11SettingForm)
     fillRegionTable();
     renameTabs();
     connectWidgets();
+    m_shown = enteredSettings();
 }
 
 KyM11SettingDialog::~KyM11SettingDialog()
@@ -164,10 +166,14 @@ void KyM11SettingDialog::fillSoundSourceTables()
         return;
     m_sourceLoaded = true;
     const std::list<KySsTask> tasks = KySsTaskDataMgr::instance()->taskList();
-    for (const KyBookEntry& e : mics->soundSourceList())
+    for (const KyBookEntry& e : mics->soundSourceList()) {
+        m_storedSources.push_back(e.id);
         for (const KySsTask& t : tasks)
-            if (t.id == e.id && eligible(t))
+            if (t.id == e.id && eligible(t)) {
                 appendTask(ui->fSeleSsTaskTb, t.name, t.id);
+                m_shownSources.push_back(e.id);
+            }
+    }
     for (const KySsTask& t : tasks)
         if (eligible(t))
             appendTask(ui->fSsTaskTb, t.name, t.id);
@@ -275,9 +281,20 @@ QString KyM11SettingDialog::monitorText() const
 
 QString KyM11SettingDialog::soundSourceText() const
 {
+    // The chosen rows take the places of the stored ids that had a row; the
+    // others stay where they were; rows beyond those places go last.
     QStringList ids;
-    for (int r = 0; r < ui->fSeleSsTaskTb->rowCount(); ++r)
-        ids << QString::number(rowId(ui->fSeleSsTaskTb, r));
+    const int rows = ui->fSeleSsTaskTb->rowCount();
+    int next = 0;
+    for (int id : m_storedSources) {
+        const bool shown = std::find(m_shownSources.begin(), m_shownSources.end(), id) != m_shownSources.end();
+        if (!shown)
+            ids << QString::number(id);
+        else if (next < rows)
+            ids << QString::number(rowId(ui->fSeleSsTaskTb, next++));
+    }
+    while (next < rows)
+        ids << QString::number(rowId(ui->fSeleSsTaskTb, next++));
     return ids.join(' ');
 }
 
@@ -303,6 +320,16 @@ KyM11SettingDialog::Settings KyM11SettingDialog::enteredSettings() const
     return s;
 }
 
+KyM11SettingDialog::Settings KyM11SettingDialog::settingsToSave(const Settings& entered) const
+{
+    Settings s;
+    s.name = kyKeptValue(m_opened.name, m_shown.name, entered.name);
+    for (int i = 0; i < 4; ++i)
+        s.vol[i] = kyKeptValue(m_opened.vol[i], m_shown.vol[i], entered.vol[i]);
+    s.pttMode = kyKeptValue(m_opened.pttMode, m_shown.pttMode, entered.pttMode);
+    return s;
+}
+
 void KyM11SettingDialog::saveBook(int type, const QString& text, const QString& failure)
 {
     if (KyMicListMgr::instance()->saveMicBooks({type, m_mic->id, text.toLocal8Bit().toStdString()}) != 0)
@@ -315,13 +342,14 @@ void KyM11SettingDialog::slot_ok_clicked()
         message(tr("The name cannot be empty!"));
         return;
     }
-    // Compared with what the dialog opened with: a refused save has already
-    // written the entered values into the record.
+    // Compared with what the dialog showed when it opened: a refused save has
+    // already written the entered values into the record.
     const Settings entered = enteredSettings();
-    if (!(entered == m_opened)) {
-        m_mic->name = entered.name;
-        std::copy(entered.vol, entered.vol + 4, m_mic->vol);
-        m_mic->pttMode = entered.pttMode;
+    if (!(entered == m_shown)) {
+        const Settings s = settingsToSave(entered);
+        m_mic->name = s.name;
+        std::copy(s.vol, s.vol + 4, m_mic->vol);
+        m_mic->pttMode = s.pttMode;
         if (KyMicListMgr::instance()->saveMic(m_mic) != 0) {
             message(tr("Setting Error!"));
             return;

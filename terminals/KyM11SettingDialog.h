@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <string>
+#include <vector>
 
 #include "KyDragMoveHelper.h"
 #include "KySelectTableCtrl.h"
@@ -26,7 +27,8 @@ public:
     // "Mic02_1002 IpAmp_3001": the checked monitor rows, the type "IpAmp"
     // unless the type text contains "Mic".
     QString monitorText() const;
-    // Ids of the chosen tasks, top to bottom.
+    // Ids of the chosen tasks, top to bottom, with the stored ids the dialog
+    // cannot show kept at their stored places.
     QString soundSourceText() const;
     QString regionText() const;
 
@@ -59,13 +61,18 @@ private:
     void fillRegionTable();
     void renameTabs();
     Settings enteredSettings() const;
+    // What OK writes: entered values, stored ones for the fields left as shown.
+    Settings settingsToSave(const Settings& entered) const;
     void saveBook(int type, const QString& text, const QString& failure);
     void swapChosen(int from, int to);
     void message(const QString& text);
 
     Ui::fM11SettingForm* ui;
     KyMic* m_mic;
-    Settings m_opened;
+    Settings m_opened;  // stored
+    Settings m_shown;   // as the widgets showed it
+    std::vector<int> m_storedSources;   // the stored book, in order
+    std::vector<int> m_shownSources;    // ids of the book with a row
     KyDragMoveHelper m_mover;
     KySelectTableCtrl m_talkCtrl;
     KySelectTableCtrl m_transferCtrl;

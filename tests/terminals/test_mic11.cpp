@@ -32,13 +32,6 @@ KyRow task(const char* id, const char* category, const char* type)
     return kyTestRow({{"id", id}, {"name", id}, {"status", "2"}, {"sourceCategory", category}, {"sourceType", type}});
 }
 
-void setField(KyRow& r, const std::string& key, const std::string& value)
-{
-    for (auto& f : r.fields)
-        if (f.first == key)
-            f.second = value;
-}
-
 // Body values of the requests of one packet type, "key=value" each.
 QStringList sent(KyTestServer& server, const char* type, const char* key)
 {
@@ -85,12 +78,19 @@ void TestMic11::initTestCase()
     QVERIFY(m_session->loggedIn());
     KyTestServer& server = m_session->server();
     std::vector<KyRow> m04 = server.rows("mic04");
-    setField(m04[0], "type", "MIC04");
+    kySetField(m04[0], "type", "MIC04");
     server.setRows("mic04", m04);
     server.setRows("soundsource", {task("2", "1", "1"), task("5", "1", "2"), task("7", "2", "1"),
                                    task("8", "1", "4"), task("9", "1", "3"), task("11", "1", "1")});
-    server.setRows("fixsstask", {kyTestRow({{"terminalId", "4001"}, {"id", "9"}}), kyTestRow({{"terminalId", "4001"}, {"id", "5"}}),
+    // 99 names no task and 7 is not eligible: the dialog shows neither.
+    server.setRows("fixsstask", {kyTestRow({{"terminalId", "4001"}, {"id", "9"}}), kyTestRow({{"terminalId", "4001"}, {"id", "99"}}),
+                                 kyTestRow({{"terminalId", "4001"}, {"id", "5"}}),
                                  kyTestRow({{"terminalId", "4001"}, {"id", "7"}}), kyTestRow({{"terminalId", "4001"}, {"id", "2"}})});
+    // A capture volume the spin box clamps and a push-to-talk mode the combo cannot show.
+    std::vector<KyRow> m11 = server.rows("mic11");
+    kySetField(m11[0], "capVol", "120");
+    kySetField(m11[0], "PttMode", "2");
+    server.setRows("mic11", m11);
     KyM02ListMgr::instance();
     KyM04ListMgr::instance();
     KyRegionListMgr::instance();
@@ -126,18 +126,35 @@ void TestMic11::dialogUntouched()
     // Chosen tasks in book order, eligible ones only; the pick list holds every eligible task.
     auto* chosen = dialog.findChild<QTableWidget*>("fSeleSsTaskTb");
     auto* tasks = dialog.findChild<QTableWidget*>("fSsTaskTb");
-    QCOMPARE(dialog.soundSourceText(), QString("9 5 2"));
     QCOMPARE(chosen->rowCount(), 3);
+    QCOMPARE(rowOfId(chosen, 9), 0);
+    QCOMPARE(rowOfId(chosen, 2), 2);
+    QCOMPARE(dialog.soundSourceText(), QString("9 99 5 7 2"));
     QCOMPARE(tasks->rowCount(), 4);
     QCOMPARE(dialog.findChild<QSpinBox*>("fTalkSpinBox")->value(), mic.vol[KyMic::VOL_TALK]);
+    QCOMPARE(dialog.findChild<QSpinBox*>("fCapSpinBox")->value(), 100);
 
+    // OK unchanged leaves every stored record as it was.
+    const std::vector<KyRow> m11Before = server.rows("mic11");
+    const std::vector<KyRow> booksBefore = server.rows("fixsstask");
     server.clearReceived();
     dialog.slot_ok_clicked();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(server.received("ModTalkTerminal").size(), size_t(0));
     QCOMPARE(server.received("M11MonitorBook").size(), size_t(0));
     QCOMPARE(server.received("M11BroadBook").size(), size_t(0));
-    QCOMPARE(sent(server, "M11SoundSource", "SoundSource"), QStringList({"9 5 2"}));
+    QCOMPARE(sent(server, "M11SoundSource", "SoundSource"), QStringList({"9 99 5 7 2"}));
+    QVERIFY(kySameRows(server.rows("mic11"), m11Before));
+    QVERIFY(kySameRows(server.rows("fixsstask"), booksBefore));
+
+    // Only the talk volume changed: the clamped volume and the mode go back as stored.
+    KyMic again = mic4001();
+    KyM11SettingDialog edit(&again);
+    edit.findChild<QSpinBox*>("fTalkSpinBox")->setValue(mic.vol[KyMic::VOL_TALK] == 50 ? 51 : 50);
+    server.clearReceived();
+    edit.slot_ok_clicked();
+    QCOMPARE(sent(server, "ModTalkTerminal", "CapVol"), QStringList({"120"}));
+    QCOMPARE(sent(server, "ModTalkTerminal", "PttMode"), QStringList({"2"}));
 }
 
 void TestMic11::dialogLists()
@@ -165,20 +182,22 @@ void TestMic11::dialogLists()
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSsTaskDownBtn"), Qt::LeftButton);
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSsTaskDownBtn"), Qt::LeftButton);
     QCOMPARE(chosen->currentRow(), 2);
-    QCOMPARE(dialog.soundSourceText(), QString("5 2 9"));
+    QCOMPARE(dialog.soundSourceText(), QString("5 99 2 7 9"));
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSsTaskUpBtn"), Qt::LeftButton);
-    QCOMPARE(dialog.soundSourceText(), QString("5 9 2"));
+    QCOMPARE(dialog.soundSourceText(), QString("5 99 9 7 2"));
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSsTaskDownBtn"), Qt::LeftButton);
     tasks->setCurrentCell(rowOfId(tasks, 11), 0);
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSsPlanAddBtn"), Qt::LeftButton);
-    QCOMPARE(dialog.soundSourceText(), QString("5 2 9 11"));
+    QCOMPARE(dialog.soundSourceText(), QString("5 99 2 7 9 11"));
     chosen->setCurrentCell(3, 0);
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSeleDelSsTaskBtn"), Qt::LeftButton);
     tasks->setCurrentCell(rowOfId(tasks, 5), 0);
     QTest::mouseClick(dialog.findChild<QPushButton*>("fSsPlanAddBtn"), Qt::LeftButton);
     QCOMPARE(catcher.titles, QStringList({QString::fromUtf8("提示")}));
     QCOMPARE(catcher.texts, QStringList({QString::fromUtf8("已经选择!")}));
-    QCOMPARE(dialog.soundSourceText(), QString("5 2 9"));
+    chosen->setCurrentCell(0, 0);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("fSeleDelSsTaskBtn"), Qt::LeftButton);
+    QCOMPARE(dialog.soundSourceText(), QString("2 99 9 7"));
 
     // Regions: tick all; volumes by the index map.
     dialog.findChild<QCheckBox*>("fRegionCb")->setChecked(true);
@@ -199,7 +218,7 @@ void TestMic11::dialogLists()
     QCOMPARE(sent(server, "ModTalkTerminal", "BellVol"), QStringList({"33"}));
     QCOMPARE(sent(server, "ModTalkTerminal", "BroVol"), QStringList({"44"}));
     QCOMPARE(sent(server, "M11MonitorBook", "Monitor"), QStringList({"Mic02_1002 IpAmp_2001 IpAmp_3001"}));
-    QCOMPARE(sent(server, "M11SoundSource", "SoundSource"), QStringList({"5 2 9"}));
+    QCOMPARE(sent(server, "M11SoundSource", "SoundSource"), QStringList({"2 99 9 7"}));
     QCOMPARE(sent(server, "M11BroadBook", "RegionId"), QStringList({"1 2 3 4 5 6"}));
     QTRY_COMPARE(KyMicListMgr::instance()->monitorList().size(), size_t(2));
 }
