@@ -14,7 +14,7 @@ KyM02ListMgr* KyM02ListMgr::instance()
 
 int KyM02ListMgr::saveM02(KyMic& mic)
 {
-    return saveAndApply(KyM02Manage::RT_SAVE, KyM02Manage::instance()->saveRequest(mic), mic);
+    return saveAndApply(KyM02Manage::RT_SAVE, KyM02Manage::instance()->saveRequest(mic), mic, PART_TALK);
 }
 
 int KyM02ListMgr::requestButtonCalls(KyMic& mic)

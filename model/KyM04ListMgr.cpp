@@ -17,11 +17,11 @@ int KyM04ListMgr::saveM04(KyMic& mic, int kind)
     KyM04Manage* mgr = KyM04Manage::instance();
     switch (kind) {
     case SAVE_TALK:
-        return saveAndApply(KyM04Manage::RT_SAVE, mgr->saveRequest(mic), mic);
+        return saveAndApply(KyM04Manage::RT_SAVE, mgr->saveRequest(mic), mic, PART_TALK);
     case SAVE_LED:
-        return saveAndApply(KyM04Manage::RT_SAVE_LED, mgr->ledRequest(mic), mic);
+        return saveAndApply(KyM04Manage::RT_SAVE_LED, mgr->ledRequest(mic), mic, PART_LED);
     case SAVE_AMP:
-        return saveAndApply(KyM04Manage::RT_SAVE_AMP, mgr->ampRequest(mic), mic);
+        return saveAndApply(KyM04Manage::RT_SAVE_AMP, mgr->ampRequest(mic), mic, PART_AMP);
     default:
         return -1;
     }

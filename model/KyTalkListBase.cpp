@@ -1,5 +1,7 @@
 #include "KyTalkListBase.h"
 
+#include <algorithm>
+
 KyTalkListBase::KyTalkListBase(KyTalkTermManage* mgr) : KyTermListBase(mgr, false) {}
 
 std::vector<KyMicBtnCall> KyTalkListBase::buttonCallList() const
@@ -17,11 +19,37 @@ int KyTalkListBase::requestCalls(const KyMic& mic)
     return send(hub(), talkMgr()->buttonQueryType(), talkMgr()->buttonCallsQuery(mic.id), KY_PAUSE_QUERY_MS);
 }
 
-int KyTalkListBase::saveAndApply(int requestType, KyCommandRequest req, const KyMic& mic)
+namespace {
+void takePart(KyMic& cached, const KyMic& sent, int part)
+{
+    switch (part) {
+    case KyTalkListBase::PART_TALK:
+        cached.name = sent.name;
+        std::copy(sent.vol, sent.vol + 4, cached.vol);
+        break;
+    case KyTalkListBase::PART_LED:
+        cached.ledColor = sent.ledColor;
+        cached.switchMode = sent.switchMode;
+        cached.displayTime = sent.displayTime;
+        cached.ledTxt = sent.ledTxt;
+        break;
+    default:
+        cached.name = sent.name;
+        cached.vol[KyMic::VOL_BROADCAST] = sent.vol[KyMic::VOL_BROADCAST];
+        break;
+    }
+}
+}  // namespace
+
+int KyTalkListBase::saveAndApply(int requestType, KyCommandRequest req, const KyMic& mic, SavedPart part)
 {
     int rc = send(hub(), requestType, std::move(req), KY_PAUSE_SAVE_MS);
-    if (rc == 0)
-        notifyChanged(mic.id, !m_cache.upsert(mic));
+    if (rc != 0)
+        return rc;
+    const bool known = m_cache.modify(mic.id, [&](KyMic& cached) { takePart(cached, mic, part); });
+    if (!known)
+        m_cache.upsert(mic);
+    notifyChanged(mic.id, !known);
     return rc;
 }
 

@@ -166,8 +166,10 @@ void KyM04InfoForm::applyVolume(int id, int v)
     KyMic mic;
     if (!copyRecord(id, mic))
         return;
+    const int stored = mic.vol[KyMic::VOL_BROADCAST];
     mic.vol[KyMic::VOL_BROADCAST] = v;
     if (KyM04ListMgr::instance()->saveM04(mic, KyM04ListMgr::SAVE_AMP) != 0) {
+        ui->fVolumeSlider->setValue(stored);
         showError(QT_TR_NOOP("Setting Error!"));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 
+#include "KyKeptValue.h"
 #include "KyM04ListMgr.h"
 #include "KyMicGroupListMgr.h"
 #include "ui_fM04SettingForm.h"
@@ -85,7 +86,17 @@ void KyM04SettingDialog::initLed()
     else if (m_mic->ledColor == kRedCode)
         ui->fRedColorCheckBox->setChecked(true);
     else if (m_mic->ledColor == kYellowCode)
-        ui->fYellowColorCheckBox->setChecked(true);
+        ui->fYellowColorCheckBox->setChecked(true);    m_shownLed = enteredLed();
+}
+
+KyM04SettingDialog::Led KyM04SettingDialog::enteredLed() const
+{
+    Led led;
+    led.text = ui->fDispTextLineEdit->text().toLocal8Bit().toStdString();
+    led.displayTime = ui->fSwitchTimeSpinBox->value();
+    led.moveMode = ui->fMoveComboBox->currentData().toInt();
+    led.colour = m_colours->checkedId();
+    return led;
 }
 
 void KyM04SettingDialog::loadCall()
@@ -102,10 +113,14 @@ void KyM04SettingDialog::loadCall()
 
 void KyM04SettingDialog::storeLed()
 {
-    m_mic->ledTxt = ui->fDispTextLineEdit->text().toLocal8Bit().toStdString();
-    m_mic->displayTime = ui->fSwitchTimeSpinBox->value();
-    m_mic->switchMode = ui->fMoveComboBox->currentData().toInt();
-    switch (m_colours->checkedId()) {
+    // A field left as shown keeps its stored value (a move mode below 2 shows as 2).
+    const Led led = enteredLed();
+    m_mic->ledTxt = kyKeptValue(m_mic->ledTxt, m_shownLed.text, led.text);
+    m_mic->displayTime = kyKeptValue(m_mic->displayTime, m_shownLed.displayTime, led.displayTime);
+    m_mic->switchMode = kyKeptValue(m_mic->switchMode, m_shownLed.moveMode, led.moveMode);
+    if (led.colour == m_shownLed.colour)
+        return;
+    switch (led.colour) {
     case RED:
         m_mic->ledColor = kRedCode;
         break;

@@ -37,6 +37,14 @@ private:
     void initForm();
     void initLed();
     void loadCall();
+    // LED fields as the widgets hold them; colour is the checked button id.
+    struct Led {
+        std::string text;
+        int displayTime = 0;
+        int moveMode = 0;
+        int colour = -1;
+    };
+    Led enteredLed() const;
     void storeLed();
 
     const std::string m_startCall = "ButtonPushDown";
@@ -45,4 +53,5 @@ private:
     KyCallTarget m_key;
     QButtonGroup* m_colours = nullptr;
     KyMicBtnCall m_call;
+    Led m_shownLed;
 };

@@ -270,8 +270,10 @@ void KyPlayerInfoForm::setRowVolume(int row, int volume)
     KyTerminal term;
     if (!mgr->getTerminal(cellInt(row, COL_TYPE), term))
         return;
+    const int stored = term.broVol;
     term.broVol = volume;
     if (mgr->saveTerminal(term) != 0) {
+        ui->fVolumeSlider->setValue(stored);
         showMessage(tr("Setting Error!"));
         return;
     }

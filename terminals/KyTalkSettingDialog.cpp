@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "BaseMessageDialog.h"
+#include "KyKeptValue.h"
 #include "KyMic.h"
 #include "KyTipsInfo.h"
 
@@ -30,7 +31,9 @@ void KyTalkSettingDialog::initTalkPart(const KyTalkFormRefs& refs, const QString
         refs.spin[i]->setValue(m_mic->vol[i]);
         connect(refs.slider[i], &QSlider::valueChanged, refs.spin[i], &QSpinBox::setValue);
         connect(refs.spin[i], QOverload<int>::of(&QSpinBox::valueChanged), refs.slider[i], &QSlider::setValue);
+        m_shownVol[i] = refs.spin[i]->value();
     }
+    m_shownName = refs.name->text().toLocal8Bit().toStdString();
     connect(refs.okBtn, &QPushButton::clicked, this, [this] { okClicked(); });
     connect(refs.cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(refs.closeBtn, &QPushButton::clicked, this, &QDialog::close);
@@ -44,9 +47,9 @@ bool KyTalkSettingDialog::storeTalkPart(const QString& emptyNameText)
         msg.exec();
         return false;
     }
-    m_mic->name = name.toLocal8Bit().toStdString();
+    m_mic->name = kyKeptValue(m_mic->name, m_shownName, name.toLocal8Bit().toStdString());
     for (int i = 0; i < 4; ++i)
-        m_mic->vol[i] = m_refs.spin[i]->value();
+        m_mic->vol[i] = kyKeptValue(m_mic->vol[i], m_shownVol[i], m_refs.spin[i]->value());
     return true;
 }
 

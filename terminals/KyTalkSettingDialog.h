@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "KyDragMoveHelper.h"
 #include "ShadowWidget.h"
@@ -49,7 +50,8 @@ protected:
     // each slider and its spin box kept equal. OK runs okClicked().
     void initTalkPart(const KyTalkFormRefs& refs, const QString& title);
     // Empty name: shows emptyNameText and returns false, the record untouched.
-    // Otherwise writes name and volumes into the record.
+    // Otherwise writes into the record the name and volumes the operator
+    // changed; those left as shown keep their stored value.
     bool storeTalkPart(const QString& emptyNameText);
     virtual void okClicked() = 0;
 
@@ -62,4 +64,6 @@ protected:
 private:
     KyDragMoveHelper m_mover;
     KyTalkFormRefs m_refs{};
+    std::string m_shownName;   // the name edit's text when opened, local 8-bit
+    int m_shownVol[4] = {0, 0, 0, 0};
 };

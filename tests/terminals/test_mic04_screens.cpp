@@ -17,6 +17,7 @@
 #include "KyMicGroupListMgr.h"
 #include "KyMicListMgr.h"
 #include "KyTalkScreenTest.h"
+#include "KyTestRow.h"
 #include "KyTestSession.h"
 
 namespace {
@@ -73,7 +74,11 @@ void TestMic04Screens::initTestCase()
     m_session = new KyTestSession;
     QVERIFY(m_session->loggedIn());
     KyTestServer& server = m_session->server();
-    server.setRows("mic04", {mic04(21, 1, 0, 0, 40), mic04(22, 7, 1, 252), mic04(23, 0, 6, 28),
+    // 22 carries values its dialog shows clamped or substituted.
+    KyRow clamped = mic04(22, 7, 1, 252);
+    kySetField(clamped, "capVol", "150");
+    kySetField(clamped, "displayTime", "300");
+    server.setRows("mic04", {mic04(21, 1, 0, 0, 40), clamped, mic04(23, 0, 6, 28),
                              mic04(24, 1, 255, 100), mic04(25, 1, 4, 224)});
     server.setRows("m04buttoncall", {kyRow({{"terminalId", "21"}, {"startCall", "ButtonPushDown"},
                                           {"stopCall", "ButtonLongPress"}, {"mic11Id", "3"}, {"groupId", "0"}})});
@@ -163,7 +168,7 @@ void TestMic04Screens::dialog()
     child<QPushButton>(&first, "fOkBtn")->click();
     QCOMPARE(first.result(), int(QDialog::Accepted));
     QCOMPARE(a.ledColor, 28);
-    QCOMPARE(a.switchMode, 2);
+    QCOMPARE(a.switchMode, 0);  // shown as "Left Move", left as it was
     QVERIFY(first.buttonCall().startCall.empty());
 
     // Mode 4, colour 100: "Up Move", no colour checked, OK keeps 100.
@@ -223,6 +228,20 @@ void TestMic04Screens::editRoad()
     server.setStatus("ModM04Led", 403, 1);
     edit(21, [](QDialog* d) { child<QLineEdit>(d, "fDispTextLineEdit")->setText("again"); });
     QCOMPARE(m_catcher->texts, QStringList({"Led Config Setting Error!"}));
+    // Cache and row hold what the server accepted: the LED text it kept.
+    QCOMPARE(record(21).ledTxt, std::string("hello"));
+    QTest::qWait(50);
+    QCOMPARE(m_table->item(rowOfId(21), 7)->text(), QString("hello"));
+
+    // OK unchanged on move mode 1, capture volume 150, switch time 300: nothing stored changes.
+    const std::vector<KyRow> before = server.rows("mic04");
+    server.clearReceived();
+    m_catcher->clear();
+    edit(22, [](QDialog* d) { QCOMPARE(child<QComboBox>(d, "fMoveComboBox")->currentData().toInt(), 2); });
+    QCOMPARE(server.received("ModTalkTerminal").size(), size_t(1));
+    QCOMPARE(server.received("ModM04Led").size(), size_t(0));
+    QVERIFY(m_catcher->texts.isEmpty());
+    QVERIFY(kySameRows(server.rows("mic04"), before));
 }
 
 void TestMic04Screens::speakerVolume()
@@ -292,7 +311,7 @@ void TestMic04Screens::speakerVolume()
     QTest::mouseClick(dec, Qt::LeftButton);
     QTRY_COMPARE(m_catcher->texts, QStringList({"Setting Error!"}));
     QCOMPARE(m_table->item(rowOfId(21), 3)->text(), QString("100"));
-    QCOMPARE(m_slider->value(), 99);
+    QCOMPARE(m_slider->value(), 100);
     QVERIFY(m_catcher->others == 0);
 }
 

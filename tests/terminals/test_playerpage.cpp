@@ -191,13 +191,15 @@ void TestPlayerPage::powerAndRefusals()
     QCOMPARE(bodiesOf(server, "IpAmpPower"), QStringList({"10:0", "30:0"}));
     QVERIFY(catcher.texts.isEmpty());
 
-    // A refused volume keeps the cell and says so.
+    // A refused volume keeps the cell, puts the slider back and says so.
     const QString before = m_table->item(0, 3)->text();
     selectRows({0});
     server.setStatus("IpAmpSet", 403, 1);
+    m_slider->setValue(12);
     m_page->progressVolumnChange(12);
     QCOMPARE(catcher.texts, QStringList({"Setting Error!"}));
     QCOMPARE(m_table->item(0, 3)->text(), before);
+    QCOMPARE(m_slider->value(), before.toInt());
 
     // A failed deletion reported later shows the server's text.
     catcher.clear();
