@@ -21,7 +21,14 @@ int KyFAlarmListMgr::saveFAlarm(const KyFAlarm& alarm)
     const KyFAlarm sent = alarm;
     int rc = send(hub(), KyFAlarmManage::RT_SAVE, KyFAlarmManage::instance()->saveRequest(sent), KY_PAUSE_SAVE_MS);
     if (rc == 0) {
-        m_cache.moveToEnd(sent);
+        // The request carried the name and the trigger type only.
+        KyFAlarm stored = sent;
+        if (m_cache.get(sent.id, stored)) {
+            stored.name = sent.name;
+            stored.namePlaceholder = sent.namePlaceholder;
+            stored.triggerType = sent.triggerType;
+        }
+        m_cache.moveToEnd(stored);
         emit fAlarmChanged(sent.id);
     }
     return rc;

@@ -37,10 +37,14 @@ void readVolumes(const KyRow& row, int vol[4])
     readInt(row, "broVol", vol[3]);
 }
 
-void defaultName(KyBaseTerminal& term, const char* prefix)
+void defaultName(const KyRow& row, KyBaseTerminal& term, const char* prefix)
 {
-    if (term.name.empty())
+    if (row.has("name"))
+        term.namePlaceholder = false;
+    if (term.name.empty()) {
         term.name = prefix + std::to_string(term.id);
+        term.namePlaceholder = true;
+    }
 }
 
 }  // namespace
@@ -94,7 +98,7 @@ void kyReadRow(const KyRow& row, KyCap& cap)
     kyReadBaseRow(row, cap);
     readInt(row, "capVol", cap.capVol);
     readInt(row, "capSamplerate", cap.capSamplerate);
-    defaultName(cap, "Cap_");
+    defaultName(row, cap, "Cap_");
 }
 
 void kyReadRow(const KyRow& row, KyFAlarm& alarm)
@@ -105,7 +109,7 @@ void kyReadRow(const KyRow& row, KyFAlarm& alarm)
     readInt(row, "broadcastTrigger", alarm.broadcastTrigger);
     readInt(row, "stopBroadcast", alarm.stopBroadcast);
     readInt(row, "triggerType", alarm.triggerType);
-    defaultName(alarm, "FAlarm_");
+    defaultName(row, alarm, "FAlarm_");
 }
 
 void kyReadRow(const KyRow& row, KyTerminal& term)
@@ -148,7 +152,8 @@ Json::Value kyRemoveBody(int id, const std::string& type, bool withType)
 Json::Value kyIdNameBody(const KyBaseTerminal& term)
 {
     Json::Value body = kyIdBody(term.id);
-    body["Name"] = term.name;
+    if (!term.namePlaceholder)
+        body["Name"] = term.name;
     return body;
 }
 

@@ -36,7 +36,8 @@ void kyReadRow(const KyRow& row, KyBookEntry& entry);
 Json::Value kyIdBody(int id);
 // "RemoveDevice" body: Id, and Type when withType.
 Json::Value kyRemoveBody(int id, const std::string& type, bool withType);
-// {"Id", "Name"} of a terminal, the start of every settings body.
+// {"Id", "Name"} of a terminal, the start of every settings body; no "Name"
+// while the name is a placeholder.
 Json::Value kyIdNameBody(const KyBaseTerminal& term);
 // "ModTalkTerminal" body: Id, Name, CapVol, BellVol, CallVol, BroVol.
 Json::Value kyTalkTerminalBody(const KyBaseTerminal& term, const int vol[4]);

@@ -7,6 +7,7 @@
 #include "KyFAlarmChannelDialog.h"
 #include "KyFAlarmChannels.h"
 #include "KyFAlarmListMgr.h"
+#include "KyKeptValue.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTableUtil.h"
 #include "KyTipsInfo.h"
@@ -53,10 +54,13 @@ KyFAlarmSettingDialog::KyFAlarmSettingDialog(KyFAlarm* alarm) : ui(new Ui::fFAla
     m_typeGroup.addButton(ui->fEmergencyCb);
     if (m_alarm) {
         m_openName = m_alarm->name;
+        m_openPlaceholder = m_alarm->namePlaceholder;
         m_openType = m_alarm->triggerType;
     }
     (m_openType == kNormalTrigger ? ui->fNormalCb : ui->fEmergencyCb)->setChecked(true);
     ui->fNameEdit->setText(QString::fromLocal8Bit(m_openName.c_str()));
+    m_shownName = ui->fNameEdit->text();
+    m_shownType = checkedType();
 
     setupTableWidget(ui->fChannelTb);
     ui->fChannelTb->verticalHeader()->hide();
@@ -180,6 +184,11 @@ void KyFAlarmSettingDialog::slot_ok_clicked()
     accept();
 }
 
+int KyFAlarmSettingDialog::checkedType() const
+{
+    return ui->fNormalCb->isChecked() ? kNormalTrigger : kFireTrigger;
+}
+
 bool KyFAlarmSettingDialog::saveInterface()
 {
     const QString text = ui->fNameEdit->text();
@@ -187,12 +196,15 @@ bool KyFAlarmSettingDialog::saveInterface()
         tell("名称不能为空！");
         return false;
     }
-    const std::string name = text.toLocal8Bit().toStdString();
-    const int type = ui->fNormalCb->isChecked() ? kNormalTrigger : kFireTrigger;
-    if (!m_alarm || (name == m_openName && type == m_openType))
+    // Fields left as shown keep the stored value (a placeholder name, a
+    // trigger type other than 1 and 2).
+    const int type = checkedType();
+    if (!m_alarm || (text == m_shownName && type == m_shownType))
         return true;
-    m_alarm->name = name;
-    m_alarm->triggerType = type;
+    const bool nameEdited = text != m_shownName;
+    m_alarm->name = nameEdited ? text.toLocal8Bit().toStdString() : m_openName;
+    m_alarm->namePlaceholder = !nameEdited && m_openPlaceholder;
+    m_alarm->triggerType = kyKeptValue(m_openType, m_shownType, type);
     if (KyFAlarmListMgr::instance()->saveFAlarm(*m_alarm) != 0) {
         tell("设置错误！");
         return false;

@@ -40,14 +40,19 @@ private:
     int idleCurrentRow();
     bool saveChannel(int row, int taskId, const std::string& name);
     bool saveInterface();
+    // Trigger type the check boxes stand for.
+    int checkedType() const;
 
     std::unique_ptr<Ui::fFAlarmSettingForm> ui;
     std::list<KySsTask> m_tasks;
     KyFAlarm* m_alarm;
     bool m_channelSaved = false;
     QButtonGroup m_typeGroup;
-    // As opened: the interface save compares with these, not with the record
-    // that a refused save has already changed.
+    // As stored and as shown when opened: the interface save compares with
+    // these, not with the record that a refused save has already changed.
     std::string m_openName;
+    bool m_openPlaceholder = false;
     int m_openType = 0;
+    QString m_shownName;
+    int m_shownType = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "BaseMessageDialog.h"
 #include "KyCap.h"
+#include "KyKeptValue.h"
 #include "KyTipsInfo.h"
 #include "ui_fSetCapForm.h"
 
@@ -42,6 +43,9 @@ void KySetCapDialog::setCap(KyCap* cap)
     ui->fHighQualityRBtn->setDisabled(m_rateFixed);
     ui->fMediumQualityRBtn->setDisabled(m_rateFixed);
     ui->fNormalQualityRBtn->setDisabled(m_rateFixed);
+    m_shownName = ui->fNameEdit->text();
+    m_shownVolume = ui->fCapVolSpinBox->value();
+    m_shownRate = chosenSamplerate();
 }
 
 void KySetCapDialog::accept()
@@ -65,11 +69,16 @@ bool KySetCapDialog::writeBack()
     }
     if (!m_cap)
         return true;
-    m_cap->name = text.toLocal8Bit().toStdString();
-    m_cap->capVol = ui->fCapVolSpinBox->value();
+    // Fields left as shown keep the stored value (a placeholder name, a
+    // clamped volume, a rate none of the buttons shows).
+    if (text != m_shownName) {
+        m_cap->name = text.toLocal8Bit().toStdString();
+        m_cap->namePlaceholder = false;
+    }
+    m_cap->capVol = kyKeptValue(m_cap->capVol, m_shownVolume, ui->fCapVolSpinBox->value());
     // While the terminal broadcasts its quality cannot change: the stored rate stays.
     if (!m_rateFixed)
-        m_cap->capSamplerate = chosenSamplerate();
+        m_cap->capSamplerate = kyKeptValue(m_cap->capSamplerate, m_shownRate, chosenSamplerate());
     return true;
 }
 
@@ -81,5 +90,5 @@ int KySetCapDialog::chosenSamplerate() const
         return kMediumRate;
     if (ui->fHighQualityRBtn->isChecked())
         return kHighRate;
-    return kMediumRate;
+    return 0;
 }

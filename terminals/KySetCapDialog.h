@@ -28,9 +28,14 @@ public slots:
 
 private:
     bool writeBack();
+    // Rate of the checked quality button, 0 when none is.
     int chosenSamplerate() const;
 
     std::unique_ptr<Ui::fSetCapForm> ui;
     KyCap* m_cap = nullptr;
     bool m_rateFixed = false;   // broadcasting: the quality buttons are disabled
+    // The widgets' values when the record was shown.
+    QString m_shownName;
+    int m_shownVolume = 0;
+    int m_shownRate = 0;
 };

@@ -17,6 +17,7 @@
 #include "KyModalCatcher.h"
 #include "KySetCapDialog.h"
 #include "KyTermPageTestSupport.h"
+#include "KyTestRow.h"
 #include "KyTestSession.h"
 #include "KyTestWidgets.h"
 
@@ -77,9 +78,11 @@ void TestCapture::initTestCase()
     kyUseUtf8Locale();
     m_session = new KyTestSession;
     QVERIFY(m_session->loggedIn());
+    // 6104: an empty name (shown "Cap_6104"), a volume and a rate the dialog cannot show.
+    KyRow unnamed = capRow(6104, "", 1, 8000);
+    kySetField(unnamed, "capVol", "120");
     m_session->server().setRows("capm03", {capRow(6101, "甲", 1, 16000), capRow(6102, "乙", 0, 24000),
-                                           capRow(6103, "丙", 2, 8000), capRow(10001, "丁", 1, 32000),
-                                           capRow(6104, "戊", 1, 8000)});
+                                           capRow(6103, "丙", 2, 8000), capRow(10001, "丁", 1, 32000), unnamed});
     QCOMPARE(KyCapList::instance()->init(), 0);
 }
 
@@ -91,7 +94,7 @@ void TestCapture::cleanupTestCase()
 void TestCapture::dialogWriteBack()
 {
     KyModalCatcher catcher;
-    // Idle at a rate none of the three: nothing checked, OK stores 24000.
+    // Idle at a rate none of the three: nothing checked, OK keeps it.
     KyCap idle = capRecord(1, 8000);
     KySetCapDialog dialog;
     dialog.setCap(&idle);
@@ -101,8 +104,11 @@ void TestCapture::dialogWriteBack()
     dialog.findChild<QSlider*>("fCapVolSlider")->setValue(63);
     dialog.findChild<QPushButton*>("fOkBtn")->click();
     QCOMPARE(dialog.result(), 1);
-    QCOMPARE(idle.capSamplerate, 24000);
+    QCOMPARE(idle.capSamplerate, 8000);
     QCOMPARE(idle.capVol, 63);
+    medium->setChecked(true);
+    dialog.findChild<QPushButton*>("fOkBtn")->click();
+    QCOMPARE(idle.capSamplerate, 24000);
 
     // Broadcasting: the quality cannot change, the stored rate stays.
     KyCap busy = capRecord(2, 8000);
@@ -179,15 +185,21 @@ void TestCapture::pageRowsAndSaves()
     QCOMPARE(cell(t, 6101, 1), QString("前台"));
     QCOMPARE(cell(t, 6101, 3), QString("Advanced"));
 
-    // Broadcasting at 8000 goes out with 8000, idle at 8000 with 24000.
+    // Broadcasting at 8000 goes out with 8000. Unchanged OK on the empty name,
+    // volume 120 and rate 8000: no name sent, the stored record as it was.
     catcher.setHandler(pressOk());
     kySelectIds(t, {6103});
     editBtn->click();
     QCOMPARE(kyLastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("8000"));
+    QCOMPARE(cell(t, 6104, 1), QString("Cap_6104"));
+    const std::vector<KyRow> before = server.rows("capm03");
     kySelectIds(t, {6104});
     editBtn->click();
-    QCOMPARE(kyLastBody(server, "CapM03Set")["CapSamplerate"].asString(), std::string("24000"));
-    QCOMPARE(cell(t, 6104, 3), QString("Medium "));
+    body = kyLastBody(server, "CapM03Set");
+    QVERIFY(!body.isMember("Name"));
+    QCOMPARE(body["CapSamplerate"].asString(), std::string("8000"));
+    QVERIFY(kySameRows(server.rows("capm03"), before));
+    QCOMPARE(cell(t, 6104, 1), QString("Cap_6104"));
 
     // A refused save keeps the row's texts.
     server.setStatus("CapM03Set", 403);

@@ -312,6 +312,27 @@ void TestFAlarm::interfaceSave()
     QCOMPARE(body["TriggerType"].asString(), std::string("1"));
     QCOMPARE(server.rows("falarm")[0].text("name"), std::string("新接口"));
     QCOMPARE(catcher.texts.size(), 2);
+
+    // A stored empty name (shown "FAlarm_7302") and trigger type 0 (shown as fire):
+    // unchanged, nothing is sent; a changed type goes out without the placeholder.
+    KyFAlarm unnamed = alarmRecord(7302, "", 0, 0);
+    unnamed.name.clear();
+    const KyRow row = alarmRow(unnamed);
+    server.setRows("falarm", {row});
+    server.clearReceived();
+    KyFAlarm shown;
+    kyReadRow(row, shown);
+    QCOMPARE(shown.name, std::string("FAlarm_7302"));
+    KyFAlarmSettingDialog untouched(&shown);
+    untouched.findChild<QPushButton*>("fOkBtn")->click();
+    QVERIFY(server.received("SetFRName").empty());
+    KyFAlarmSettingDialog typed(&shown);
+    typed.findChild<QCheckBox*>("fNormalCb")->setChecked(true);
+    typed.findChild<QPushButton*>("fOkBtn")->click();
+    const Json::Value typeOnly = kyLastBody(server, "SetFRName");
+    QVERIFY(!typeOnly.isMember("Name"));
+    QCOMPARE(typeOnly["TriggerType"].asString(), std::string("1"));
+    QCOMPARE(server.rows("falarm")[0].text("name"), std::string());
 }
 
 void TestFAlarm::channelDialog()
