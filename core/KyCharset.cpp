@@ -70,41 +70,105 @@ bool gbkToUtf8(const std::string& in, std::string* out, std::string* error)
     return convert("GBK", "UTF-8", in, out, error);
 }
 
+namespace {
+
+constexpr unsigned long kMaskBase = 0xF700;
+
+// Length of the well-formed UTF-8 sequence at u[i] (1 for ASCII, NUL
+// included), 0 when there is none; *cp gets its code point.
+size_t sequenceAt(const unsigned char* u, size_t n, size_t i, unsigned long* cp)
+{
+    const unsigned char c = u[i];
+    size_t len;
+    if (c < 0x80) {
+        *cp = c;
+        return 1;
+    } else if ((c & 0xE0) == 0xC0) {
+        len = 2;
+        *cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3;
+        *cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4;
+        *cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + len > n)
+        return 0;
+    for (size_t k = 1; k < len; ++k) {
+        if ((u[i + k] & 0xC0) != 0x80)
+            return 0;
+        *cp = (*cp << 6) | (u[i + k] & 0x3F);
+    }
+    static const unsigned long minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (*cp < minimum[len] || *cp > 0x10FFFF || (*cp >= 0xD800 && *cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+void appendMasked(std::string& out, unsigned char byte)
+{
+    const unsigned long cp = kMaskBase + byte;
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+}
+
+}  // namespace
+
 bool kyIsValidUtf8(const std::string& text)
 {
     const unsigned char* u = reinterpret_cast<const unsigned char*>(text.data());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        const unsigned char c = u[i];
-        size_t len;
-        unsigned long cp;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else {
+    unsigned long cp;
+    for (size_t i = 0, len; i < text.size(); i += len) {
+        if ((len = sequenceAt(u, text.size(), i, &cp)) == 0)
             return false;
-        }
-        if (i + len > n)
-            return false;
-        for (size_t k = 1; k < len; ++k) {
-            if ((u[i + k] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (u[i + k] & 0x3F);
-        }
-        static const unsigned long minimum[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
     }
     return true;
+}
+
+std::string kyMaskBytes(const std::string& text, bool* masked)
+{
+    const unsigned char* u = reinterpret_cast<const unsigned char*>(text.data());
+    std::string out;
+    out.reserve(text.size());
+    bool any = false;
+    unsigned long cp;
+    for (size_t i = 0; i < text.size();) {
+        const size_t len = sequenceAt(u, text.size(), i, &cp);
+        if (len > 0 && cp != 0 && (cp < kMaskBase || cp > kMaskBase + 0xFF)) {
+            out.append(text, i, len);
+            i += len;
+            continue;
+        }
+        any = true;
+        for (size_t end = i + (len > 0 ? len : 1); i < end; ++i)
+            appendMasked(out, u[i]);
+    }
+    if (masked)
+        *masked = any;
+    return out;
+}
+
+std::string kyUnmaskBytes(const std::string& text)
+{
+    // Masked characters are EF 9C 80 .. EF 9F BF.
+    if (text.find('\xEF') == std::string::npos)
+        return text;
+    const unsigned char* u = reinterpret_cast<const unsigned char*>(text.data());
+    std::string out;
+    out.reserve(text.size());
+    unsigned long cp;
+    for (size_t i = 0; i < text.size();) {
+        const size_t len = sequenceAt(u, text.size(), i, &cp);
+        if (len == 3 && cp >= kMaskBase && cp <= kMaskBase + 0xFF) {
+            out += static_cast<char>(cp - kMaskBase);
+        } else {
+            out.append(text, i, len > 0 ? len : 1);
+        }
+        i += len > 0 ? len : 1;
+    }
+    return out;
 }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 #include <tinyxml.h>
@@ -71,6 +72,34 @@ bool rowMarkupShallow(const std::string& s, size_t* start)
     }
     return true;
 }
+
+// With masked bytes in the body, a character reference to U+F700..U+F7FF
+// would read back as a masked byte: it becomes the masked form of its UTF-8.
+std::string maskReferences(const std::string& xml)
+{
+    std::string out;
+    size_t i = 0;
+    for (size_t amp; (amp = xml.find("&#", i)) != std::string::npos;) {
+        out.append(xml, i, amp - i);
+        const bool hex = xml.compare(amp + 2, 1, "x") == 0;
+        const size_t first = amp + (hex ? 3 : 2);
+        const size_t semi = xml.find(';', first);
+        const std::string digits = semi == std::string::npos || semi - first > 16 ? "" : xml.substr(first, semi - first);
+        const bool number = !digits.empty()
+            && digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") == std::string::npos;
+        const unsigned long cp = number ? std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10) : 0;
+        if (cp >= 0xF700 && cp <= 0xF7FF) {
+            const char utf8[] = {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F)), 0};
+            out += kyMaskBytes(utf8);
+            i = semi + 1;
+        } else {
+            out += "&#";
+            i = amp + 2;
+        }
+    }
+    out.append(xml, i, std::string::npos);
+    return out;
+}
 }
 
 long long kyToInt64(const std::string& text, long long def)
@@ -132,19 +161,33 @@ std::string KyRow::at(size_t index) const
 
 namespace {
 
-void readRow(const TiXmlElement* r, std::vector<KyRow>& rows)
+// masked: the body's bytes that are not UTF-8 were masked (kyMaskBytes);
+// the fields get them back and such a row is logged.
+void readRow(const TiXmlElement* r, bool masked, std::vector<KyRow>& rows)
 {
     KyRow row;
+    std::string odd;   // names of the fields holding such bytes
     for (const TiXmlElement* f = r->FirstChildElement("Field"); f; f = f->NextSiblingElement("Field")) {
         const char* name = f->Attribute("Name");
         const char* text = f->GetText();
         row.add(name ? name : "", text ? text : "");
+        if (masked) {
+            auto& added = row.fields.back();
+            const std::string plain = kyUnmaskBytes(added.second);
+            if (plain != added.second)
+                odd += " " + added.first;
+            added.first = kyUnmaskBytes(added.first);
+            added.second = plain;
+        }
     }
+    if (!odd.empty())
+        std::fprintf(stderr, "row %zu (%s=%s) holds bytes that are not UTF-8 or a NUL in:%s\n", rows.size(),
+                     row.fields[0].first.c_str(), row.fields[0].second.c_str(), odd.c_str());
     rows.push_back(std::move(row));
 }
 
 // The whole body as one document.
-bool parseDocument(const char* text, std::vector<KyRow>& rows)
+bool parseDocument(const char* text, bool masked, std::vector<KyRow>& rows)
 {
     rows.clear();
     TiXmlDocument doc;
@@ -155,7 +198,7 @@ bool parseDocument(const char* text, std::vector<KyRow>& rows)
     if (!root || std::string(root->Value()) != "Result")
         return false;
     for (const TiXmlElement* r = root->FirstChildElement("Row"); r; r = r->NextSiblingElement("Row"))
-        readRow(r, rows);
+        readRow(r, masked, rows);
     return true;
 }
 
@@ -170,7 +213,7 @@ size_t skipBlanks(const std::string& s, size_t i)
 // </Result>", blanks between) parsed a row at a time, so that a long list
 // never stands as one document tree. False, with rows to be ignored, for
 // anything else; the caller then parses the body as one document.
-bool parseRowByRow(const std::string& body, size_t start, std::vector<KyRow>& rows)
+bool parseRowByRow(const std::string& body, size_t start, bool masked, std::vector<KyRow>& rows)
 {
     static const std::string kOpen = "<Result>", kClose = "</Result>", kRow = "<Row>", kRowEnd = "</Row>";
     if (body.compare(start, kOpen.size(), kOpen) != 0)
@@ -189,7 +232,7 @@ bool parseRowByRow(const std::string& body, size_t start, std::vector<KyRow>& ro
         const TiXmlElement* row = doc.RootElement();
         if (doc.Error() || !row || row->NextSiblingElement())
             return false;
-        readRow(row, rows);
+        readRow(row, masked, rows);
         i = skipBlanks(body, end + kRowEnd.size());
     }
     return false;
@@ -200,15 +243,18 @@ bool parseRowByRow(const std::string& body, size_t start, std::vector<KyRow>& ro
 bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
 {
     rows.clear();
-    // TinyXML reads past the end of a truncated UTF-8 sequence.
-    if (!kyIsValidUtf8(body))
-        return false;
+    // TinyXML reads past the end of a truncated UTF-8 sequence and stops at a
+    // NUL: it gets well-formed UTF-8 without NUL, the fields the bytes as sent.
+    bool masked = false;
+    std::string xml = kyMaskBytes(body, &masked);
+    if (masked)
+        xml = maskReferences(xml);
     size_t start = 0;
-    if (!rowMarkupShallow(body, &start))
+    if (!rowMarkupShallow(xml, &start))
         return false;
-    if (parseRowByRow(body, start, rows))
+    if (parseRowByRow(xml, start, masked, rows))
         return true;
-    return parseDocument(body.c_str() + start, rows);
+    return parseDocument(xml.c_str() + start, masked, rows);
 }
 
 std::string kyWriteRows(const std::vector<KyRow>& rows)

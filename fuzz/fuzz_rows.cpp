@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             row.toInt(f.first);
             row.toInt64(f.first);
         }
-    if (!kyIsValidUtf8(body))
-        return 0;   // the round trip holds for UTF-8 bodies, which the server sends
+    if (!kyIsValidUtf8(body) || body.find('\0') != std::string::npos)
+        return 0;   // the round trip holds for UTF-8 bodies without NUL, which the server sends
     std::vector<KyRow> again;
     if (!kyParseRows(kyWriteRows(rows), again) || again.size() != rows.size())
         std::abort();

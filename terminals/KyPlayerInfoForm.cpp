@@ -334,7 +334,7 @@ void KyPlayerInfoForm::slot_setTermClicked()
     dialog.setName(term.name.c_str());
     if (dialog.exec() == 0)
         return;
-    term.name = dialog.getName();
+    term.name = dialog.keptName(term.name);
     if (KyPlayTermListMgr::instance()->saveTerminal(term) != 0) {
         showMessage(tr("Setting Error!"));
         return;

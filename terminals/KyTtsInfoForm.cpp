@@ -134,7 +134,7 @@ void KyTtsInfoForm::slot_editTtsClicked()
     dialog.setName(tts.name.c_str());
     if (dialog.exec() == 0)
         return;
-    tts.name = dialog.getName();
+    tts.name = dialog.keptName(tts.name);
     // On success the row changes when the manager reports TTsChanged.
     if (mgr->saveTts(tts) != 0)
         BaseMessageDialog(KyTipsInfo::tips(), tr("Setting Error!"), 1).exec();

@@ -22,6 +22,7 @@ void BaseSetNameDialog::setName(const char* text)
 {
     if (text)
         ui.fNameEdit->setText(QString::fromLocal8Bit(text));
+    m_shown = ui.fNameEdit->text();
 }
 
 void BaseSetNameDialog::setTitle(const QString& title)
@@ -33,6 +34,11 @@ void BaseSetNameDialog::setTitle(const QString& title)
 std::string BaseSetNameDialog::getName() const
 {
     return ui.fNameEdit->text().toLocal8Bit().toStdString();
+}
+
+std::string BaseSetNameDialog::keptName(const std::string& stored) const
+{
+    return ui.fNameEdit->text() == m_shown ? stored : getName();
 }
 
 void BaseSetNameDialog::accept()

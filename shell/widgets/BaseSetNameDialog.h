@@ -16,6 +16,9 @@ public:
     void setName(const char* text);
     void setTitle(const QString& title);
     std::string getName() const;
+    // The entered name, or stored while the edit shows what setName put there
+    // (a stored text that is not UTF-8 goes back as it was).
+    std::string keptName(const std::string& stored) const;
 
     std::string acceptedName() const { return m_name; }
     Ui::fSetNameDialog& form() { return ui; }
@@ -31,6 +34,7 @@ protected:
 
 private:
     std::string m_name;
+    QString m_shown;
     Ui::fSetNameDialog ui;
     KyDragMoveHelper m_mover;
 };

@@ -48,8 +48,20 @@ void TestBodies::awkwardBodies()
 {
     std::vector<KyRow> out;
     for (const char* bad : {"", "{\"Id\":\"1\"}", "<Other/>", "<Result><Row>", "\xff\xfe<Result/>",
-                            "<?\x17\x17x>\n<Result>\n\xd7", "<Result><Row><Field Name=\"a\">\xe5\x89</Field></Row></Result>"})
+                            "<?\x17\x17x>\n<Result>\n\xd7", "<Result><Row><Field Name=\"a\">x\xe5\x89"})
         QVERIFY2(!kyParseRows(bad, out) && out.empty(), bad);
+    // Bytes that are not UTF-8 (GBK, a truncated sequence), a NUL and the
+    // characters that stand for them in the parser: every row, bytes as sent.
+    const std::string gbk = "\xb4\xf3\xcc\xfc";   // "大厅" in GBK
+    const std::string odd[] = {"a", gbk, std::string("x\0y", 3), "\xe5\x89", "\xef\x9c\x80\xef\x9f\xbf", "z"};
+    std::string mixed = "<Result>";
+    for (const std::string& name : odd)
+        mixed += "<Row><Field Name=\"id\">1</Field><Field Name=\"name\">" + name + "</Field></Row>";
+    mixed += "</Result>";
+    QVERIFY(kyParseRows(mixed, out));
+    QCOMPARE(out.size(), std::size(odd));
+    for (size_t i = 0; i < out.size(); ++i)
+        QCOMPARE(out[i].text("name"), odd[i]);
     // A pretty-printed set and a Field without a name.
     const char* body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Result>\n  <Row>\n"
                        "    <Field Name=\"id\">12</Field>\n    <Field>x</Field>\n  </Row>\n</Result>\n";

@@ -10,6 +10,7 @@
 #include "KyModalCatcher.h"
 #include "KyPlayTermListMgr.h"
 #include "KyPlayerInfoForm.h"
+#include "KyTestRow.h"
 #include "KyTestSession.h"
 
 namespace {
@@ -59,8 +60,10 @@ void TestPlayerPage::initTestCase()
 {
     m_session = new KyTestSession;
     QVERIFY(m_session->loggedIn());
-    m_session->server().setRows("ipamp", {amp("30", "IP", "--", "0", "41"), amp("10", "PR", "--", "5", "0"),
-                                          amp("20", "IP", "IPD-S", "1", "41")});
+    // 20's name was written by another tool in GBK ("大厅"): not UTF-8.
+    KyRow gbk = amp("20", "IP", "IPD-S", "1", "41");
+    kySetField(gbk, "name", "\xb4\xf3\xcc\xfc");
+    m_session->server().setRows("ipamp", {amp("30", "IP", "--", "0", "41"), amp("10", "PR", "--", "5", "0"), gbk});
     m_page = new KyPlayerInfoForm;
     m_page->resize(900, 500);
     m_page->show();
@@ -103,6 +106,17 @@ void TestPlayerPage::rowsAndCells()
     QCOMPARE(int(m_table->item(0, 6)->textAlignment()), int(Qt::AlignCenter));
     QCOMPARE(m_table->item(0, 5)->text(), QString("open"));
     QCOMPARE(m_table->item(1, 0)->data(Qt::UserRole).toInt(), 20);
+    // Its bytes show as U+FFFD; the name dialog left as shown sends the stored bytes back.
+    QCOMPARE(m_table->item(1, 1)->text(), QString(4, QChar(0xFFFD)));
+    const std::vector<KyRow> stored = m_session->server().rows("ipamp");
+    {
+        KyModalCatcher catcher;
+        catcher.setHandler([](QDialog* d) { d->accept(); });
+        selectRows({1});
+        m_page->slot_setTermClicked();
+    }
+    QCOMPARE(m_session->server().received("IpAmpSet").size(), size_t(1));
+    QVERIFY(kySameRows(m_session->server().rows("ipamp"), stored));
     QVERIFY(m_slider->styleSheet().contains("stop:0.8 #869FAB"));
     QVERIFY(m_page->findChild<QPushButton*>("fDefaultSetBtn")->isHidden());
     QVERIFY(m_page->findChild<QPushButton*>("fTcpModeBtn")->isHidden());
