@@ -58,6 +58,9 @@ signals:
     void socketUpdateMedia();
     void ftpError(int code, QString path, int status);
     void updateProgressIndicator(int id, int size, int status);
+    // Bytes the file service announced for download id, before its data:
+    // the download is complete when they have arrived.
+    void downloadAnnounced(int id, qint64 bytes);
     void updateRecordDownloadMsgTip(QString filename, int percent, int status);
 
 protected:

@@ -59,6 +59,8 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
         report(0, -1);
         return;
     }
+    if (!recording)
+        emit downloadAnnounced(task.id, total);
     // Written under a temporary name; the target is replaced only when complete.
     QTemporaryFile file(task.targetPath + QStringLiteral(".XXXXXX.part"));
     if (!file.open()) {

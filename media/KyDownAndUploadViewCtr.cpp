@@ -143,6 +143,7 @@ void KyDownAndUploadViewCtr::finishTranscode(KyTransferRecord& head, const QStri
 {
     KyTranscodeProcess::tagFile(converted);
     head.source = converted.toStdString();
+    head.name = fileNameOfPath(head.source);   // the name the server receives
     head.size = QFileInfo(converted).size();
     head.state = KyStateUploading;
     KyFtpMng* mng = KyFtpMng::instance();
@@ -173,6 +174,18 @@ void KyDownAndUploadViewCtr::slot_progressIndicator(int id, int bytes, int statu
         if (status == -1)
             r.state = KyStateFailed;
     });
+}
+
+void KyDownAndUploadViewCtr::slot_downloadAnnounced(int id, qint64 bytes)
+{
+    // The file may have changed since the listing: the service's count holds.
+    KyTransferRecord job;
+    if (!updateJob(id, [&](KyTransferRecord& r) {
+            r.size = bytes;
+            job = r;
+        }))
+        return;
+    refreshRowOf(job);
 }
 
 void KyDownAndUploadViewCtr::timerEvent(QTimerEvent*)

@@ -49,6 +49,8 @@ public slots:
     void showMediaMenu(const QPoint& pos);
     void transcode_finished(bool ok, QString fname);
     void slot_progressIndicator(int id, int bytes, int status);
+    // The size the file service announced replaces the listing's.
+    void slot_downloadAnnounced(int id, qint64 bytes);
 
 protected:
     void timerEvent(QTimerEvent* event) override;

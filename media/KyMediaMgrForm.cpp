@@ -71,6 +71,8 @@ KyMediaMgrForm::KyMediaMgrForm() : QWidget(nullptr), ui(new Ui::MediaMgrForm)
     TcpSocketClient* worker = TcpSocketClient::instance();
     connect(worker, &TcpSocketClient::updateProgressIndicator, mTransferView,
             &KyDownAndUploadViewCtr::slot_progressIndicator);
+    connect(worker, &TcpSocketClient::downloadAnnounced, mTransferView,
+            &KyDownAndUploadViewCtr::slot_downloadAnnounced);
     worker->getFileRoot();
 
     mFilter = tr("Audio Files (*.mp3)");

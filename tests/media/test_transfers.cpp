@@ -54,6 +54,8 @@ struct Transfers {
         ctr.reset(new KyDownAndUploadViewCtr(&table));
         QObject::connect(rig.worker, &TcpSocketClient::updateProgressIndicator, ctr.get(),
                          &KyDownAndUploadViewCtr::slot_progressIndicator);
+        QObject::connect(rig.worker, &TcpSocketClient::downloadAnnounced, ctr.get(),
+                         &KyDownAndUploadViewCtr::slot_downloadAnnounced);
     }
     ~Transfers()
     {
@@ -133,6 +135,10 @@ void TestTransfers::reencodeTagAndUpload()
     const std::list<KyTransferRecord> jobs = t.ctr->jobList();
     QCOMPARE(int(jobs.size()), 3);
     QVERIFY(jobs.front().id > 0 && jobs.front().id != jobs.back().id);
+    // Uploading the converted file, the job (and so the journal) names what the server receives.
+    t.rig.service->setReplyDelay("PostFile", 1000);
+    QVERIFY(KyFileTestRig::waitUntil([&] { return t.ctr->findJob(jobs.front().id).state == KyStateUploading; }));
+    QCOMPARE(t.ctr->findJob(jobs.front().id).name, std::string("tone 1.mp3"));
     QVERIFY(KyFileTestRig::waitUntil([&] { return t.stateAt(1) == QString::fromUtf8("正在转码"); }));
     QVERIFY(t.waitNoJobs());
 
@@ -295,6 +301,22 @@ void TestTransfers::failedTransfersAndRefusals()
     QCOMPARE(t.ctr->addDownloadJob(nullptr, nullptr, nullptr, 10), -1);
     QCOMPARE(t.table.rowCount(), rows);
     QVERIFY(t.waitNoJobs());
+
+    // Files that grew and shrank since the listing: finished with the server's bytes.
+    const QByteArray grown = KyFileTestRig::randomBytes(30000, 3), shrunk = KyFileTestRig::randomBytes(700, 4);
+    KyFileTestRig::writeFile(t.rig.srvDir() + "/grown.mp3", grown);
+    KyFileTestRig::writeFile(t.rig.srvDir() + "/shrunk.mp3", shrunk);
+    QCOMPARE(t.ctr->addDownloadJob("grown.mp3", (t.rig.root() + "/grown.mp3").toUtf8(),
+                                   t.local("grown.mp3").toUtf8(), 10000), 0);
+    const int grownId = t.ctr->jobList().back().id;
+    QCOMPARE(t.ctr->addDownloadJob("shrunk.mp3", (t.rig.root() + "/shrunk.mp3").toUtf8(),
+                                   t.local("shrunk.mp3").toUtf8(), 90000), 0);
+    const int shrunkId = t.ctr->jobList().back().id;
+    QVERIFY(t.waitNoJobs());
+    QCOMPARE(KyFileTestRig::readFile(t.local("grown.mp3")), grown);
+    QCOMPARE(KyFileTestRig::readFile(t.local("shrunk.mp3")), shrunk);
+    QCOMPARE(t.rig.endsOf(grownId, grown.size()).last().status, 0);
+    QCOMPARE(t.rig.endsOf(shrunkId, shrunk.size()).last().status, 0);
 }
 
 void TestTransfers::journalBytes()
