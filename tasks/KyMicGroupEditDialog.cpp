@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "KyCallWaitRule.h"
+#include "KyKeptValue.h"
 #include "KyMicGroup.h"
 #include "KyMicListMgr.h"
 #include "KyOrgPageUtil.h"
@@ -37,6 +38,8 @@ KyMicGroupEditDialog::KyMicGroupEditDialog(KyMicGroup* group)
     } else {
         ui->fRingTimeSpinBox->setValue(60);
     }
+    m_shownName = ui->fNameEdit->text().toLocal8Bit().toStdString();
+    m_shownRingTime = ui->fRingTimeSpinBox->value();
 
     connect(ui->fSelectAllCheckBox, &QCheckBox::stateChanged, this, &KyMicGroupEditDialog::slot_stateChanged);
     connect(ui->fOkBtn, &QPushButton::clicked, this, &KyMicGroupEditDialog::slot_ok_clicked);
@@ -86,8 +89,10 @@ void KyMicGroupEditDialog::slot_ok_clicked()
         kyShowTips(tr("The name cannot be empty!"));
         return;
     }
-    m_group->name = name.toLocal8Bit().toStdString();
-    m_group->ringTime = ui->fRingTimeSpinBox->value();
+    // Left as shown (a name cut to 32 characters, a ring time above 99): the stored value.
+    m_group->name = kyKeptValue(m_group->name, m_shownName, name.toLocal8Bit().toStdString());
+    const int ringTime = ui->fRingTimeSpinBox->value();
+    m_group->ringTime = m_group->id != 0 ? kyKeptValue(m_group->ringTime, m_shownRingTime, ringTime) : ringTime;
     if (ui->fRuleComboBox->currentIndex() >= 0)
         m_group->callWaitRule = ui->fRuleComboBox->currentIndex() + 1;
     m_group->members.clear();

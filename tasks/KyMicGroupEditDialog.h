@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 #include <vector>
 
 #include "KyDragMoveHelper.h"
@@ -39,4 +40,7 @@ private:
     Ui::fMicGroupEditDialog* ui;
     // Members kept as they are because the mic11 list never arrived.
     std::vector<int> m_unshownMembers;
+    // The widgets' values when opened (name local 8-bit).
+    std::string m_shownName;
+    int m_shownRingTime = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "KyKeptValue.h"
 #include "KyM02ListMgr.h"
 #include "KyM04ListMgr.h"
 #include "KyOrgPageUtil.h"
@@ -31,6 +32,7 @@ KyRegionEditDialog::KyRegionEditDialog(KyRegion* region)
     ui->titleNameLabel->setText(title);
     if (m_region->id != 0)
         ui->fNameEdit->setText(localToQString(m_region->name.c_str()));
+    m_shownName = ui->fNameEdit->text().toLocal8Bit().toStdString();
 
     connect(ui->fSelectAllCheckBox, &QCheckBox::stateChanged, this, &KyRegionEditDialog::slot_stateChanged);
     connect(ui->fOkBtn, &QPushButton::clicked, this, &KyRegionEditDialog::slot_ok_clicked);
@@ -102,7 +104,8 @@ void KyRegionEditDialog::slot_ok_clicked()
         kyShowTips(tr("The name cannot be empty!"));
         return;
     }
-    m_region->name = name.toLocal8Bit().toStdString();
+    // Left as shown (cut to 32 characters, bytes that are not UTF-8): the stored name.
+    m_region->name = kyKeptValue(m_region->name, m_shownName, name.toLocal8Bit().toStdString());
     m_region->members.clear();
     for (const auto& row : kyCheckedRows(ui->fTerminalTableWidget)) {
         KyBaseTerminal member;

@@ -41,4 +41,5 @@ private:
     Ui::fRegionEditDialog* ui;
     // Members no row shows while one of the lists never arrived: kept as they are.
     std::vector<KyBaseTerminal> m_unshownMembers;
+    std::string m_shownName;   // the name edit's text when opened, local 8-bit
 };

@@ -21,6 +21,7 @@
 #include "KyCFtpClient.h"
 #include "KyCapList.h"
 #include "KyFtpMng.h"
+#include "KyKeptValue.h"
 #include "KySsTask.h"
 #include "KyTableUtil.h"
 #include "KyTaskMediaListViewCtrl.h"
@@ -60,6 +61,8 @@ void KyTaskEditCommon::openVolume()
     w.volumeSlider->setRange(0, 100);
     w.volume->setValue(volume);
     w.volumeSlider->setValue(volume);
+    m_shownName = w.name->text().toUtf8().toStdString();
+    m_shownVolume = w.volume->value();
 }
 
 void KyTaskEditCommon::openPlayMode()
@@ -85,6 +88,7 @@ void KyTaskEditCommon::openPlayMode()
             w.playTime->setTime(shown);
         w.playTimeBox->setChecked(true);
         w.playTime->setEnabled(true);
+        m_shownDuration = secondsOf(w.playTime->time());
     } else {
         w.playCountBox->setChecked(true);
         w.playCount->setText(QString::number(m_task->playTimes));
@@ -331,8 +335,9 @@ bool KyTaskEditCommon::readNameAndVolume()
     const QString name = w.name->text();
     if (name.isEmpty())
         return false;
-    m_task->name = name.toUtf8().toStdString();
-    m_task->playVol = w.volume->value();
+    const std::string entered = name.toUtf8().toStdString();
+    m_task->name = isNew() ? entered : kyKeptValue(m_task->name, m_shownName, entered);
+    m_task->playVol = isNew() ? w.volume->value() : kyKeptValue(m_task->playVol, m_shownVolume, w.volume->value());
     return true;
 }
 
@@ -341,7 +346,8 @@ KyTaskEditCommon::PlayModeCheck KyTaskEditCommon::readPlayMode()
     if (!w.playTimeBox->isChecked() && !w.playCountBox->isChecked())
         return NoPlayMode;
     if (w.playTimeBox->isChecked()) {
-        m_task->duration = secondsOf(w.playTime->time());
+        const int entered = secondsOf(w.playTime->time());
+        m_task->duration = m_shownDuration >= 0 ? kyKeptValue(m_task->duration, m_shownDuration, entered) : entered;
         m_task->playTimes = 0;
         return m_task->duration == 0 ? ZeroDuration : PlayModeOk;
     }

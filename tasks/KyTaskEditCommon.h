@@ -138,4 +138,10 @@ private:
     KyMediaTableCtrl m_mediaTableCtrl;
     KyMediaTableCtrl m_playTableCtrl;
     QButtonGroup* m_playModeGroup;
+    // An edited task's widgets as opened: a field left so keeps its stored
+    // value (a name cut to 32 characters, a volume out of range, a duration of
+    // 24 hours or more). -1: no stored duration to keep.
+    std::string m_shownName;
+    int m_shownVolume = 0;
+    int m_shownDuration = -1;
 };

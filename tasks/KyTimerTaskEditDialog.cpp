@@ -5,6 +5,7 @@
 
 #include "KyExecTimeDialog.h"
 #include "KyExecTimeViewCtrl.h"
+#include "KyKeptValue.h"
 #include "KyMicListMgr.h"
 #include "KyRegionListMgr.h"
 #include "KySsTask.h"
@@ -101,6 +102,20 @@ void KyTimerTaskEditDialog::openSchedule()
         ui->fPreOpenAmpSpinBox->setValue(0);
         ui->fPreOpenAmpSpinBox->setEnabled(false);
     }
+    m_shownWeek = weekMask();
+    m_shownOpenAmp = ui->fPreOpenAmpSpinBox->value();
+    m_shownStart = startDateEntered();
+    m_shownEnd = endDateEntered();
+}
+
+int KyTimerTaskEditDialog::startDateEntered() const
+{
+    return localMidnight(ui->fStartDateEdit->date());
+}
+
+int KyTimerTaskEditDialog::endDateEntered() const
+{
+    return ui->fStopDateCb->isChecked() ? localMidnight(ui->fStopDateEdit->date()) : 0;
 }
 
 void KyTimerTaskEditDialog::openTargets()
@@ -151,7 +166,8 @@ int KyTimerTaskEditDialog::weekMask() const
 
 bool KyTimerTaskEditDialog::readSchedule()
 {
-    m_task->week = weekMask();
+    const bool edited = !m_common->isNew();
+    m_task->week = edited ? kyKeptValue(m_task->week, m_shownWeek, weekMask()) : weekMask();
     if (isManual()) {
         m_task->startDate = 0;
         m_task->endDate = 0;
@@ -159,9 +175,10 @@ bool KyTimerTaskEditDialog::readSchedule()
         m_task->openAmp = 0;
         return true;
     }
-    m_task->openAmp = ui->fPreOpenAmpSpinBox->value();
-    m_task->startDate = localMidnight(ui->fStartDateEdit->date());
-    m_task->endDate = ui->fStopDateCb->isChecked() ? localMidnight(ui->fStopDateEdit->date()) : 0;
+    const int openAmp = ui->fPreOpenAmpSpinBox->value();
+    m_task->openAmp = edited ? kyKeptValue(m_task->openAmp, m_shownOpenAmp, openAmp) : openAmp;
+    m_task->startDate = edited ? kyKeptValue(m_task->startDate, m_shownStart, startDateEntered()) : startDateEntered();
+    m_task->endDate = edited ? kyKeptValue(m_task->endDate, m_shownEnd, endDateEntered()) : endDateEntered();
     m_execTimeCtrl->getExecTimes(&m_task->execTimeList);
     if (m_task->execTimeList.empty())
         return false;

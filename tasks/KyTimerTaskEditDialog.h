@@ -58,6 +58,8 @@ private:
     void openTargets();
     void makeConnections();
     int weekMask() const;
+    int startDateEntered() const;
+    int endDateEntered() const;
     bool readSchedule();
     bool readTargets();
 
@@ -67,4 +69,11 @@ private:
     KySelectTableCtrl m_terminalPick;
     KySelectTableCtrl m_regionPick;
     std::unique_ptr<KyExecTimeViewCtrl> m_execTimeCtrl;
+    // An edited task's schedule widgets as opened: a field left so keeps its
+    // stored value (days beyond the seven, a start date below 0, a pre-power
+    // time above 99).
+    int m_shownWeek = 0;
+    int m_shownOpenAmp = 0;
+    int m_shownStart = 0;
+    int m_shownEnd = 0;
 };

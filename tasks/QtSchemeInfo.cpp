@@ -142,8 +142,8 @@ void QtSchemeInfo::editSchemeClicked()
     if (dlg.exec() != QDialog::Accepted)
         return;
     KyScheme changed = stored;
-    changed.name = dlg.schemeName();
-    changed.comment = dlg.schemeComment();
+    changed.name = dlg.keptName(stored.name);
+    changed.comment = dlg.keptComment(stored.comment);
     if (changed.name == stored.name && changed.comment == stored.comment)
         return;
     KySchemeDataMgr::instance()->modifyScheme(changed, m_kind);

@@ -1,6 +1,7 @@
 #include "QtSchemePropertyDialog.h"
 
 #include "BaseMessageDialog.h"
+#include "KyKeptValue.h"
 #include "KyTipsInfo.h"
 #include "ui_SchemePropertyDialog.h"
 
@@ -29,6 +30,18 @@ void QtSchemePropertyDialog::setValues(const QString& name, const QString& comme
         ui->fNameEdit->setText(name);
     if (!comment.isEmpty())
         ui->fCommentEdit->setText(comment);
+    m_shownName = schemeName();
+    m_shownComment = schemeComment();
+}
+
+std::string QtSchemePropertyDialog::keptName(const std::string& stored) const
+{
+    return kyKeptValue(stored, m_shownName, schemeName());
+}
+
+std::string QtSchemePropertyDialog::keptComment(const std::string& stored) const
+{
+    return kyKeptValue(stored, m_shownComment, schemeComment());
 }
 
 std::string QtSchemePropertyDialog::schemeName() const

@@ -22,6 +22,10 @@ public:
     void setValues(const QString& name, const QString& comment);
     std::string schemeName() const;
     std::string schemeComment() const;
+    // The entered texts, or the stored ones while the edits show what
+    // setValues put there (cut to the edit's length, bytes that are not UTF-8).
+    std::string keptName(const std::string& stored) const;
+    std::string keptComment(const std::string& stored) const;
 
 public slots:
     void accept() override;
@@ -34,5 +38,7 @@ protected:
 
 private:
     Ui::SchemePropertyDialog* ui;
+    std::string m_shownName;
+    std::string m_shownComment;
     KyDragMoveHelper m_mover;
 };

@@ -51,8 +51,9 @@ KyM12SettingDialog::KyM12SettingDialog(KyM12* m12)
     m_form->dialogCloseBtn->setFixedSize(23, 25);
     m_form->fConfigTabWidget->setCurrentIndex(0);
     if (m_m12) {
-        m_openName = m_m12->name;
-        m_form->fNameEdit->setText(QString::fromLocal8Bit(m_openName.c_str()));
+        m_form->fNameEdit->setText(QString::fromLocal8Bit(m_m12->name.c_str()));
+        // As shown: a stored name that is not UTF-8 is not sent back unless edited.
+        m_openName = m_form->fNameEdit->text().toLocal8Bit().toStdString();
     }
 
     m_talk.ctrl.setTable(m_form->fTalkTb, m_form->fTalkAllCb, 3);
@@ -112,9 +113,16 @@ void KyM12SettingDialog::fillSoundSourceTable()
         return;
     m_soundSources.loaded = true;
     const std::vector<KyBookEntry> book = m12s->soundSourceList();
+    std::vector<int> shown;
     for (const KySsTask& task : KySsTaskDataMgr::instance()->taskList()) {
-        if (task.sourceCategory == 1)
+        if (task.sourceCategory == 1) {
             addCheckRow(m_form->fSsTaskTb, bookHas(book, task.id), task.name, task.id);
+            shown.push_back(task.id);
+        }
+    }
+    for (const KyBookEntry& e : book) {
+        if (std::find(shown.begin(), shown.end(), e.id) == shown.end())
+            m_soundSources.unshown += (m_soundSources.unshown.empty() ? "" : " ") + std::to_string(e.id);
     }
 }
 
@@ -152,8 +160,8 @@ bool KyM12SettingDialog::saveName()
         showTip(QStringLiteral("名称不能为空！"));
         return false;
     }
-    // Compared with the name the dialog opened with: a refused save has
-    // already written the new name into the record.
+    // Compared with the name the dialog showed when opened: a refused save
+    // has already written the new name into the record.
     if (!m_m12 || name == m_openName)
         return true;
     m_m12->name = name;
@@ -182,6 +190,8 @@ void KyM12SettingDialog::saveList(const Pick& pick, int bookType, bool withType,
         }
         text += std::to_string(item->data(Qt::UserRole).toInt());
     }
+    if (!pick.unshown.empty())
+        text += (text.empty() ? "" : " ") + pick.unshown;
     if (KyM12ListMgr::instance()->saveBooks({bookType, m_m12->id, text}) != 0)
         showTip(QString::fromUtf8(failText));
 }

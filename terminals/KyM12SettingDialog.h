@@ -35,6 +35,7 @@ private:
     struct Pick {
         KySelectTableCtrl ctrl;
         bool loaded = false;
+        std::string unshown;   // stored entries no row shows, sent after the checked ones
     };
 
     void fillTalkTable();

@@ -94,7 +94,9 @@ void KySetTCPForm::accept()
     for (int row = 0; row < t->rowCount(); ++row) {
         QCheckBox* box = boxAt(t, row);
         const int state = box && box->isChecked() ? 1 : 0;
-        if (state == m_tableUtil.tableItemIntData(t, row, 2))
+        // Compared with the box as shown: a stored mode other than 0 and 1 stays unless ticked.
+        const int shown = m_tableUtil.tableItemIntData(t, row, 2) == 1 ? 1 : 0;
+        if (state == shown)
             continue;
         KyTerminal* term = mgr->findTerminal(m_tableUtil.tableItemIntData(t, row, 0));
         if (!term)

@@ -13,6 +13,7 @@
 #include "KyMicListMgr.h"
 #include "KyModalCatcher.h"
 #include "KyOrgPageTestSupport.h"
+#include "KyTestRow.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ private slots:
         f.fOkBtn->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(g.name, std::string("  "));
-        QCOMPARE(g.ringTime, 99);
+        QCOMPARE(g.ringTime, 120);   // left as shown: the stored value
         QCOMPARE(g.callWaitRule, 7);
         QCOMPARE(g.members, (std::vector<int>{4004, 4005}));
     }
@@ -226,6 +227,23 @@ private slots:
     // Edit without a current row does nothing.
     void editGroups()
     {
+        // Stored values the editor shows cut (a 40-character name, ring time 150)
+        // or not at all (rule 7): OK unchanged leaves the stored group as it was.
+        KyMicGroup odd;
+        QVERIFY(groups->getGroup(1, &odd));
+        odd.name = std::string(40, 'n');
+        odd.ringTime = 150;
+        odd.callWaitRule = 7;
+        odd.members = {4002, 4006};   // members the list holds (unknown ones are dropped)
+        sendFromOther(odd, 5);
+        QCOMPARE(groups->requestList(), 0);
+        QTRY_COMPARE(groupTable()->item(rowOfId(groupTable(), 1), 3)->text(), QStringLiteral("150 s"));
+        const std::vector<KyRow> before = env.server().rows("callservergroup");
+        catcher.setHandler([](QDialog* d) { KyEditorForm(d).fOkBtn->click(); });
+        doubleClickRow(groupTable(), 1);
+        QCOMPARE(env.lastBody("CallService")["RingTime"].asString(), std::string("150"));
+        QVERIFY(kySameRows(env.server().rows("callservergroup"), before));
+
         answerEditor("教学楼新组", {4005, 4001}, 20);
         doubleClickRow(groupTable(), 2);
         KY_COMPARE_JSON(env.lastBody("CallService"),

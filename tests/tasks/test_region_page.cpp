@@ -97,6 +97,7 @@ private slots:
     {
         env.server().setStatus("SqlConfig", 403, 1);   // the mic02 list the editor asks for first
         KyRegion r = regionOf(2, {3002, 1007, 2003, 2002});
+        r.name = std::string(40, 'n');   // the edit holds 32: left as shown, kept
         KyRegionEditDialog d(&r);
         QVERIFY(!KyM02ListMgr::instance()->loaded());
         QTableWidget* t = KyEditorForm(&d).fTerminalTableWidget;
@@ -107,6 +108,7 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(memberIds(r), (std::vector<int>{2002, 2003, 3002, 1007}));
         QCOMPARE(r.members.front().name, std::string("一号教学楼大厅求助终端"));
+        QCOMPARE(r.name, std::string(40, 'n'));
     }
 
     // All three lists: play terminals, mic02, mic04 in that order; members

@@ -203,6 +203,15 @@ private slots:
         KY_COMPARE_JSON(bodies[0], kyJsonOf({{"Action", "Mod"}, {"Id", "4"}, {"Name", "新方案"}, {"Comment", "改过"},
                                              {"Enable", "1"}, {"Kind", "0"}}));
         QTRY_COMPARE(table->item(kyRowOf(table, 4), 2)->text(), QStringLiteral("改过"));
+
+        // A stored name and comment longer than the edits hold go back unchanged unless edited.
+        const std::string longName(40, 'n'), longComment(70, 'c');
+        QtSchemePropertyDialog dlg;
+        dlg.setValues(QString::fromStdString(longName), QString::fromStdString(longComment));
+        QCOMPARE(dlg.keptName(longName), longName);
+        QCOMPARE(dlg.keptComment(longComment), longComment);
+        child<QLineEdit>(&dlg, "fNameEdit")->setText(QStringLiteral("x"));
+        QCOMPARE(dlg.keptName(longName), std::string("x"));
     }
 
     void deleteResults()

@@ -552,6 +552,35 @@ private slots:
         QCOMPARE(ui.fPlayCountLineEdit->text(), QString("2"));
     }
 
+    // Stored values the editor shows cut or not at all: OK unchanged keeps them.
+    void untouchedOkKeepsStoredValues()
+    {
+        KySsTaskDataMgr* store = KySsTaskDataMgr::instance();
+        QVERIFY(KyFileTestRig::waitUntil([&] { return !store->taskList().empty(); }));
+        KySsTask stored;
+        QVERIFY(store->getTask(2, stored));
+        stored.name = std::string(40, 'n');
+        stored.playVol = 120;
+        stored.playTimes = 0;
+        stored.duration = 90000;   // 25 hours
+        stored.week = 127 | 128;
+        stored.openAmp = 150;
+        stored.startDate = KyTimerTaskEditDialog::localMidnight(QDate(2026, 3, 1)) + 3600;
+        KySsTask task = stored;
+        KyTimerTaskEditDialog dlg(&task);
+        QCOMPARE(dlg.form().fPreOpenAmpSpinBox->value(), 99);
+        dlg.show();
+        KyOkPress ok;
+        QCOMPARE(ok.press(dlg.form().fOkBtn), QString());
+        QCOMPARE(task.name, stored.name);
+        QCOMPARE(task.playVol, 120);
+        QCOMPARE(task.duration, 90000);
+        QCOMPARE(task.week, 255);
+        QCOMPARE(task.openAmp, 150);
+        QCOMPARE(task.startDate, stored.startDate);
+        QCOMPARE(task.endDate, stored.endDate);
+    }
+
     void closedEditorIgnoresRootsAndListings()
     {
         KyCFtpClient* facade = KyFtpMng::instance()->ftpClient();

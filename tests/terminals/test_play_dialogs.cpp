@@ -119,7 +119,8 @@ private slots:
 
     void firewallDialog()
     {
-        load({{"30", "0", "50", "1", "0", "0"}, {"10", "1", "50", "1", "0", "0"}, {"20", "0", "50", "1", "0", "0"}});
+        // 30 holds a mode the box cannot show (2): shown unticked, never sent unless ticked.
+        load({{"30", "2", "50", "1", "0", "0"}, {"10", "1", "50", "1", "0", "0"}, {"20", "0", "50", "1", "0", "0"}});
         auto tcp = &KyPlayerInfoForm::tcpModeClicked;
 
         // Listed by id; column 2's data is the loaded value. Cancel sends nothing.
