@@ -86,7 +86,8 @@ void KyM04SettingDialog::initLed()
     else if (m_mic->ledColor == kRedCode)
         ui->fRedColorCheckBox->setChecked(true);
     else if (m_mic->ledColor == kYellowCode)
-        ui->fYellowColorCheckBox->setChecked(true);    m_shownLed = enteredLed();
+        ui->fYellowColorCheckBox->setChecked(true);
+    m_shownLed = enteredLed();
 }
 
 KyM04SettingDialog::Led KyM04SettingDialog::enteredLed() const

@@ -62,6 +62,9 @@ void TestBodies::awkwardBodies()
     QCOMPARE(out.size(), std::size(odd));
     for (size_t i = 0; i < out.size(); ++i)
         QCOMPARE(out[i].text("name"), odd[i]);
+    // A reference to such a character reads as that character, also beside such bytes.
+    QVERIFY(kyParseRows("<Result><Row><Field Name=\"a\">&#xF700;&#63487;\xff</Field></Row></Result>", out));
+    QCOMPARE(out[0].text("a"), std::string("\xef\x9c\x80\xef\x9f\xbf\xff"));
     // A pretty-printed set and a Field without a name.
     const char* body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Result>\n  <Row>\n"
                        "    <Field Name=\"id\">12</Field>\n    <Field>x</Field>\n  </Row>\n</Result>\n";
