@@ -143,7 +143,9 @@ void KyDownAndUploadViewCtr::finishTranscode(KyTransferRecord& head, const QStri
 {
     KyTranscodeProcess::tagFile(converted);
     head.source = converted.toStdString();
-    head.name = fileNameOfPath(head.source);   // the name the server receives
+    // Named as the server receives it: the converted file's name in the target folder.
+    head.name = fileNameOfPath(head.source);
+    head.target = head.target.substr(0, head.target.rfind('/') + 1) + head.name;
     head.size = QFileInfo(converted).size();
     head.state = KyStateUploading;
     KyFtpMng* mng = KyFtpMng::instance();

@@ -139,6 +139,7 @@ void TestTransfers::reencodeTagAndUpload()
     t.rig.service->setReplyDelay("PostFile", 1000);
     QVERIFY(KyFileTestRig::waitUntil([&] { return t.ctr->findJob(jobs.front().id).state == KyStateUploading; }));
     QCOMPARE(t.ctr->findJob(jobs.front().id).name, std::string("tone 1.mp3"));
+    QCOMPARE(QString::fromStdString(t.ctr->findJob(jobs.front().id).target), t.rig.root() + "/up/tone 1.mp3");
     QVERIFY(KyFileTestRig::waitUntil([&] { return t.stateAt(1) == QString::fromUtf8("正在转码"); }));
     QVERIFY(t.waitNoJobs());
 
