@@ -16,6 +16,7 @@
 namespace {
 
 enum { ColNumber, ColName, ColState, ColTask };
+const int kStoredName = Qt::UserRole + 1;   // the name cell's stored bytes
 const int kManualTask = 2;
 const int kNormalTrigger = 1;
 const int kFireTrigger = 2;
@@ -111,6 +112,7 @@ void KyFAlarmSettingDialog::showChannelTask(int row, int taskId, const std::stri
     QTableWidget* table = ui->fChannelTb;
     table->item(row, ColNumber)->setData(Qt::UserRole, taskId);
     table->item(row, ColName)->setText(QString::fromLocal8Bit(name.c_str()));
+    table->item(row, ColName)->setData(kStoredName, QByteArray::fromStdString(name));
     table->item(row, ColTask)->setText(taskText(taskId));
     setRowBackground(table, row, taskId == 0 ? kWhite : kBoundGrey);
 }
@@ -163,10 +165,14 @@ void KyFAlarmSettingDialog::slot_editChannelClicked()
     if (row < 0)
         return;
     QTableWidget* table = ui->fChannelTb;
-    KyFAlarmChannelDialog dialog(&m_tasks, table->item(row, ColNumber)->data(Qt::UserRole).toInt(),
-                                 table->item(row, ColName)->text());
-    if (dialog.exec() == 1)
-        saveChannel(row, dialog.taskId(), dialog.channelName().toLocal8Bit().toStdString());
+    QTableWidgetItem* name = table->item(row, ColName);
+    KyFAlarmChannelDialog dialog(&m_tasks, table->item(row, ColNumber)->data(Qt::UserRole).toInt(), name->text());
+    if (dialog.exec() != 1)
+        return;
+    // A name left as shown goes back as stored (bytes that are not UTF-8 too).
+    const std::string stored = name->data(kStoredName).toByteArray().toStdString();
+    saveChannel(row, dialog.taskId(),
+                kyKeptValue(stored, name->text().toLocal8Bit().toStdString(), dialog.channelName().toLocal8Bit().toStdString()));
 }
 
 void KyFAlarmSettingDialog::slot_delChannelClicked()

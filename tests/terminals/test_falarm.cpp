@@ -263,6 +263,18 @@ void TestFAlarm::channelSavesReachTheServer()
     second.findChild<QTableWidget*>("fChannelTb")->setCurrentCell(2, 0);
     second.findChild<QPushButton*>("fDelChannelBtn")->click();
     QVERIFY(second.channelSaved());
+
+    // Channel 3's name written in GBK ("大厅"): only its task changed, the name goes back as stored.
+    const std::string gbk = "\xb4\xf3\xcc\xfc";
+    KyFAlarm g = alarmRecord(7202, ("一号#$%0!!!二号#$%0!!!" + gbk + "#$%6").c_str(), 0);
+    server.setRows("falarm", {alarmRow(g)});
+    KyFAlarmSettingDialog gbkDialog(&g);
+    QTableWidget* gt = gbkDialog.findChild<QTableWidget*>("fChannelTb");
+    catcher.setHandler(configureChannel(7, text(gt, 2, 1)));
+    gt->setCurrentCell(2, 0);
+    gbkDialog.findChild<QPushButton*>("fEditChannelBtn")->click();
+    QCOMPARE(kyLastBody(server, "SetFRTrigger")["ChannelName"].asString(), gbk);
+    QCOMPARE(server.rows("falarm")[0].text("broadcast"), "一号#$%0!!!二号#$%0!!!" + gbk + "#$%7");
 }
 
 void TestFAlarm::interfaceSave()
