@@ -133,22 +133,24 @@ std::string kyMaskBytes(const std::string& text, bool* masked)
 {
     const unsigned char* u = reinterpret_cast<const unsigned char*>(text.data());
     std::string out;
-    out.reserve(text.size());
-    bool any = false;
+    size_t kept = 0;   // start of the bytes not yet copied
     unsigned long cp;
     for (size_t i = 0; i < text.size();) {
         const size_t len = sequenceAt(u, text.size(), i, &cp);
         if (len > 0 && cp != 0 && (cp < kMaskBase || cp > kMaskBase + 0xFF)) {
-            out.append(text, i, len);
             i += len;
             continue;
         }
-        any = true;
-        for (size_t end = i + (len > 0 ? len : 1); i < end; ++i)
+        out.append(text, kept, i - kept);
+        for (const size_t end = i + (len > 0 ? len : 1); i < end; ++i)
             appendMasked(out, u[i]);
+        kept = i;
     }
     if (masked)
-        *masked = any;
+        *masked = kept > 0;
+    if (kept == 0)
+        return text;
+    out.append(text, kept, std::string::npos);
     return out;
 }
 
