@@ -106,6 +106,14 @@ void KyTimerTaskEditDialog::openSchedule()
     m_shownOpenAmp = ui->fPreOpenAmpSpinBox->value();
     m_shownStart = startDateEntered();
     m_shownEnd = endDateEntered();
+    m_shownExecTimes = execTimesEntered();
+}
+
+std::string KyTimerTaskEditDialog::execTimesEntered() const
+{
+    std::list<KyExecTime> times;
+    m_execTimeCtrl->getExecTimes(&times);
+    return KyExecTimeViewCtrl::joinExecTimes(times);
 }
 
 int KyTimerTaskEditDialog::startDateEntered() const
@@ -182,7 +190,8 @@ bool KyTimerTaskEditDialog::readSchedule()
     m_execTimeCtrl->getExecTimes(&m_task->execTimeList);
     if (m_task->execTimeList.empty())
         return false;
-    m_task->executeTime = KyExecTimeViewCtrl::joinExecTimes(m_task->execTimeList);
+    const std::string times = KyExecTimeViewCtrl::joinExecTimes(m_task->execTimeList);
+    m_task->executeTime = edited ? kyKeptValue(m_task->executeTime, m_shownExecTimes, times) : times;
     return true;
 }
 

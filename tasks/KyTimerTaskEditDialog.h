@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
 
 #include "KySelectTableCtrl.h"
 #include "KyShadowDialog.h"
@@ -60,6 +61,7 @@ private:
     int weekMask() const;
     int startDateEntered() const;
     int endDateEntered() const;
+    std::string execTimesEntered() const;
     bool readSchedule();
     bool readTargets();
 
@@ -71,9 +73,10 @@ private:
     std::unique_ptr<KyExecTimeViewCtrl> m_execTimeCtrl;
     // An edited task's schedule widgets as opened: a field left so keeps its
     // stored value (days beyond the seven, a start date below 0, a pre-power
-    // time above 99).
+    // time above 99, execution times shown cut).
     int m_shownWeek = 0;
     int m_shownOpenAmp = 0;
     int m_shownStart = 0;
     int m_shownEnd = 0;
+    std::string m_shownExecTimes;   // a label cut to 31 bytes, a piece that does not parse
 };

@@ -303,7 +303,8 @@ private slots:
 
         task.startDate = 1711839600;
         task.endDate = 1729980000;
-        task.execTimeList = kyParseExecTimes("x#$%100");
+        task.executeTime = "x#$%100";
+        task.execTimeList = kyParseExecTimes(task.executeTime);
         task.terminalIdList = {3001};
         task.sourceType = 3;
         task.sourceContent = "t";
@@ -347,7 +348,8 @@ private slots:
         task.terminalIdList = {3002, 1001, 999999};   // the last one no longer exists
         task.sourceType = 3;
         task.sourceContent = "t";
-        task.execTimeList = kyParseExecTimes("a#$%1");
+        task.executeTime = "a#$%1";
+        task.execTimeList = kyParseExecTimes(task.executeTime);
         KyTimerTaskEditDialog dlg(&task);
         Ui::fTimerTaskEditDialog& ui = dlg.form();
         QTableWidget* terms = ui.fTerminalTable;
@@ -448,7 +450,8 @@ private slots:
         KySsTask task = newTask(3);
         task.id = 43;
         task.name = "t";
-        task.execTimeList = kyParseExecTimes("noon#$%43200!!!early#$%25200");
+        task.executeTime = "noon#$%43200!!!early#$%25200";
+        task.execTimeList = kyParseExecTimes(task.executeTime);
         task.terminalIdList = {1001};
         task.sourceType = 3;
         task.sourceContent = "x";
@@ -566,6 +569,8 @@ private slots:
         stored.week = 127 | 128;
         stored.openAmp = 150;
         stored.startDate = KyTimerTaskEditDialog::localMidnight(QDate(2026, 3, 1)) + 3600;
+        stored.executeTime = "一二三四五六七八九十一#$%28800!!!a#$%1#$%2";   // a label of 33 bytes, a piece of three parts
+        stored.execTimeList = kyParseExecTimes(stored.executeTime);
         KySsTask task = stored;
         KyTimerTaskEditDialog dlg(&task);
         QCOMPARE(dlg.form().fPreOpenAmpSpinBox->value(), 99);
@@ -579,6 +584,7 @@ private slots:
         QCOMPARE(task.openAmp, 150);
         QCOMPARE(task.startDate, stored.startDate);
         QCOMPARE(task.endDate, stored.endDate);
+        QCOMPARE(task.executeTime, stored.executeTime);
     }
 
     void closedEditorIgnoresRootsAndListings()
