@@ -117,6 +117,13 @@ void KyTaskEditCommon::openContent(const QStringList& capHeaders, bool sizeColum
     showStoredContent();
     if (isNew())
         showTtsCounter();
+    const int storedType = m_task->sourceType;
+    m_storedContent = m_task->sourceContent;
+    if (readEnteredContent() == ContentOk)
+        m_shownContent = m_task->sourceContent;
+    m_shownType = m_task->sourceType;
+    m_task->sourceType = storedType;
+    m_task->sourceContent = m_storedContent;
 }
 
 void KyTaskEditCommon::openMediaBrowser(bool sizeColumnToContents)
@@ -357,6 +364,16 @@ KyTaskEditCommon::PlayModeCheck KyTaskEditCommon::readPlayMode()
 }
 
 KyTaskEditCommon::ContentCheck KyTaskEditCommon::readContent()
+{
+    // Left as shown (file names or a text that are not UTF-8, an empty last
+    // file entry, line ends the text edit rewrites): the stored content.
+    const ContentCheck check = readEnteredContent();
+    if (check == ContentOk && !isNew() && m_task->sourceType == m_shownType && m_task->sourceContent == m_shownContent)
+        m_task->sourceContent = m_storedContent;
+    return check;
+}
+
+KyTaskEditCommon::ContentCheck KyTaskEditCommon::readEnteredContent()
 {
     m_task->sourceType = w.type->currentData().toInt();
     switch (m_task->sourceType) {

@@ -128,6 +128,8 @@ private:
     void showStoredContent();
     void appendPlayEntry(const QString& path, const QString& fileName);
     void showTtsCounter();
+    // Writes the type and content the widgets hold into the task.
+    ContentCheck readEnteredContent();
 
     KyTaskEditWidgets w;
     KySsTask* m_task;
@@ -144,4 +146,7 @@ private:
     std::string m_shownName;
     int m_shownVolume = 0;
     int m_shownDuration = -1;
+    int m_shownType = 0;
+    std::string m_shownContent;   // what OK writes for the content as opened
+    std::string m_storedContent;
 };

@@ -28,6 +28,7 @@
 #include "KyTaskEditCommon.h"
 #include "KyTaskEditorTestSupport.h"
 #include "KyTaskMediaListViewCtrl.h"
+#include "KyTaskVocabulary.h"
 #include "KyTimerTaskEditDialog.h"
 #include "ui_fExectTimeDialog.h"
 #include "ui_fTimerTaskEditDialog.h"
@@ -571,6 +572,8 @@ private slots:
         stored.startDate = KyTimerTaskEditDialog::localMidnight(QDate(2026, 3, 1)) + 3600;
         stored.executeTime = "一二三四五六七八九十一#$%28800!!!a#$%1#$%2";   // a label of 33 bytes, a piece of three parts
         stored.execTimeList = kyParseExecTimes(stored.executeTime);
+        QCOMPARE(stored.sourceType, 1);
+        stored.sourceContent += std::string(TaskFileListSeparator) + "/\xb4\xf3\xcc\xfc.mp3";   // a GBK file name
         KySsTask task = stored;
         KyTimerTaskEditDialog dlg(&task);
         QCOMPARE(dlg.form().fPreOpenAmpSpinBox->value(), 99);
@@ -585,6 +588,7 @@ private slots:
         QCOMPARE(task.startDate, stored.startDate);
         QCOMPARE(task.endDate, stored.endDate);
         QCOMPARE(task.executeTime, stored.executeTime);
+        QCOMPARE(task.sourceContent, stored.sourceContent);
     }
 
     void closedEditorIgnoresRootsAndListings()
