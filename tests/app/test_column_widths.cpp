@@ -83,7 +83,7 @@ void TestColumnWidths::initTestCase()
 {
     QVERIFY(env.start());
     lengthenNames(env.server());
-    KyFileTestRig::writeFile(env.files->srvDir() + QString::fromUtf8("/music/课间操音乐第三套全国中小学生广播体操.mp3"), "m");
+    KyFileTestRig::writeFile(env.files->srvDir() + QString::fromUtf8("/课间操音乐第三套全国中小学生广播体操.mp3"), "m");
     QCOMPARE(KyPlayTermListMgr::instance()->init(), 0);
     QCOMPARE(KyMicListMgr::instance()->init(), 0);
     QCOMPARE(KyM12ListMgr::instance()->init(), 0);

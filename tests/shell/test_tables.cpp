@@ -241,6 +241,17 @@ void TestTables::rowsById()
     QCOMPARE(page.table()->item(0, 2)->data(Qt::UserRole).toLongLong(), -1LL);
     page.setItemTextAndId(page.table()->item(0, 0), "改", 78);
     QCOMPARE(page.findRowById(78), 0);
+    // Rows inserted in the middle, moved and sorted are found where they went.
+    page.table()->insertRow(2);
+    page.setCellItem("中", 2, 0, 80);
+    QCOMPARE(page.findRowById(80), 2);
+    QCOMPARE(page.findRowById(9), 4);
+    page.table()->sortItems(0);
+    for (int row = 0; row < page.table()->rowCount(); ++row)
+        QCOMPARE(page.findRowById(page.cellInt(row, 0)), row);
+    QCOMPARE(page.findRowById(78), 4);   // "改" sorts last
+    QCOMPARE(page.removeRowById(80), 0);
+    QCOMPARE(page.findRowById(78), 3);
     QCOMPARE(page.removeRow(0), 0);
     QCOMPARE(page.clearTable(), 0);
     QCOMPARE(page.table()->rowCount(), 0);
