@@ -73,12 +73,15 @@ KySsTask KySsTaskManage::fromRow(const KyRow& row)
 
 void KySsTaskManage::reportRows(const std::string& body, bool asList)
 {
-    std::vector<KyRow> rows;
-    if (!kyParseRowsLogged(name(), body, rows))
-        return;
     std::vector<KySsTask> tasks;
-    for (const KyRow& row : rows)
-        tasks.push_back(fromRow(row));
+    {
+        std::vector<KyRow> rows;
+        if (!kyParseRowsLogged(name(), body, rows))
+            return;
+        tasks.reserve(rows.size());
+        for (const KyRow& row : rows)
+            tasks.push_back(fromRow(row));
+    }   // the parsed rows go before the list is handed on
     if (asList) {
         Report::list(*this, 0, tasks);
         return;
