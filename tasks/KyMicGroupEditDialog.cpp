@@ -13,7 +13,7 @@
 #include "ui_fMicGroupEditDialog.h"
 
 KyMicGroupEditDialog::KyMicGroupEditDialog(KyMicGroup* group)
-    : ShadowWidget<QDialog>(nullptr), m_group(group), m_mover(this), ui(new Ui::fMicGroupEditDialog)
+    : KyShadowDialog(nullptr), m_group(group), ui(new Ui::fMicGroupEditDialog)
 {
     ui->setupUi(this);
     ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
@@ -100,19 +100,4 @@ void KyMicGroupEditDialog::slot_ok_clicked()
         m_group->members.push_back(row.first);
     m_group->members.insert(m_group->members.end(), m_unshownMembers.begin(), m_unshownMembers.end());
     accept();
-}
-
-void KyMicGroupEditDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyMicGroupEditDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyMicGroupEditDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

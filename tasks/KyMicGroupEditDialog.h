@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 namespace Ui {
 class fMicGroupEditDialog;
@@ -15,28 +14,21 @@ struct KyMicGroup;
 
 // Modal editor of one mic group; edits the caller's record in place and
 // sends nothing. Members are the checked mic11 microphones.
-class KyMicGroupEditDialog : public ShadowWidget<QDialog> {
+class KyMicGroupEditDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     explicit KyMicGroupEditDialog(KyMicGroup* group);
     ~KyMicGroupEditDialog() override;
 
-
 public slots:
     void slot_ok_clicked();
     void slot_stateChanged(int state);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void fillMemberTable();
     void addMemberRow(const KyMic* mic, int checkState);
 
     KyMicGroup* m_group;
-    KyDragMoveHelper m_mover;
     Ui::fMicGroupEditDialog* ui;
     // Members kept as they are because the mic11 list never arrived.
     std::vector<int> m_unshownMembers;

@@ -15,7 +15,7 @@
 #include "ui_fRegionEditDialog.h"
 
 KyRegionEditDialog::KyRegionEditDialog(KyRegion* region)
-    : ShadowWidget<QDialog>(nullptr), m_region(region), m_mover(this), ui(new Ui::fRegionEditDialog)
+    : KyShadowDialog(nullptr), m_region(region), ui(new Ui::fRegionEditDialog)
 {
     ui->setupUi(this);
     ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
@@ -115,19 +115,4 @@ void KyRegionEditDialog::slot_ok_clicked()
     }
     m_region->members.insert(m_region->members.end(), m_unshownMembers.begin(), m_unshownMembers.end());
     accept();
-}
-
-void KyRegionEditDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyRegionEditDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyRegionEditDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "KyBaseTerminal.h"
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 namespace Ui {
 class fRegionEditDialog;
@@ -15,21 +14,15 @@ struct KyRegion;
 
 // Modal editor of one broadcast region; edits the caller's record in place
 // and sends nothing. Members are the checked play, mic02 and mic04 terminals.
-class KyRegionEditDialog : public ShadowWidget<QDialog> {
+class KyRegionEditDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     explicit KyRegionEditDialog(KyRegion* region);
     ~KyRegionEditDialog() override;
 
-
 public slots:
     void slot_ok_clicked();
     void slot_stateChanged(int state);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void fillTerminalTable();
@@ -37,7 +30,6 @@ private:
     bool isMember(int id) const;
 
     KyRegion* m_region;
-    KyDragMoveHelper m_mover;
     Ui::fRegionEditDialog* ui;
     // Members no row shows while one of the lists never arrived: kept as they are.
     std::vector<KyBaseTerminal> m_unshownMembers;

@@ -6,7 +6,7 @@
 #include "ui_SchemePropertyDialog.h"
 
 QtSchemePropertyDialog::QtSchemePropertyDialog(QWidget* parent)
-    : ShadowWidget<QDialog>(parent), ui(new Ui::SchemePropertyDialog), m_mover(this)
+    : KyShadowDialog(parent), ui(new Ui::SchemePropertyDialog)
 {
     ui->setupUi(this);
     ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
@@ -67,19 +67,4 @@ void QtSchemePropertyDialog::accept()
 void QtSchemePropertyDialog::reject()
 {
     QDialog::reject();
-}
-
-void QtSchemePropertyDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void QtSchemePropertyDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void QtSchemePropertyDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

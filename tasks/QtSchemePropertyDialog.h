@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <string>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 namespace Ui {
 class SchemePropertyDialog;
@@ -12,7 +11,7 @@ class SchemePropertyDialog;
 
 // Edits a scheme's name (at most 32 characters, not empty) and comment (at
 // most 64); hands both back as local 8-bit text.
-class QtSchemePropertyDialog : public ShadowWidget<QDialog> {
+class QtSchemePropertyDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     explicit QtSchemePropertyDialog(QWidget* parent = nullptr);
@@ -31,14 +30,8 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     Ui::SchemePropertyDialog* ui;
     std::string m_shownName;
     std::string m_shownComment;
-    KyDragMoveHelper m_mover;
 };

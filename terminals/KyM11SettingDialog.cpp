@@ -1,6 +1,5 @@
 #include "KyM11SettingDialog.h"
 
-#include <QMouseEvent>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -52,7 +51,7 @@ bool KyM11SettingDialog::Settings::operator==(const Settings& o) const
     return name == o.name && std::equal(vol, vol + 4, o.vol) && pttMode == o.pttMode;
 }
 
-KyM11SettingDialog::KyM11SettingDialog(KyMic* mic) : ui(new Ui::fM11SettingForm), m_mic(mic), m_mover(this)
+KyM11SettingDialog::KyM11SettingDialog(KyMic* mic) : ui(new Ui::fM11SettingForm), m_mic(mic)
 {
     ui->setupUi(this);
     setMouseTracking(true);
@@ -363,19 +362,4 @@ void KyM11SettingDialog::slot_ok_clicked()
     if (m_regionLoaded && m_regionCtrl.changed)
         saveBook(KyM11Manage::RT_REGION_SAVE, regionText(), tr("Setting Region List Error!"));
     accept();
-}
-
-void KyM11SettingDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyM11SettingDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyM11SettingDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "KyDragMoveHelper.h"
 #include "KySelectTableCtrl.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 namespace Ui {
 class fM11SettingForm;
@@ -17,7 +16,7 @@ struct KyMic;
 // Setting dialog of one mic11 terminal: name, volumes and push-to-talk, the
 // monitored terminals, the ordered sound-source tasks and the regions. OK
 // sends each part itself; a list whose book did not load is never sent.
-class KyM11SettingDialog : public ShadowWidget<QDialog> {
+class KyM11SettingDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     // mic: the caller's copy, written by OK.
@@ -40,11 +39,6 @@ public slots:
     void slot_delSelectedSsTask(int row, int col);
     void slot_addSsPlan(int row, int col);
     void slot_addAllSelectedPlan();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     struct Settings {
@@ -73,7 +67,6 @@ private:
     Settings m_shown;   // as the widgets showed it
     std::vector<int> m_storedSources;   // the stored book, in order
     std::vector<int> m_shownSources;    // ids of the book with a row
-    KyDragMoveHelper m_mover;
     KySelectTableCtrl m_talkCtrl;
     KySelectTableCtrl m_transferCtrl;
     KySelectTableCtrl m_groupCtrl;

@@ -39,7 +39,7 @@ void showTip(const QString& text)
 }  // namespace
 
 KyM12SettingDialog::KyM12SettingDialog(KyM12* m12)
-    : ShadowWidget<QDialog>(nullptr), m_m12(m12), m_form(new Ui::fM12SettingForm), m_mover(this)
+    : KyShadowDialog(nullptr), m_m12(m12), m_form(new Ui::fM12SettingForm)
 {
     m_form->setupUi(this);
     setMouseTracking(true);
@@ -206,19 +206,4 @@ void KyM12SettingDialog::slot_ok_clicked()
         saveList(m_regions, KyM12Manage::RT_REGION_SAVE, false, "提交分区配置错误!");
     }
     accept();
-}
-
-void KyM12SettingDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyM12SettingDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyM12SettingDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -3,9 +3,8 @@
 #include <QDialog>
 #include <string>
 
-#include "KyDragMoveHelper.h"
 #include "KySelectTableCtrl.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 namespace Ui {
 class fM12SettingForm;
@@ -15,7 +14,7 @@ class QTableWidget;
 
 // "手机设置": name, talk list, sound-source tasks and regions of one m12
 // terminal; OK sends each part itself, name first.
-class KyM12SettingDialog : public ShadowWidget<QDialog> {
+class KyM12SettingDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     explicit KyM12SettingDialog(KyM12* m12);
@@ -23,11 +22,6 @@ public:
 
 public slots:
     void slot_ok_clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // A pick table, and whether its book loaded (a table whose book did not
@@ -53,5 +47,4 @@ private:
     Pick m_talk;
     Pick m_soundSources;
     Pick m_regions;
-    KyDragMoveHelper m_mover;
 };

@@ -11,7 +11,7 @@
 #include "KyMic.h"
 #include "KyTipsInfo.h"
 
-KyTalkSettingDialog::KyTalkSettingDialog(KyMic* mic) : ShadowWidget<QDialog>(nullptr), m_mic(mic), m_mover(this) {}
+KyTalkSettingDialog::KyTalkSettingDialog(KyMic* mic) : KyShadowDialog(nullptr), m_mic(mic) {}
 
 void KyTalkSettingDialog::initTalkPart(const KyTalkFormRefs& refs, const QString& title)
 {
@@ -51,19 +51,4 @@ bool KyTalkSettingDialog::storeTalkPart(const QString& emptyNameText)
     for (int i = 0; i < 4; ++i)
         m_mic->vol[i] = kyKeptValue(m_mic->vol[i], m_shownVol[i], m_refs.spin[i]->value());
     return true;
-}
-
-void KyTalkSettingDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void KyTalkSettingDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void KyTalkSettingDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

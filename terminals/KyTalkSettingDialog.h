@@ -3,8 +3,7 @@
 #include <QDialog>
 #include <string>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -41,7 +40,7 @@ struct KyTalkFormRefs {
 
 // Base of the talk-terminal setting dialogs: frameless and draggable, edits
 // the name and the four volumes of a record owned by the caller.
-class KyTalkSettingDialog : public ShadowWidget<QDialog> {
+class KyTalkSettingDialog : public KyShadowDialog {
     Q_OBJECT
 protected:
     explicit KyTalkSettingDialog(KyMic* mic);
@@ -55,14 +54,9 @@ protected:
     bool storeTalkPart(const QString& emptyNameText);
     virtual void okClicked() = 0;
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
     KyMic* m_mic;
 
 private:
-    KyDragMoveHelper m_mover;
     KyTalkFormRefs m_refs{};
     std::string m_shownName;   // the name edit's text when opened, local 8-bit
     int m_shownVol[4] = {0, 0, 0, 0};

@@ -21,7 +21,7 @@ QString desktopFolder()
 }  // namespace
 
 LogExportDialog::LogExportDialog(QWidget* parent, const QStringList& titles, int kind)
-    : ShadowWidget<QDialog>(parent), ui(new Ui::LogExportDialog), m_mover(this), m_titles(titles), m_kind(kind)
+    : KyShadowDialog(parent), ui(new Ui::LogExportDialog), m_titles(titles), m_kind(kind)
 {
     ui->setupUi(this);
     setMouseTracking(true);
@@ -151,19 +151,4 @@ void LogExportDialog::update_finish_flag(int value)
     ui->message_widget->show();
     ui->progress_widget->hide();
     ui->fCancelBtn->setEnabled(true);
-}
-
-void LogExportDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void LogExportDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void LogExportDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -6,8 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 
 #include "LogExportThread.h"
 namespace Ui {
@@ -16,7 +15,7 @@ class LogExportDialog;
 
 // Asks for a file name and a folder and exports one whole log to CSV on a
 // LogExportThread, showing its progress and result.
-class LogExportDialog : public ShadowWidget<QDialog> {
+class LogExportDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     LogExportDialog(QWidget* parent, const QStringList& titles, int kind);
@@ -35,16 +34,10 @@ public slots:
     void update_export_rate(long num);
     void update_finish_flag(int value);
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     void chooseFolder(const QString& folder);
 
     std::unique_ptr<Ui::LogExportDialog> ui;
-    KyDragMoveHelper m_mover;
     QStringList m_titles;
     int m_kind;
     QString m_fileName;

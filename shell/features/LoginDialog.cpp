@@ -10,7 +10,7 @@
 #include "KyTipsInfo.h"
 
 LoginDialog::LoginDialog(KyManageCenter* center, KyLoginInfo& info)
-    : ShadowWidget<QDialog>(nullptr), m_center(center), m_info(info), m_mover(this)
+    : KyShadowDialog(nullptr), m_center(center), m_info(info)
 {
     ui.setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
@@ -95,19 +95,4 @@ void LoginDialog::showMessage(const QString& text)
 {
     BaseMessageDialog message(KyTipsInfo::tips(), text, 1);
     message.exec();
-}
-
-void LoginDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void LoginDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void LoginDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

@@ -2,8 +2,7 @@
 
 #include <QDialog>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 #include "ui_LoginDialog.h"
 
 class KyManageCenter;
@@ -12,7 +11,7 @@ struct KyLoginInfo;
 // Asks for server, port, user and password and logs in to the central
 // server. A refused or failed login shows why and keeps the dialog open; a
 // successful one writes ServerIp, ServerPort and User back to "config.ini".
-class LoginDialog : public ShadowWidget<QDialog> {
+class LoginDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     LoginDialog(KyManageCenter* center, KyLoginInfo& info);
@@ -26,11 +25,6 @@ public:
 public slots:
     void loginClicked();
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     bool checkFields(int* port);
     void showMessage(const QString& text);
@@ -38,6 +32,5 @@ private:
     KyManageCenter* m_center;
     KyLoginInfo& m_info;
     Ui::LoginDialog ui;
-    KyDragMoveHelper m_mover;
     int m_lastResult = -1;
 };

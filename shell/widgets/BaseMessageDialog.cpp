@@ -1,7 +1,7 @@
 #include "BaseMessageDialog.h"
 
 BaseMessageDialog::BaseMessageDialog(const QString& title, const QString& text, int mode)
-    : ShadowWidget<QDialog>(nullptr), m_mover(this), m_title(title), m_text(text)
+    : KyShadowDialog(nullptr), m_title(title), m_text(text)
 {
     ui.setupUi(this);
     setWindowIcon(QIcon(":/images/info32x32.png"));
@@ -42,19 +42,4 @@ QString BaseMessageDialog::layoutText(const QString& text)
     QString shown = indent + text;
     const QString breaks = shown.size() <= 25 ? QStringLiteral("\r\n\r\n") : QStringLiteral("\r\n");
     return indent + breaks + shown;
-}
-
-void BaseMessageDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void BaseMessageDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void BaseMessageDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

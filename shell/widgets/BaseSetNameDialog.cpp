@@ -3,7 +3,7 @@
 #include "BaseMessageDialog.h"
 #include "KyTipsInfo.h"
 
-BaseSetNameDialog::BaseSetNameDialog() : ShadowWidget<QDialog>(nullptr), m_mover(this)
+BaseSetNameDialog::BaseSetNameDialog() : KyShadowDialog(nullptr)
 {
     ui.setupUi(this);
     setWindowIcon(QIcon(":/images/edit20x20.png"));
@@ -56,19 +56,4 @@ void BaseSetNameDialog::accept()
 void BaseSetNameDialog::reject()
 {
     QDialog::reject();
-}
-
-void BaseSetNameDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_mover.mousePress(event);
-}
-
-void BaseSetNameDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_mover.mouseMove(event);
-}
-
-void BaseSetNameDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mover.mouseRelease(event);
 }

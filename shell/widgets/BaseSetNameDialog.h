@@ -3,12 +3,11 @@
 #include <QDialog>
 #include <string>
 
-#include "KyDragMoveHelper.h"
-#include "ShadowWidget.h"
+#include "KyShadowDialog.h"
 #include "ui_fSetNameDialog.h"
 
 // Asks for one name (at most 32 characters, not empty); hands it back as local 8-bit text.
-class BaseSetNameDialog : public ShadowWidget<QDialog> {
+class BaseSetNameDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     BaseSetNameDialog();
@@ -27,14 +26,8 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
     std::string m_name;
     QString m_shown;
     Ui::fSetNameDialog ui;
-    KyDragMoveHelper m_mover;
 };

@@ -7,7 +7,7 @@
 #include "KyDragMoveHelper.h"
 #include "ShadowWidget.h"
 
-// Frameless shadow dialog that the left mouse button drags.
+// Base of the frameless shadow dialogs: the left mouse button drags them.
 class KyShadowDialog : public ShadowWidget<QDialog> {
 public:
     explicit KyShadowDialog(QWidget* parent = nullptr) : ShadowWidget<QDialog>(parent), m_mover(this) {}
