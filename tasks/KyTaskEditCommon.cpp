@@ -214,24 +214,6 @@ void KyTaskEditCommon::showTtsCounter()
     w.ttsCounter->setText(QString("%1/%2").arg(left).arg(kTtsLimit));
 }
 
-void KyTaskEditCommon::connectShared(QWidget* editor)
-{
-    QObject::connect(w.ok, SIGNAL(clicked()), editor, SLOT(slot_okClicked()));
-    QObject::connect(w.cancel, SIGNAL(clicked()), editor, SLOT(reject()));
-    QObject::connect(w.close, SIGNAL(clicked()), editor, SLOT(close()));
-    QObject::connect(w.volume, SIGNAL(valueChanged(int)), w.volumeSlider, SLOT(setValue(int)));
-    QObject::connect(w.volumeSlider, SIGNAL(valueChanged(int)), w.volume, SLOT(setValue(int)));
-    QObject::connect(w.playTimeBox, SIGNAL(stateChanged(int)), editor, SLOT(slot_setPlayTimeStateChanged(int)));
-    QObject::connect(w.playCountBox, SIGNAL(stateChanged(int)), editor, SLOT(slot_setPlayCountsStateChanged(int)));
-    QObject::connect(w.type, SIGNAL(currentIndexChanged(int)), w.pages, SLOT(setCurrentIndex(int)));
-    QObject::connect(w.capTable, SIGNAL(itemClicked(QTableWidgetItem*)), editor,
-                     SLOT(slot_capTableItemClicked(QTableWidgetItem*)));
-    QObject::connect(w.capTable, SIGNAL(cellChanged(int, int)), editor, SLOT(slot_capTableCellChanged(int, int)));
-    QObject::connect(w.mediaTable, SIGNAL(cellDoubleClicked(int, int)), editor, SLOT(slot_addPlayFile(int, int)));
-    QObject::connect(w.playTable, SIGNAL(cellDoubleClicked(int, int)), editor, SLOT(slot_delPlayFile(int, int)));
-    QObject::connect(w.tts, SIGNAL(textChanged()), editor, SLOT(slot_textChanged()));
-}
-
 void KyTaskEditCommon::refuse(const QString& text)
 {
     BaseMessageDialog msg(KyTipsInfo::tips(), text, 1);

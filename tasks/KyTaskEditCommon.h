@@ -1,7 +1,15 @@
 #pragma once
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QList>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
 #include <QStringList>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <memory>
 #include <vector>
 
@@ -11,17 +19,9 @@
 struct KySsTask;
 class KyTaskMediaListViewCtrl;
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QSlider;
-class QSpinBox;
-class QStackedWidget;
-class QTableWidget;
 class QTableWidgetItem;
-class QTextEdit;
 class QTimeEdit;
 class QWidget;
 
@@ -95,7 +95,8 @@ public:
 
     // Connects the shared widgets to the editor's slots of the same names
     // (slot_okClicked, slot_setPlayTimeStateChanged, ...); made last.
-    void connectShared(QWidget* editor);
+    template <class Editor>
+    void connectShared(Editor* editor);
     // One refusal of OK: a message with the confirm button only.
     static void refuse(const QString& text);
 
@@ -150,3 +151,22 @@ private:
     std::string m_shownContent;   // what OK writes for the content as opened
     std::string m_storedContent;
 };
+
+template <class Editor>
+void KyTaskEditCommon::connectShared(Editor* editor)
+{
+    QObject::connect(w.ok, &QPushButton::clicked, editor, &Editor::slot_okClicked);
+    QObject::connect(w.cancel, &QPushButton::clicked, editor, &Editor::reject);
+    QObject::connect(w.close, &QPushButton::clicked, editor, &Editor::close);
+    QObject::connect(w.volume, qOverload<int>(&QSpinBox::valueChanged), w.volumeSlider, &QSlider::setValue);
+    QObject::connect(w.volumeSlider, &QSlider::valueChanged, w.volume, &QSpinBox::setValue);
+    QObject::connect(w.playTimeBox, &QCheckBox::stateChanged, editor, &Editor::slot_setPlayTimeStateChanged);
+    QObject::connect(w.playCountBox, &QCheckBox::stateChanged, editor, &Editor::slot_setPlayCountsStateChanged);
+    QObject::connect(w.type, qOverload<int>(&QComboBox::currentIndexChanged), w.pages,
+                     &QStackedWidget::setCurrentIndex);
+    QObject::connect(w.capTable, &QTableWidget::itemClicked, editor, &Editor::slot_capTableItemClicked);
+    QObject::connect(w.capTable, &QTableWidget::cellChanged, editor, &Editor::slot_capTableCellChanged);
+    QObject::connect(w.mediaTable, &QTableWidget::cellDoubleClicked, editor, &Editor::slot_addPlayFile);
+    QObject::connect(w.playTable, &QTableWidget::cellDoubleClicked, editor, &Editor::slot_delPlayFile);
+    QObject::connect(w.tts, &QTextEdit::textChanged, editor, &Editor::slot_textChanged);
+}

@@ -141,8 +141,7 @@ void KyTimerTaskEditDialog::openTargets()
     }
 
     m_regionPick.setTable(ui->fRegionTable, ui->fTerminalCb, kPickLayout);
-    connect(ui->fRegionTable, SIGNAL(itemClicked(QTableWidgetItem*)), this,
-            SLOT(slot_regionTableItemClicked(QTableWidgetItem*)));
+    connect(ui->fRegionTable, &QTableWidget::itemClicked, this, &KyTimerTaskEditDialog::slot_regionTableItemClicked);
     for (const KyRegion& region : KyRegionListMgr::instance()->regionList())
         m_regionPick.addRow(Qt::Unchecked, region.name, region.id, std::string());
 }
@@ -150,15 +149,15 @@ void KyTimerTaskEditDialog::openTargets()
 void KyTimerTaskEditDialog::makeConnections()
 {
     m_common->connectShared(this);
-    connect(ui->fStopDateCb, SIGNAL(stateChanged(int)), this, SLOT(slot_setStopDateStateChanged(int)));
-    connect(ui->fTimeAddBtn, SIGNAL(clicked()), this, SLOT(slot_addExecTime()));
-    connect(ui->fTimeEditBtn, SIGNAL(clicked()), this, SLOT(slot_editExecTime()));
-    connect(ui->fTimeDelBtn, SIGNAL(clicked()), this, SLOT(slot_delExecTime()));
-    connect(ui->fExecTimeTable, SIGNAL(cellDoubleClicked(int, int)), this, SLOT(slot_editExecTime()));
-    connect(ui->fAddPlayListBtn, SIGNAL(clicked()), this, SLOT(slot_addAllSelectedFiles()));
-    connect(ui->fPlayListDelBtn, SIGNAL(clicked()), this, SLOT(slot_delAllSelectedFiles()));
-    connect(ui->fPlayListDownBtn, SIGNAL(clicked()), this, SLOT(movedown_broad_file()));
-    connect(ui->fPlayListUpBtn, SIGNAL(clicked()), this, SLOT(moveup_broad_file()));
+    connect(ui->fStopDateCb, &QCheckBox::stateChanged, this, &KyTimerTaskEditDialog::slot_setStopDateStateChanged);
+    connect(ui->fTimeAddBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::slot_addExecTime);
+    connect(ui->fTimeEditBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::slot_editExecTime);
+    connect(ui->fTimeDelBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::slot_delExecTime);
+    connect(ui->fExecTimeTable, &QTableWidget::cellDoubleClicked, this, &KyTimerTaskEditDialog::slot_editExecTime);
+    connect(ui->fAddPlayListBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::slot_addAllSelectedFiles);
+    connect(ui->fPlayListDelBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::slot_delAllSelectedFiles);
+    connect(ui->fPlayListDownBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::movedown_broad_file);
+    connect(ui->fPlayListUpBtn, &QPushButton::clicked, this, &KyTimerTaskEditDialog::moveup_broad_file);
 }
 
 int KyTimerTaskEditDialog::weekMask() const

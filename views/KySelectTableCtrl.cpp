@@ -20,8 +20,8 @@ void KySelectTableCtrl::setTable(QTableWidget* t, QCheckBox* box, int l)
     selectAllBox = box;
     layout = l;
     initTable(l);
-    connect(box, SIGNAL(stateChanged(int)), this, SLOT(slot_checkBoxStateChanged(int)));
-    connect(t, SIGNAL(itemClicked(QTableWidgetItem*)), this, SLOT(slot_tableItemClicked(QTableWidgetItem*)));
+    connect(box, &QCheckBox::stateChanged, this, &KySelectTableCtrl::slot_checkBoxStateChanged);
+    connect(t, &QTableWidget::itemClicked, this, &KySelectTableCtrl::slot_tableItemClicked);
 }
 
 void KySelectTableCtrl::setSingleTable(QTableWidget* t, int l)
@@ -30,7 +30,7 @@ void KySelectTableCtrl::setSingleTable(QTableWidget* t, int l)
     layout = l;
     selectAllBox = nullptr;
     initTable(l);
-    connect(t, SIGNAL(itemClicked(QTableWidgetItem*)), this, SLOT(slot_singleTableItemClicked(QTableWidgetItem*)));
+    connect(t, &QTableWidget::itemClicked, this, &KySelectTableCtrl::slot_singleTableItemClicked);
 }
 
 void KySelectTableCtrl::initTable(int l)
