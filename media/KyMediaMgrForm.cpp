@@ -86,7 +86,6 @@ KyMediaMgrForm::~KyMediaMgrForm()
 {
     delete mMediaView;
     delete mTransferView;
-    delete ui;
 }
 
 QTableWidget* KyMediaMgrForm::table()

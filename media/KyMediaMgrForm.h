@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 #include "KyAdvancedCtr.h"
 
@@ -69,7 +70,7 @@ private:
     QString checkedNewName(const QString& name, bool isDir);
     void refreshShownDir();
 
-    Ui::MediaMgrForm* ui;
+    std::unique_ptr<Ui::MediaMgrForm> ui;
     KyMediaViewCtrl* mMediaView;
     KyDownAndUploadViewCtr* mTransferView;
     QString mFilter;

@@ -61,10 +61,7 @@ KyBaseTaskMgrForm::KyBaseTaskMgrForm() : QWidget(nullptr), ui(new Ui::fTaskInfoF
     connect(ui->fDelBtn, &QPushButton::clicked, this, &KyBaseTaskMgrForm::slot_deleteClicked);
 }
 
-KyBaseTaskMgrForm::~KyBaseTaskMgrForm()
-{
-    delete ui;
-}
+KyBaseTaskMgrForm::~KyBaseTaskMgrForm() = default;
 
 QTableWidget* KyBaseTaskMgrForm::table()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,7 +84,7 @@ protected:
     // Translation in the concrete page's context.
     QString pageTr(const char* source) const;
 
-    Ui::fTaskInfoForm* ui;
+    std::unique_ptr<Ui::fTaskInfoForm> ui;
     int m_schemeId = -1;
     int m_taskKind = 0;
     bool m_deleting = false;   // this page's delete request is in flight

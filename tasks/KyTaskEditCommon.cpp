@@ -22,6 +22,7 @@
 #include "KyCapList.h"
 #include "KyFtpMng.h"
 #include "KyKeptValue.h"
+#include "KyListLock.h"
 #include "KySsTask.h"
 #include "KyTableUtil.h"
 #include "KyTaskMediaListViewCtrl.h"
@@ -149,11 +150,9 @@ void KyTaskEditCommon::fillCapTable(const QStringList& headers)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
 
     KyCapList* caps = KyCapList::instance();
-    std::list<KyCap>* list = caps->lockList();
-    if (!list) {
+    if (!KyListLock(caps))
         caps->init();
-        list = caps->lockList();
-    }
+    KyListLock list(caps);
     if (!list)
         return;
     for (const KyCap& cap : *list) {
@@ -167,7 +166,6 @@ void KyTaskEditCommon::fillCapTable(const QStringList& headers)
         table->setItem(row, 1, new QTableWidgetItem(QString::number(cap.id)));
         table->setItem(row, 2, new QTableWidgetItem(QString::fromUtf8(cap.ip.c_str())));
     }
-    caps->unlockList();
 }
 
 void KyTaskEditCommon::showStoredContent()

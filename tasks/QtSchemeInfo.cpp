@@ -26,10 +26,7 @@ QtSchemeInfo::QtSchemeInfo(QWidget* parent, int kind) : QWidget(parent), ui(new 
     initConnections();
 }
 
-QtSchemeInfo::~QtSchemeInfo()
-{
-    delete ui;
-}
+QtSchemeInfo::~QtSchemeInfo() = default;
 
 QTableWidget* QtSchemeInfo::table() const
 {

@@ -42,7 +42,7 @@ private:
     bool currentScheme(KyScheme& out);
     void message(const char* text);
 
-    Ui::QtSchemeInfo* ui;
+    std::unique_ptr<Ui::QtSchemeInfo> ui;
     int m_kind;
     std::unique_ptr<KySchemeViewCtrl> m_view;
 };

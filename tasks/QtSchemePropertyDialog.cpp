@@ -19,10 +19,7 @@ QtSchemePropertyDialog::QtSchemePropertyDialog(QWidget* parent)
     connect(ui->fCloseBtn, &QPushButton::clicked, this, &QtSchemePropertyDialog::reject);
 }
 
-QtSchemePropertyDialog::~QtSchemePropertyDialog()
-{
-    delete ui;
-}
+QtSchemePropertyDialog::~QtSchemePropertyDialog() = default;
 
 void QtSchemePropertyDialog::setValues(const QString& name, const QString& comment)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "KyShadowDialog.h"
@@ -31,7 +32,7 @@ public slots:
     void reject() override;
 
 private:
-    Ui::SchemePropertyDialog* ui;
+    std::unique_ptr<Ui::SchemePropertyDialog> ui;
     std::string m_shownName;
     std::string m_shownComment;
 };

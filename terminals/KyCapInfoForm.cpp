@@ -5,6 +5,7 @@
 #include "BaseMessageDialog.h"
 #include "KyCapList.h"
 #include "KyCreateViewCtrMgr.h"
+#include "KyListLock.h"
 #include "KyManageContext.h"
 #include "KySetCapDialog.h"
 #include "KyTextUtil.h"
@@ -22,9 +23,7 @@ KyCapInfoForm::KyCapInfoForm() : QWidget(nullptr), ui(new Ui::fCommonTableForm)
     KyCapList* caps = KyCapList::instance();
     if (KyManageContext* ctx = KyManageContext::instance()) {
         connectSignals();
-        if (caps->lockList())
-            caps->unlockList();
-        else
+        if (!KyListLock(caps))
             caps->requestListUntilDone(ctx);
     }
     showCaps();
@@ -92,12 +91,10 @@ QString KyCapInfoForm::stateText(int state)
 
 void KyCapInfoForm::showCaps()
 {
-    KyCapList* caps = KyCapList::instance();
-    std::list<KyCap>* list = caps->lockList();
+    KyListLock list(KyCapList::instance());
     if (!list)
         return;
     fillTopDown(*list, [this](int row, const KyCap& cap) { writeCells(row, cap); });
-    caps->unlockList();
 }
 
 void KyCapInfoForm::insertTopRow(const KyCap& cap)

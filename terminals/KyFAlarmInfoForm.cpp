@@ -5,6 +5,7 @@
 #include "BaseMessageDialog.h"
 #include "KyFAlarmListMgr.h"
 #include "KyFAlarmSettingDialog.h"
+#include "KyListLock.h"
 #include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fCommonTableForm.h"
@@ -72,10 +73,8 @@ QString KyFAlarmInfoForm::stateText(const KyFAlarm& alarm, QColor* colour)
 
 void KyFAlarmInfoForm::slot_showFAlarmList()
 {
-    KyFAlarmListMgr* mgr = KyFAlarmListMgr::instance();
-    std::list<KyFAlarm>* list = mgr->lockList();   // never null
+    KyListLock list(KyFAlarmListMgr::instance());   // never null
     fillTopDown(*list, [this](int row, const KyFAlarm& alarm) { writeCells(row, alarm); });
-    mgr->unlockList();
 }
 
 void KyFAlarmInfoForm::insertTopRow(const KyFAlarm& alarm)

@@ -43,10 +43,7 @@ KyM02InfoForm::KyM02InfoForm(QWidget* parent) : KyTalkInfoForm(parent), ui(new U
     slot_showM02List();
 }
 
-KyM02InfoForm::~KyM02InfoForm()
-{
-    delete ui;
-}
+KyM02InfoForm::~KyM02InfoForm() = default;
 
 QTableWidget* KyM02InfoForm::table()
 {

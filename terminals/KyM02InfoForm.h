@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "KyTalkInfoForm.h"
 
 namespace Ui {
@@ -31,5 +33,5 @@ private:
     int removeRecord(KyMic& mic) override;
     void writeRow(int row, const KyMic& mic) override;
 
-    Ui::fCommonTableForm* ui;
+    std::unique_ptr<Ui::fCommonTableForm> ui;
 };

@@ -35,10 +35,7 @@ KyM02SettingDialog::KyM02SettingDialog(KyMic* mic)
     ui->fCallConfigGroupBox->setChecked(false);
 }
 
-KyM02SettingDialog::~KyM02SettingDialog()
-{
-    delete ui;
-}
+KyM02SettingDialog::~KyM02SettingDialog() = default;
 
 bool KyM02SettingDialog::callConfigChecked() const
 {

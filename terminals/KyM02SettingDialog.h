@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "KyCallTarget.h"
@@ -40,7 +41,7 @@ private:
     void loadCalls();
     KyMicBtnCall keyCall(const KyCallTarget& key, const char* start, const char* stop) const;
 
-    Ui::fMicSettingForm* ui;
+    std::unique_ptr<Ui::fMicSettingForm> ui;
     KyCallTarget m_left;
     KyCallTarget m_middle;
     KyCallTarget m_right;

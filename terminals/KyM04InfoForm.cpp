@@ -60,10 +60,7 @@ KyM04InfoForm::KyM04InfoForm(QWidget* parent) : KyTalkInfoForm(parent), ui(new U
     connect(stepper, &KyVolumeStepper::sendVolume, this, &KyM04InfoForm::applyToSelection);
 }
 
-KyM04InfoForm::~KyM04InfoForm()
-{
-    delete ui;
-}
+KyM04InfoForm::~KyM04InfoForm() = default;
 
 QTableWidget* KyM04InfoForm::table()
 {

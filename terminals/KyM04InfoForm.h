@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "KyTalkInfoForm.h"
 
 namespace Ui {
@@ -39,5 +41,5 @@ private:
     // applyVolume on every selected row.
     void applyToSelection(int v);
 
-    Ui::fM04TableForm* ui;
+    std::unique_ptr<Ui::fM04TableForm> ui;
 };

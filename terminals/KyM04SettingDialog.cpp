@@ -49,10 +49,7 @@ KyM04SettingDialog::KyM04SettingDialog(KyMic* mic)
     ui->fCallConfigGroupBox->setChecked(false);
 }
 
-KyM04SettingDialog::~KyM04SettingDialog()
-{
-    delete ui;
-}
+KyM04SettingDialog::~KyM04SettingDialog() = default;
 
 bool KyM04SettingDialog::callConfigChecked() const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "KyCallTarget.h"
 #include "KyMicBtnCall.h"
 #include "KyTalkSettingDialog.h"
@@ -49,7 +51,7 @@ private:
 
     const std::string m_startCall = "ButtonPushDown";
     const std::string m_stopCall = "ButtonLongPress";
-    Ui::fM04SettingForm* ui;
+    std::unique_ptr<Ui::fM04SettingForm> ui;
     KyCallTarget m_key;
     QButtonGroup* m_colours = nullptr;
     KyMicBtnCall m_call;

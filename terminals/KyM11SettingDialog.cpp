@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "BaseMessageDialog.h"
+#include "KyListLock.h"
 #include "KyM02ListMgr.h"
 #include "KyKeptValue.h"
 #include "KyM04ListMgr.h"
@@ -88,10 +89,7 @@ KyM11SettingDialog::KyM11SettingDialog(KyMic* mic) : ui(new Ui::fM11SettingForm)
     m_shown = enteredSettings();
 }
 
-KyM11SettingDialog::~KyM11SettingDialog()
-{
-    delete ui;
-}
+KyM11SettingDialog::~KyM11SettingDialog() = default;
 
 void KyM11SettingDialog::setupVolumes()
 {
@@ -142,20 +140,19 @@ void KyM11SettingDialog::fillMonitorTable()
         add(m);
     for (const KyMic& m : KyM04ListMgr::instance()->m04List())
         add(m);
-    std::list<KyMic>* mic11 = mics->lockList();
-    if (!mic11)
-        return;
-    for (const KyMic& m : *mic11)
-        if (m.id != m_mic->id)
-            add(m);
-    mics->unlockList();
-    KyPlayTermListMgr* players = KyPlayTermListMgr::instance();
-    std::list<KyTerminal>* play = players->lockList();
+    {
+        KyListLock mic11(mics);
+        if (!mic11)
+            return;
+        for (const KyMic& m : *mic11)
+            if (m.id != m_mic->id)
+                add(m);
+    }
+    KyListLock play(KyPlayTermListMgr::instance());
     if (!play)
         return;
     for (const KyTerminal& t : *play)
         add(t);
-    players->unlockList();
 }
 
 void KyM11SettingDialog::fillSoundSourceTables()

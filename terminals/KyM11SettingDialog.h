@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,7 @@ private:
     void swapChosen(int from, int to);
     void message(const QString& text);
 
-    Ui::fM11SettingForm* ui;
+    std::unique_ptr<Ui::fM11SettingForm> ui;
     KyMic* m_mic;
     Settings m_opened;  // stored
     Settings m_shown;   // as the widgets showed it

@@ -3,9 +3,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "BaseMessageDialog.h"
+#include "KyListLock.h"
 #include "KyM12ListMgr.h"
 #include "KyM12SettingDialog.h"
 #include "KyManageContext.h"
@@ -37,10 +39,7 @@ KyM12InfoForm::KyM12InfoForm() : QWidget(nullptr), m_form(new Ui::fCommonTableFo
     t->hideColumn(0);
 }
 
-KyM12InfoForm::~KyM12InfoForm()
-{
-    delete m_form;
-}
+KyM12InfoForm::~KyM12InfoForm() = default;
 
 QTableWidget* KyM12InfoForm::table()
 {
@@ -64,12 +63,10 @@ void KyM12InfoForm::insertTopRow(const KyM12& m12)
 
 void KyM12InfoForm::slot_showM12List()
 {
-    KyM12ListMgr* mgr = KyM12ListMgr::instance();
-    auto* list = mgr->lockList();
+    KyListLock list(KyM12ListMgr::instance());
     if (!list)
         return;
     fillTopDown(*list, [this](int row, const KyM12& m12) { fillRow(row, m12); });
-    mgr->unlockList();
 }
 
 void KyM12InfoForm::slot_updateM12Row(int id)
@@ -88,11 +85,9 @@ void KyM12InfoForm::applyRowChange(int id)
 
 void KyM12InfoForm::updateRow(int row, int id)
 {
-    KyM12* m12 = KyM12ListMgr::instance()->cloneM12(id);
-    if (!m12)
-        return;
-    fillRow(row, *m12);
-    delete m12;
+    const std::unique_ptr<KyM12> m12(KyM12ListMgr::instance()->cloneM12(id));
+    if (m12)
+        fillRow(row, *m12);
 }
 
 void KyM12InfoForm::slot_delM12Row(int id)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "KyTerBaseCtr.h"
 
@@ -35,5 +36,5 @@ private:
     void insertTopRow(const KyM12& m12);
     void fillRow(int row, const KyM12& m12);
 
-    Ui::fCommonTableForm* m_form;
+    std::unique_ptr<Ui::fCommonTableForm> m_form;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "BaseMessageDialog.h"
+#include "KyListLock.h"
 #include "KyM02ListMgr.h"
 #include "KyM04ListMgr.h"
 #include "KyM12ListMgr.h"
@@ -70,10 +71,7 @@ KyM12SettingDialog::KyM12SettingDialog(KyM12* m12)
     connect(m_form->dialogCloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
-KyM12SettingDialog::~KyM12SettingDialog()
-{
-    delete m_form;
-}
+KyM12SettingDialog::~KyM12SettingDialog() = default;
 
 void KyM12SettingDialog::fillTalkTable()
 {
@@ -89,21 +87,20 @@ void KyM12SettingDialog::fillTalkTable()
         add(mic);
     for (const KyMic& mic : KyM04ListMgr::instance()->m04List())
         add(mic);
-    KyMicListMgr* mics = KyMicListMgr::instance();
-    auto* micList = mics->lockList();
-    if (!micList)
-        return;
-    for (const KyMic& mic : *micList)
-        add(mic);
-    mics->unlockList();
-    auto* m12List = m12s->lockList();
+    {
+        KyListLock micList(KyMicListMgr::instance());
+        if (!micList)
+            return;
+        for (const KyMic& mic : *micList)
+            add(mic);
+    }
+    KyListLock m12List(m12s);
     if (!m12List)
         return;
     for (const KyM12& other : *m12List) {
         if (other.id != m_m12->id)
             add(other);
     }
-    m12s->unlockList();
 }
 
 void KyM12SettingDialog::fillSoundSourceTable()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "KySelectTableCtrl.h"
@@ -43,7 +44,7 @@ private:
 
     KyM12* m_m12;
     std::string m_openName;
-    Ui::fM12SettingForm* m_form;
+    std::unique_ptr<Ui::fM12SettingForm> m_form;
     Pick m_talk;
     Pick m_soundSources;
     Pick m_regions;

@@ -1,8 +1,10 @@
 #include "KyMicInfoForm.h"
 
 #include <QTableWidget>
+#include <memory>
 
 #include "BaseMessageDialog.h"
+#include "KyListLock.h"
 #include "KyM11SettingDialog.h"
 #include "KyManageContext.h"
 #include "KyMicListMgr.h"
@@ -30,10 +32,7 @@ KyMicInfoForm::KyMicInfoForm() : QWidget(nullptr), ui(new Ui::fMicInfoForm)
     mgr->init();
 }
 
-KyMicInfoForm::~KyMicInfoForm()
-{
-    delete ui;
-}
+KyMicInfoForm::~KyMicInfoForm() = default;
 
 QTableWidget* KyMicInfoForm::table()
 {
@@ -51,12 +50,10 @@ QString KyMicInfoForm::stateText(int state)
 
 void KyMicInfoForm::slot_showM11List()
 {
-    KyMicListMgr* mgr = KyMicListMgr::instance();
-    std::list<KyMic>* list = mgr->lockList();
+    KyListLock list(KyMicListMgr::instance());
     if (!list)
         return;
     fillTopDown(*list, [this](int row, const KyMic& mic) { fillRow(row, mic); });
-    mgr->unlockList();
 }
 
 void KyMicInfoForm::addTopRow(const KyMic& mic)
@@ -91,11 +88,9 @@ void KyMicInfoForm::applyRowChange(int id)
 
 void KyMicInfoForm::updateRow(int row, int id)
 {
-    KyMic* mic = KyMicListMgr::instance()->cloneMic(id);
-    if (!mic)
-        return;
-    fillRow(row, *mic);
-    delete mic;
+    const std::unique_ptr<KyMic> mic(KyMicListMgr::instance()->cloneMic(id));
+    if (mic)
+        fillRow(row, *mic);
 }
 
 void KyMicInfoForm::slot_delMicClicked()

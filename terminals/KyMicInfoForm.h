@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "KyTerBaseCtr.h"
 
@@ -36,6 +37,6 @@ private:
     void addTopRow(const KyMic& mic);
     void fillRow(int row, const KyMic& mic);
 
-    Ui::fMicInfoForm* ui;
+    std::unique_ptr<Ui::fMicInfoForm> ui;
     std::map<int, QString> m_stateTexts;
 };

@@ -3,9 +3,11 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
+#include <memory>
 
 #include "BaseMessageDialog.h"
 #include "BaseSetNameDialog.h"
+#include "KyListLock.h"
 #include "KyManageContext.h"
 #include "KyPlayTermListMgr.h"
 #include "KyTerminalType.h"
@@ -45,8 +47,7 @@ KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr), ui(new Ui::playerInfoFo
     connect(ui->fTcpModeBtn, &QPushButton::clicked, this, &KyPlayerInfoForm::tcpModeClicked);
     connect(ui->fSpeakerCheckBtn, &QPushButton::clicked, this, &KyPlayerInfoForm::speakerCheckClicked);
 
-    if (mgr->lockList()) {
-        mgr->unlockList();
+    if (KyListLock(mgr)) {
         showTerminals();
     } else {
         mgr->init();
@@ -55,10 +56,7 @@ KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr), ui(new Ui::playerInfoFo
     connect(m_stepper, &KyVolumeStepper::sendVolume, this, &KyPlayerInfoForm::progressVolumnChange);
 }
 
-KyPlayerInfoForm::~KyPlayerInfoForm()
-{
-    delete ui;
-}
+KyPlayerInfoForm::~KyPlayerInfoForm() = default;
 
 void KyPlayerInfoForm::makeCellPatterns()
 {
@@ -191,11 +189,9 @@ void KyPlayerInfoForm::applyRowChange(int id)
 
 void KyPlayerInfoForm::updateRow(int row, int id)
 {
-    KyTerminal* term = KyPlayTermListMgr::instance()->findTerminal(id);
-    if (!term)
-        return;
-    fillRow(row, *term);
-    delete term;
+    const std::unique_ptr<KyTerminal> term(KyPlayTermListMgr::instance()->findTerminal(id));
+    if (term)
+        fillRow(row, *term);
 }
 
 void KyPlayerInfoForm::fillRow(int row, const KyTerminal& term)
@@ -300,7 +296,7 @@ void KyPlayerInfoForm::speakerCheckClicked()
     KyManageContext* context = KyManageContext::instance();
     bool notIdle = false;
     for (int row : selectedRowsInColumn(COL_ID)) {
-        KyTerminal* term = mgr->findTerminal(cellInt(row, COL_ID));
+        const std::unique_ptr<KyTerminal> term(mgr->findTerminal(cellInt(row, COL_ID)));
         if (!term)
             continue;
         if (term->type == "IP") {
@@ -314,7 +310,6 @@ void KyPlayerInfoForm::speakerCheckClicked()
                 notIdle = true;
             }
         }
-        delete term;
     }
     if (notIdle)
         showMessage(KyTipsInfo::speakerCheckNeedsIdle());

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QTableWidgetItem>
 #include <QWidget>
+#include <memory>
 
 #include "KyTermTbCtrl.h"
 
@@ -77,7 +78,7 @@ private:
         QTableWidgetItem offlineTemperature;
     };
 
-    Ui::playerInfoForm* ui;
+    std::unique_ptr<Ui::playerInfoForm> ui;
     Texts m_texts;
     CellPatterns m_cells;
     KyVolumeStepper* m_stepper;

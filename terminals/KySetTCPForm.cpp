@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <memory>
 
 #include "KyColumnFit.h"
+#include "KyListLock.h"
 #include "KyPlayTermListMgr.h"
 #include "ui_QtSetTCPForm.h"
 
@@ -41,17 +43,13 @@ KySetTCPForm::KySetTCPForm(int kind) : KyBaseDialog(nullptr), m_tcpForm(new Ui::
     m_kind = kind;
 }
 
-KySetTCPForm::~KySetTCPForm()
-{
-    delete m_tcpForm;
-}
+KySetTCPForm::~KySetTCPForm() = default;
 
 void KySetTCPForm::fillPlayTerminals()
 {
     QTableWidget* t = m_tcpForm->fTableWidget;
     t->setRowCount(0);
-    KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
-    std::list<KyTerminal>* list = mgr->lockList();
+    KyListLock list(KyPlayTermListMgr::instance());
     if (!list)
         return;
     list->sort([](const KyTerminal& a, const KyTerminal& b) { return a.id < b.id; });
@@ -65,7 +63,6 @@ void KySetTCPForm::fillPlayTerminals()
         box->setChecked(term.transport_tcp == 1);
         t->setCellWidget(row, 2, box);
     }
-    mgr->unlockList();
 }
 
 void KySetTCPForm::setAllBoxes(bool checked)
@@ -98,12 +95,11 @@ void KySetTCPForm::accept()
         const int shown = m_tableUtil.tableItemIntData(t, row, 2) == 1 ? 1 : 0;
         if (state == shown)
             continue;
-        KyTerminal* term = mgr->findTerminal(m_tableUtil.tableItemIntData(t, row, 0));
+        const std::unique_ptr<KyTerminal> term(mgr->findTerminal(m_tableUtil.tableItemIntData(t, row, 0)));
         if (!term)
             continue;
         term->transport_tcp = state;
         m_changed.push_back(*term);
-        delete term;
     }
     QDialog::accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <memory>
 
 #include "KyBaseDialog.h"
 #include "KyTableUtil.h"
@@ -33,7 +34,7 @@ private:
     void setAllBoxes(bool checked);
 
     int m_kind = 0;
-    Ui::QtSetTCPForm* m_tcpForm;
+    std::unique_ptr<Ui::QtSetTCPForm> m_tcpForm;
     KyTableUtil m_tableUtil;
     std::list<KyTerminal> m_changed;
 };

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <memory>
 
 #include "KyPlayTermListMgr.h"
 #include "ui_TerDefaultSetForm.h"
@@ -29,10 +30,7 @@ KyTerDefaultSetCtr::KyTerDefaultSetCtr() : KyBaseDialog(nullptr), m_setForm(new 
     connect(m_setForm->fCancelBtn, &QPushButton::clicked, this, &KyTerDefaultSetCtr::reject);
 }
 
-KyTerDefaultSetCtr::~KyTerDefaultSetCtr()
-{
-    delete m_setForm;
-}
+KyTerDefaultSetCtr::~KyTerDefaultSetCtr() = default;
 
 QTableWidget* KyTerDefaultSetCtr::table()
 {
@@ -113,7 +111,7 @@ void KyTerDefaultSetCtr::accept()
     QTableWidget* t = table();
     KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
     for (int row = 0; row < t->rowCount(); ++row) {
-        KyTerminal* term = mgr->findTerminal(cellInt(row, ColName));
+        const std::unique_ptr<KyTerminal> term(mgr->findTerminal(cellInt(row, ColName)));
         if (!term)
             continue;
         term->defaultVolumn = cellInt(row, ColVolume);
@@ -121,7 +119,6 @@ void KyTerDefaultSetCtr::accept()
         auto* box = qobject_cast<QCheckBox*>(t->cellWidget(row, ColIsDefault));
         term->isDefault = box && box->isChecked();
         m_collected.push_back(*term);
-        delete term;
     }
     QDialog::accept();
 }

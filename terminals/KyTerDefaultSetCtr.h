@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <memory>
 
 #include "KyBaseDialog.h"
 #include "KyTermTbCtrl.h"
@@ -37,7 +38,7 @@ private:
     int addTerminalRow(KyTerminal* term) override;
     int masterRowBelow(int masterId);
 
-    Ui::TerDefaultSetForm* m_setForm;
+    std::unique_ptr<Ui::TerDefaultSetForm> m_setForm;
     std::list<KyTerminal> m_collected;
     bool m_loading = false;
 };

@@ -2,19 +2,18 @@
 
 #include <QTableWidget>
 
+#include "KyListLock.h"
 #include "KyPlayTermListMgr.h"
 
 void KyTermTbCtrl::showTerminals()
 {
-    KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
-    std::list<KyTerminal>* list = mgr->lockList();
+    KyListLock list(KyPlayTermListMgr::instance());
     if (!list)
         return;
     QTableWidget* t = table();
     t->setRowCount(0);
     // The cache keeps ascending ids already.
     fillTerminals(*list);
-    mgr->unlockList();
 }
 
 void KyTermTbCtrl::fillTerminals(const std::list<KyTerminal>& list)

@@ -16,6 +16,7 @@
 #include "KySettings.h"
 #include "KySystemSettingForm.h"
 #include "KyTitleDClicked.h"
+#include "ui_InfoCenterMgrClass.h"
 
 namespace {
 
@@ -54,22 +55,22 @@ KyManageCenter* contextCenter()
 }  // namespace
 
 InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages, QWidget* parent)
-    : ShadowWidget<QMainWindow>(parent), m_mover(this), m_clock([] {
+    : ShadowWidget<QMainWindow>(parent), ui(new Ui::InfoCenterMgrClass), m_mover(this), m_clock([] {
           KyManageCenter* center = contextCenter();
           return center ? center->systemTime() : std::string();
       })
 {
     takePages(pages);
-    ui.setupUi(this);
+    ui->setupUi(this);
     setWindowIcon(QIcon(":/images/info32x32.png"));
-    ui.icon_le->setPixmap(QPixmap(":/images/info32x32.png"));
+    ui->icon_le->setPixmap(QPixmap(":/images/info32x32.png"));
     setWindowTitle(QStringLiteral("管理中心"));
-    ui.title_name_le->setText(QStringLiteral("管理中心"));
+    ui->title_name_le->setText(QStringLiteral("管理中心"));
     setPageIcons();
 
-    ui.show_normal_btn->hide();
-    ui.left_title_widget->hide();
-    m_currentButton = ui.fMicGroupMgrBtn;
+    ui->show_normal_btn->hide();
+    ui->left_title_widget->hide();
+    m_currentButton = ui->fMicGroupMgrBtn;
     m_currentButton->setEnabled(false);
 
     for (int p = 0; p < PageCount; ++p) {
@@ -81,7 +82,7 @@ InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages,
         slot_setTitleName(settings->titleName);
     for (QWidget* page : m_pages) {
         if (page)
-            ui.fCenterRightStacked->addWidget(page);
+            ui->fCenterRightStacked->addWidget(page);
     }
     if (settings)
         connect(settings, &KySystemSettingForm::sendTitleString, this, &InfoCenterMgr::slot_setTitleName);
@@ -91,18 +92,18 @@ InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages,
 
     setWindowFlags(Qt::FramelessWindowHint);
     setMouseTracking(true);
-    for (QPushButton* b : {ui.mini_btn, ui.close_btn, ui.max_btn, ui.show_normal_btn})
+    for (QPushButton* b : {ui->mini_btn, ui->close_btn, ui->max_btn, ui->show_normal_btn})
         b->setFixedSize(23, 25);
-    ui.max_btn->setStyleSheet(kMaxButtonStyle);
-    ui.show_normal_btn->setStyleSheet(kNormalButtonStyle);
+    ui->max_btn->setStyleSheet(kMaxButtonStyle);
+    ui->show_normal_btn->setStyleSheet(kNormalButtonStyle);
 
     for (const KyPageSpec& spec : m_specs) {
         if (spec.button && !spec.shown)
-            (ui.*spec.button)->hide();
+            (ui.get()->*spec.button)->hide();
     }
     connectButtons();
 
-    ui.title_widget->installEventFilter(new KyTitleDClicked(this, ui.title_widget));
+    ui->title_widget->installEventFilter(new KyTitleDClicked(this, ui->title_widget));
     m_normalGeometry = geometry();
     startClock();
     if (maximize != 0)
@@ -134,20 +135,20 @@ void InfoCenterMgr::takePages(const std::vector<KyPageSpec>& pages)
 
 QPushButton* InfoCenterMgr::pageButton(int index)
 {
-    return index >= 0 && index < PageCount && m_specs[index].button ? ui.*m_specs[index].button : nullptr;
+    return index >= 0 && index < PageCount && m_specs[index].button ? ui.get()->*m_specs[index].button : nullptr;
 }
 
 void InfoCenterMgr::setPageIcons()
 {
     for (const KyPageSpec& spec : m_specs) {
         if (spec.button)
-            (ui.*spec.button)->setIcon(QIcon(spec.icon));
+            (ui.get()->*spec.button)->setIcon(QIcon(spec.icon));
     }
 }
 
 QWidget* InfoCenterMgr::buildPage(Page page)
 {
-    return m_specs[page].create(ui.centralWidget);
+    return m_specs[page].create(ui->centralWidget);
 }
 
 void InfoCenterMgr::ensurePage(Page page)
@@ -155,7 +156,7 @@ void InfoCenterMgr::ensurePage(Page page)
     if (m_pages[page])
         return;
     m_pages[page] = buildPage(page);
-    ui.fCenterRightStacked->addWidget(m_pages[page]);
+    ui->fCenterRightStacked->addWidget(m_pages[page]);
 }
 
 void InfoCenterMgr::showPage(Page page)
@@ -171,7 +172,7 @@ void InfoCenterMgr::showPage(Page page)
     button->setFont(font);
     button->setEnabled(false);
     m_currentButton = button;
-    ui.fCenterRightStacked->setCurrentWidget(m_pages[page]);
+    ui->fCenterRightStacked->setCurrentWidget(m_pages[page]);
 }
 
 void InfoCenterMgr::buildNavigation()
@@ -194,7 +195,7 @@ void InfoCenterMgr::buildNavigation()
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     }
     m_navigation->item(kNavigationRows - 1)->setHidden(true);
-    ui.TopLayout->addWidget(m_navigation);
+    ui->TopLayout->addWidget(m_navigation);
     connect(m_navigation, &QListWidget::currentItemChanged, this, &InfoCenterMgr::changePage);
     m_navigation->setCurrentRow(0);
 }
@@ -202,7 +203,7 @@ void InfoCenterMgr::buildNavigation()
 void InfoCenterMgr::buildStatusBar()
 {
     m_statusBar = new QStatusBar(this);
-    ui.statusLayout->addWidget(m_statusBar);
+    ui->statusLayout->addWidget(m_statusBar);
     auto* link = new QLabel(m_statusBar);
     link->setFrameShape(QFrame::NoFrame);
     link->setFrameShadow(QFrame::Plain);
@@ -218,12 +219,12 @@ void InfoCenterMgr::connectButtons()
 {
     for (const KyPageSpec& spec : m_specs) {
         if (spec.button)
-            connect(ui.*spec.button, &QPushButton::clicked, this, [this, page = Page(spec.id)] { showPage(page); });
+            connect(ui.get()->*spec.button, &QPushButton::clicked, this, [this, page = Page(spec.id)] { showPage(page); });
     }
-    connect(ui.close_btn, &QPushButton::clicked, this, &QWidget::close);
-    connect(ui.max_btn, &QPushButton::clicked, this, &InfoCenterMgr::maxWindow);
-    connect(ui.show_normal_btn, &QPushButton::clicked, this, &InfoCenterMgr::normalWindow);
-    connect(ui.mini_btn, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(ui->close_btn, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->max_btn, &QPushButton::clicked, this, &InfoCenterMgr::maxWindow);
+    connect(ui->show_normal_btn, &QPushButton::clicked, this, &InfoCenterMgr::normalWindow);
+    connect(ui->mini_btn, &QPushButton::clicked, this, &QWidget::showMinimized);
 }
 
 void InfoCenterMgr::normalWindow()
@@ -232,10 +233,10 @@ void InfoCenterMgr::normalWindow()
         return;
     m_maximised = false;
     const int s = shadowMargin();
-    ui.centralWidgetGridLayout->setContentsMargins(s, s, s, s);
+    ui->centralWidgetGridLayout->setContentsMargins(s, s, s, s);
     setGeometry(m_normalGeometry);
-    ui.max_btn->show();
-    ui.show_normal_btn->hide();
+    ui->max_btn->show();
+    ui->show_normal_btn->hide();
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
 }
@@ -245,9 +246,9 @@ void InfoCenterMgr::maxWindow()
     if (m_maximised)
         return;
     m_maximised = true;
-    ui.centralWidgetGridLayout->setContentsMargins(0, 0, 0, 0);
-    ui.max_btn->hide();
-    ui.show_normal_btn->show();
+    ui->centralWidgetGridLayout->setContentsMargins(0, 0, 0, 0);
+    ui->max_btn->hide();
+    ui->show_normal_btn->show();
     setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     setCursor(QCursor(Qt::ArrowCursor));
 }
@@ -284,7 +285,7 @@ void InfoCenterMgr::changePage(QListWidgetItem* current, QListWidgetItem* previo
     const int row = m_navigation->row(item);
     if (row < 0 || row >= kNavigationRows)
         return;
-    ui.fCenterLeftStacked->setCurrentIndex(row);
+    ui->fCenterLeftStacked->setCurrentIndex(row);
     for (const KyPageSpec& spec : m_specs) {
         if (spec.create && spec.row == row) {
             showPage(Page(spec.id));
@@ -298,14 +299,14 @@ void InfoCenterMgr::slot_scrollCaption()
     static int position = 0;
     if (position > m_caption.length())
         position = 0;
-    ui.fScrollText->setText(m_caption.mid(position));
+    ui->fScrollText->setText(m_caption.mid(position));
     ++position;
 }
 
 void InfoCenterMgr::slot_setTitleName(QString title)
 {
     setWindowTitle(title);
-    ui.title_name_le->setText(title);
+    ui->title_name_le->setText(title);
     std::unique_ptr<QSettings> settings = kyOpenSettings();
     if (settings->value(QStringLiteral("Setting/Title")).toString() != title)
         settings->setValue(QStringLiteral("Setting/Title"), title);
@@ -326,8 +327,8 @@ void InfoCenterMgr::timerEvent(QTimerEvent* event)
     QString date;
     QString time;
     if (m_clock.tick(&date, &time)) {
-        ui.mSrvDateLe->setText(date);
-        ui.mSrvTimeLe->setText(time);
+        ui->mSrvDateLe->setText(date);
+        ui->mSrvTimeLe->setText(time);
     }
 }
 

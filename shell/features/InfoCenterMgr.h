@@ -3,13 +3,17 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "KyDragMoveHelper.h"
 #include "KyPageSpec.h"
 #include "KyServerClock.h"
 #include "ShadowWidget.h"
-#include "ui_InfoCenterMgrClass.h"
+
+namespace Ui {
+class InfoCenterMgrClass;
+}
 
 class QListWidget;
 class QListWidgetItem;
@@ -41,7 +45,7 @@ public:
     bool isMaximised() const { return m_maximised; }
     QRect rememberedGeometry() const { return m_normalGeometry; }
     uint64_t serverTime() const { return m_clock.serverTime(); }
-    Ui::InfoCenterMgrClass& form() { return ui; }
+    Ui::InfoCenterMgrClass& form() { return *ui; }
 
 public slots:
     void normalWindow();
@@ -97,7 +101,7 @@ private:
     QWidget* m_pages[PageCount] = {};
     QStatusBar* m_statusBar = nullptr;
     QRect m_normalGeometry;
-    Ui::InfoCenterMgrClass ui;
+    std::unique_ptr<Ui::InfoCenterMgrClass> ui;
     KyDragMoveHelper m_mover;
     int m_clockTimer = 0;
     KyServerClock m_clock;

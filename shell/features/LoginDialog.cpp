@@ -8,28 +8,29 @@
 #include "KyManageCenter.h"
 #include "KySettings.h"
 #include "KyTipsInfo.h"
+#include "ui_LoginDialog.h"
 
 LoginDialog::LoginDialog(KyManageCenter* center, KyLoginInfo& info)
-    : KyShadowDialog(nullptr), m_center(center), m_info(info)
+    : KyShadowDialog(nullptr), m_center(center), m_info(info), ui(new Ui::LoginDialog)
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
     setWindowIcon(QIcon(":/images/info32x32.png"));
-    ui.iconLabel->setPixmap(QPixmap(":/images/info18x18.png"));
+    ui->iconLabel->setPixmap(QPixmap(":/images/info18x18.png"));
     const QString title = kyOpenSettings()->value(QStringLiteral("Setting/Title"), QStringLiteral("管理中心")).toString();
     setWindowTitle(title);
-    ui.titleNameLabel->setText(title);
+    ui->titleNameLabel->setText(title);
 
-    ui.fServerPortEdit->setValidator(new QIntValidator(1, 65535, this));
-    ui.fServerIpEdit->setText(QString::fromStdString(info.ServerIp));
+    ui->fServerPortEdit->setValidator(new QIntValidator(1, 65535, this));
+    ui->fServerIpEdit->setText(QString::fromStdString(info.ServerIp));
     if (info.ServerPort > 0)
-        ui.fServerPortEdit->setText(QString::number(info.ServerPort));
-    ui.fUserEdit->setText(QString::fromStdString(info.User));
-    ui.fPasswordEdit->setText(QString::fromStdString(info.Passwd));
+        ui->fServerPortEdit->setText(QString::number(info.ServerPort));
+    ui->fUserEdit->setText(QString::fromStdString(info.User));
+    ui->fPasswordEdit->setText(QString::fromStdString(info.Passwd));
 
-    connect(ui.fLoginBtn, &QPushButton::clicked, this, &LoginDialog::loginClicked);
-    connect(ui.fCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui.fCloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->fLoginBtn, &QPushButton::clicked, this, &LoginDialog::loginClicked);
+    connect(ui->fCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->fCloseBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString LoginDialog::resultText(int result)
@@ -51,8 +52,8 @@ QString LoginDialog::resultText(int result)
 bool LoginDialog::checkFields(int* port)
 {
     bool ok = false;
-    *port = ui.fServerPortEdit->text().toInt(&ok);
-    if (ui.fServerIpEdit->text().trimmed().isEmpty()) {
+    *port = ui->fServerPortEdit->text().toInt(&ok);
+    if (ui->fServerIpEdit->text().trimmed().isEmpty()) {
         showMessage(tr("Please enter the server address."));
         return false;
     }
@@ -60,7 +61,7 @@ bool LoginDialog::checkFields(int* port)
         showMessage(tr("Please enter a server port between 1 and 65535."));
         return false;
     }
-    if (ui.fUserEdit->text().isEmpty()) {
+    if (ui->fUserEdit->text().isEmpty()) {
         showMessage(tr("Please enter the user name."));
         return false;
     }
@@ -72,13 +73,13 @@ void LoginDialog::loginClicked()
     int port = 0;
     if (!checkFields(&port))
         return;
-    const std::string host = ui.fServerIpEdit->text().trimmed().toStdString();
-    const std::string user = ui.fUserEdit->text().toStdString();
-    const std::string password = ui.fPasswordEdit->text().toStdString();
+    const std::string host = ui->fServerIpEdit->text().trimmed().toStdString();
+    const std::string user = ui->fUserEdit->text().toStdString();
+    const std::string password = ui->fPasswordEdit->text().toStdString();
 
-    ui.fLoginBtn->setEnabled(false);
+    ui->fLoginBtn->setEnabled(false);
     m_lastResult = m_center ? m_center->login(host, port, user, password) : -1;
-    ui.fLoginBtn->setEnabled(true);
+    ui->fLoginBtn->setEnabled(true);
     if (m_lastResult != 0) {
         showMessage(resultText(m_lastResult));
         return;
@@ -96,3 +97,5 @@ void LoginDialog::showMessage(const QString& text)
     BaseMessageDialog message(KyTipsInfo::tips(), text, 1);
     message.exec();
 }
+
+LoginDialog::~LoginDialog() = default;

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "KyShadowDialog.h"
-#include "ui_LoginDialog.h"
+
+namespace Ui {
+class LoginDialog;
+}
 
 class KyManageCenter;
 struct KyLoginInfo;
@@ -15,12 +19,13 @@ class LoginDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     LoginDialog(KyManageCenter* center, KyLoginInfo& info);
+    ~LoginDialog() override;
 
     // Text for a login result (0 ok, 1 refused, 3 timed out, 4 connect failed).
     static QString resultText(int result);
 
     int lastResult() const { return m_lastResult; }
-    Ui::LoginDialog& form() { return ui; }
+    Ui::LoginDialog& form() { return *ui; }
 
 public slots:
     void loginClicked();
@@ -31,6 +36,6 @@ private:
 
     KyManageCenter* m_center;
     KyLoginInfo& m_info;
-    Ui::LoginDialog ui;
+    std::unique_ptr<Ui::LoginDialog> ui;
     int m_lastResult = -1;
 };

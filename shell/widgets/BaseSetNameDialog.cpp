@@ -2,43 +2,44 @@
 
 #include "BaseMessageDialog.h"
 #include "KyTipsInfo.h"
+#include "ui_fSetNameDialog.h"
 
-BaseSetNameDialog::BaseSetNameDialog() : KyShadowDialog(nullptr)
+BaseSetNameDialog::BaseSetNameDialog() : KyShadowDialog(nullptr), ui(new Ui::fSetNameDialog)
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     setWindowIcon(QIcon(":/images/edit20x20.png"));
-    ui.fNameEdit->setMaxLength(32);
-    ui.iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
+    ui->fNameEdit->setMaxLength(32);
+    ui->iconLabel->setPixmap(QPixmap(":/images/edit20x20.png"));
     setTitle(KyTipsInfo::setName());
-    ui.fCloseBtn->setFixedSize(23, 25);
-    ui.fNameEdit->setFocus();
+    ui->fCloseBtn->setFixedSize(23, 25);
+    ui->fNameEdit->setFocus();
 
-    connect(ui.fOkBtn, &QPushButton::clicked, this, &BaseSetNameDialog::accept);
-    connect(ui.fCancelBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
-    connect(ui.fCloseBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
+    connect(ui->fOkBtn, &QPushButton::clicked, this, &BaseSetNameDialog::accept);
+    connect(ui->fCancelBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
+    connect(ui->fCloseBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
 }
 
 void BaseSetNameDialog::setName(const char* text)
 {
     if (text)
-        ui.fNameEdit->setText(QString::fromLocal8Bit(text));
-    m_shown = ui.fNameEdit->text();
+        ui->fNameEdit->setText(QString::fromLocal8Bit(text));
+    m_shown = ui->fNameEdit->text();
 }
 
 void BaseSetNameDialog::setTitle(const QString& title)
 {
     setWindowTitle(title);
-    ui.titleNameLabel->setText(title);
+    ui->titleNameLabel->setText(title);
 }
 
 std::string BaseSetNameDialog::getName() const
 {
-    return ui.fNameEdit->text().toLocal8Bit().toStdString();
+    return ui->fNameEdit->text().toLocal8Bit().toStdString();
 }
 
 std::string BaseSetNameDialog::keptName(const std::string& stored) const
 {
-    return ui.fNameEdit->text() == m_shown ? stored : getName();
+    return ui->fNameEdit->text() == m_shown ? stored : getName();
 }
 
 void BaseSetNameDialog::accept()
@@ -57,3 +58,5 @@ void BaseSetNameDialog::reject()
 {
     QDialog::reject();
 }
+
+BaseSetNameDialog::~BaseSetNameDialog() = default;

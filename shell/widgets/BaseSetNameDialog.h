@@ -1,16 +1,21 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "KyShadowDialog.h"
-#include "ui_fSetNameDialog.h"
+
+namespace Ui {
+class fSetNameDialog;
+}
 
 // Asks for one name (at most 32 characters, not empty); hands it back as local 8-bit text.
 class BaseSetNameDialog : public KyShadowDialog {
     Q_OBJECT
 public:
     BaseSetNameDialog();
+    ~BaseSetNameDialog() override;
 
     void setName(const char* text);
     void setTitle(const QString& title);
@@ -20,7 +25,7 @@ public:
     std::string keptName(const std::string& stored) const;
 
     std::string acceptedName() const { return m_name; }
-    Ui::fSetNameDialog& form() { return ui; }
+    Ui::fSetNameDialog& form() { return *ui; }
 
 public slots:
     void accept() override;
@@ -29,5 +34,5 @@ public slots:
 private:
     std::string m_name;
     QString m_shown;
-    Ui::fSetNameDialog ui;
+    std::unique_ptr<Ui::fSetNameDialog> ui;
 };

@@ -40,6 +40,9 @@
 #include "KyTestSession.h"
 #include "KyTransferRecord.h"
 #include "LoginDialog.h"
+#include "ui_InfoCenterMgrClass.h"
+#include "ui_LoginDialog.h"
+#include "ui_messageDialog.h"
 
 namespace {
 

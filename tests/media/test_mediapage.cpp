@@ -21,6 +21,7 @@
 #include "KySettings.h"
 #include "KyTestWidgets.h"
 #include "KyTipsInfo.h"
+#include "ui_fSetNameDialog.h"
 
 namespace {
 

@@ -16,6 +16,9 @@
 #include "KyTitleMoveEvent.h"
 #include "MsgTips.h"
 #include "MsgTipsGroup.h"
+#include "ui_MessageBox.h"
+#include "ui_fSetNameDialog.h"
+#include "ui_messageDialog.h"
 
 class TestDialogs : public QObject {
     Q_OBJECT

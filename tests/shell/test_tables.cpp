@@ -15,6 +15,7 @@
 #include "KyTerBaseCtr.h"
 #include "KyTipsInfo.h"
 #include "KyUser.h"
+#include "ui_MessageBox.h"
 #include "ui_fCommonTableForm.h"
 #include "ui_fExectTimeDialog.h"
 
