@@ -4,48 +4,49 @@
 #include "KyMicGroupEditDialog.h"
 #include "KyMicGroupListMgr.h"
 #include "KyMicListMgr.h"
-#include "KyOrgPageUtil.h"
-#include "KyTextUtil.h"
-#include "KyTipsInfo.h"
 #include "ui_fMicGroupInfoForm.h"
 
-KyMicGroupInfoForm::KyMicGroupInfoForm(QWidget* parent) : QWidget(parent), ui(new Ui::fMicGroupInfoForm)
+std::list<KyMicGroup> KyMicGroupPageKind::records()
+{
+    return KyMicGroupListMgr::instance()->groupList();
+}
+
+bool KyMicGroupPageKind::get(int id, KyMicGroup* out)
+{
+    return KyMicGroupListMgr::instance()->getGroup(id, out);
+}
+
+int KyMicGroupPageKind::maxId()
+{
+    return KyMicGroupListMgr::instance()->maxGroupId();
+}
+
+int KyMicGroupPageKind::save(KyMicGroup* group, int op)
+{
+    return KyMicGroupListMgr::instance()->saveGroup(group, op);
+}
+
+int KyMicGroupPageKind::runEditor(KyMicGroup* group)
+{
+    KyMicGroupEditDialog dialog(group);
+    return dialog.exec();
+}
+
+KyMicGroupInfoForm::KyMicGroupInfoForm(QWidget* parent) : KyOrgPage(parent), ui(new Ui::fMicGroupInfoForm)
 {
     ui->setupUi(this);
-    ui->fConfigBtn->hide();
-    ui->fEditBtn->setText(tr("Edit"));
-    ui->tableNameLable->setText(tr("Servet Group List"));
-    ui->tableNameLable->setStyleSheet(QStringLiteral("font: 9pt \"微软雅黑\";\ncolor:white"));
-
-    ui->fGroupTableWidget->setColumnCount(4);
-    ui->fGroupTableWidget->setHorizontalHeaderLabels({makeColumnKeyName(), tr("ID"), tr("Rule"), tr("Ring Time")});
-    setupTable();
-    ui->fMemberTableWidget->setColumnCount(1);
-    ui->fMemberTableWidget->setHorizontalHeaderLabels({tr("Server Mic")});
-    setupTableWidget(ui->fMemberTableWidget);
+    setupPage(KyOrgPageWidgets::of(*ui, ui->fGroupTableWidget), "Servet Group List",
+              {tr("ID"), tr("Rule"), tr("Ring Time")}, "Server Mic");
 
     KyMicGroupListMgr* groups = KyMicGroupListMgr::instance();
     connect(groups, &KyMicGroupListMgr::gotGroupList, this, &KyMicGroupInfoForm::slot_showMicGroupList);
     connect(groups, &KyMicGroupListMgr::groupChanged, this, &KyMicGroupInfoForm::slot_updateMicGroupRow);
     connect(groups, &KyMicGroupListMgr::groupDeleted, this, &KyMicGroupInfoForm::slot_delMicGroupRow);
-    connect(ui->fNewBtn, &QPushButton::clicked, this, &KyMicGroupInfoForm::slot_add_clicked);
-    connect(ui->fEditBtn, &QPushButton::clicked, this, &KyMicGroupInfoForm::slot_edit_clicked);
-    connect(ui->fGroupTableWidget, &QTableWidget::itemDoubleClicked, this, &KyMicGroupInfoForm::slot_edit_clicked);
-    connect(ui->fDelBtn, &QPushButton::clicked, this, &KyMicGroupInfoForm::slot_delete_clicked);
-    connect(ui->fGroupTableWidget, &QTableWidget::itemClicked, this, &KyMicGroupInfoForm::widget_item_clicked);
 
     slot_showMicGroupList();
 }
 
-KyMicGroupInfoForm::~KyMicGroupInfoForm()
-{
-    delete ui;
-}
-
-QTableWidget* KyMicGroupInfoForm::table()
-{
-    return ui->fGroupTableWidget;
-}
+KyMicGroupInfoForm::~KyMicGroupInfoForm() = default;
 
 QString KyMicGroupInfoForm::ruleText(int rule) const
 {
@@ -71,52 +72,13 @@ void KyMicGroupInfoForm::updateGroupRow(int row, const KyMicGroup* group)
 void KyMicGroupInfoForm::updateRow(int row, int id)
 {
     KyMicGroup group;
-    if (KyMicGroupListMgr::instance()->getGroup(id, &group))
+    if (KyMicGroupPageKind::get(id, &group))
         updateGroupRow(row, &group);
-}
-
-void KyMicGroupInfoForm::slot_showMicGroupList()
-{
-    clearTable();
-    for (const KyMicGroup& group : KyMicGroupListMgr::instance()->groupList())
-        addGroupRow(&group);
-}
-
-void KyMicGroupInfoForm::slot_updateMicGroupRow(int id)
-{
-    const int row = findRowById(id);
-    if (row < 0) {
-        KyMicGroup group;
-        if (KyMicGroupListMgr::instance()->getGroup(id, &group))
-            addGroupRow(&group);
-        return;
-    }
-    updateRow(row, id);
-    if (row == table()->currentRow())
-        showCurrentMembers();
-}
-
-void KyMicGroupInfoForm::slot_delMicGroupRow(int id)
-{
-    removeRowById(id);
-    m_tableUtil.clearTableWidget(ui->fMemberTableWidget);
-}
-
-void KyMicGroupInfoForm::widget_item_clicked(QTableWidgetItem*)
-{
-    showCurrentMembers();
-}
-
-void KyMicGroupInfoForm::showCurrentMembers()
-{
-    KyMicGroup group;
-    if (KyMicGroupListMgr::instance()->getGroup(cellInt(table()->currentRow(), 0), &group))
-        showGroupMembers(&group);
 }
 
 void KyMicGroupInfoForm::showGroupMembers(const KyMicGroup* group)
 {
-    m_tableUtil.clearTableWidget(ui->fMemberTableWidget);
+    clearMembers();
     KyMic mic;
     for (int id : group->members) {
         if (KyMicListMgr::instance()->getMic(id, &mic))
@@ -126,50 +88,5 @@ void KyMicGroupInfoForm::showGroupMembers(const KyMicGroup* group)
 
 void KyMicGroupInfoForm::addMemberRow(const KyMic* mic)
 {
-    kyInsertMemberRow(ui->fMemberTableWidget, localToQString(mic->name.c_str()), mic->id);
-}
-
-void KyMicGroupInfoForm::slot_add_clicked()
-{
-    KyMicGroup group;
-    group.id = 0;
-    if (showGroupDialog(&group, KY_OP_ADD) != 0)
-        kyShowTips(tr("Add Error!"));
-}
-
-void KyMicGroupInfoForm::slot_edit_clicked()
-{
-    const int id = cellInt(table()->currentRow(), 0);
-    KyMicGroup group;
-    if (id == -1 || !KyMicGroupListMgr::instance()->getGroup(id, &group))
-        return;
-    if (showGroupDialog(&group, KY_OP_MODIFY) != 0)
-        kyShowTips(tr("Edit Error!"));
-}
-
-int KyMicGroupInfoForm::showGroupDialog(KyMicGroup* group, int op)
-{
-    KyMicGroupEditDialog dialog(group);
-    if (dialog.exec() != QDialog::Accepted)
-        return 0;
-    KyMicGroupListMgr* groups = KyMicGroupListMgr::instance();
-    if (op == KY_OP_ADD)
-        group->id = kyNextOrgId(groups->maxGroupId());
-    if (groups->saveGroup(group, op) != 0) {
-        kyShowTips(tr("Setting Error!"));
-        return -1;
-    }
-    return 0;
-}
-
-void KyMicGroupInfoForm::slot_delete_clicked()
-{
-    KyMicGroupListMgr* groups = KyMicGroupListMgr::instance();
-    kyDeleteSelectedRows(
-        table(),
-        [groups](int id) {
-            KyMicGroup record;
-            return groups->getGroup(id, &record) ? groups->saveGroup(&record, KY_OP_DELETE) : 0;
-        },
-        tr("Delete Error!"));
+    insertMemberRow(mic->id, mic->name);
 }

@@ -1,48 +1,52 @@
 #pragma once
 
-#include <QWidget>
+#include <list>
+#include <memory>
 
-#include "KyTerBaseCtr.h"
+#include "KyMicGroup.h"
+#include "KyOrgPage.h"
 
 namespace Ui {
 class fMicGroupInfoForm;
 }
-class QTableWidgetItem;
 struct KyMic;
-struct KyMicGroup;
+
+// The mic groups for KyOrgPage: KyMicGroupListMgr and KyMicGroupEditDialog.
+struct KyMicGroupPageKind {
+    using Record = KyMicGroup;
+    static std::list<KyMicGroup> records();
+    static bool get(int id, KyMicGroup* out);
+    static int maxId();
+    static int save(KyMicGroup* group, int op);
+    static int runEditor(KyMicGroup* group);
+};
 
 // Mic-group list page: the groups, the members of the chosen one, and the
 // new, edit and delete actions through KyMicGroupEditDialog.
-class KyMicGroupInfoForm : public QWidget, public KyTerBaseCtr {
+class KyMicGroupInfoForm : public KyOrgPage<KyMicGroupPageKind> {
     Q_OBJECT
 public:
     explicit KyMicGroupInfoForm(QWidget* parent = nullptr);
     ~KyMicGroupInfoForm() override;
 
-    QWidget* widget() override { return this; }
-    QTableWidget* table() override;
     void updateRow(int row, int id) override;
 
     // 0 when the editor was cancelled or the save was done, -1 when the save failed.
-    int showGroupDialog(KyMicGroup* group, int op);
-
+    int showGroupDialog(KyMicGroup* group, int op) { return editAndSave(group, op); }
 
 public slots:
-    void slot_showMicGroupList();
-    void slot_updateMicGroupRow(int id);
-    void slot_delMicGroupRow(int id);
-    void slot_add_clicked();
-    void slot_edit_clicked();
-    void slot_delete_clicked();
-    void widget_item_clicked(QTableWidgetItem* widget_item);
+    void slot_showMicGroupList() { showList(); }
+    void slot_updateMicGroupRow(int id) { updateRecordRow(id); }
+    void slot_delMicGroupRow(int id) { deleteRecordRow(id); }
 
 private:
+    void addRecordRow(const KyMicGroup* group) override { addGroupRow(group); }
+    void showRecordMembers(const KyMicGroup* group) override { showGroupMembers(group); }
     void addGroupRow(const KyMicGroup* group);
     void updateGroupRow(int row, const KyMicGroup* group);
     void showGroupMembers(const KyMicGroup* group);
     void addMemberRow(const KyMic* mic);
-    void showCurrentMembers();
     QString ruleText(int rule) const;
 
-    Ui::fMicGroupInfoForm* ui;
+    std::unique_ptr<Ui::fMicGroupInfoForm> ui;
 };
