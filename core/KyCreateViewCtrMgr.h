@@ -8,7 +8,7 @@ class KyQtViewCtrl;
 struct KyViewConnectReq {
     int kind = 0;                 // 0 haveTerminals(), 1 addTerminal(int), 2 delTerminal(int), 3 updateTerminal(int)
     QObject* receiver = nullptr;
-    const char* slot = nullptr;   // SLOT(...) string
+    const char* slot = nullptr;   // "1name(args)": the receiver's slot
 };
 
 // View-controller factory.
