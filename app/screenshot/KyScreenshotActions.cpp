@@ -179,11 +179,27 @@ bool writeSilentWav(const QString& path, int seconds)
 // The media page listing the library root, with an upload of a long recording
 // from the working folder in its transfer list (re-encoded, then sent, while
 // the screen is grabbed).
-void mediaWithTransfer(InfoCenterMgr& window)
+// The media page in its settings panel, once its table lists the library;
+// null (and a message) when it does not.
+KyMediaMgrForm* listedMediaPage(InfoCenterMgr& window)
 {
     window.navigationList()->setCurrentRow(2);   // the settings panel with the page
     auto* page = qobject_cast<KyMediaMgrForm*>(window.page(InfoCenterMgr::PageMedia));
-    if (!page || !tableWithRow(window, InfoCenterMgr::PageMedia, 0))
+    return page && tableWithRow(window, InfoCenterMgr::PageMedia, 0) ? page : nullptr;
+}
+
+// The media page's upload with Qt's own file chooser open (in Chinese when
+// Qt's translation is installed).
+void uploadChooser(InfoCenterMgr& window)
+{
+    if (KyMediaMgrForm* page = listedMediaPage(window))
+        page->slot_uploadClicked();
+}
+
+void mediaWithTransfer(InfoCenterMgr& window)
+{
+    KyMediaMgrForm* page = listedMediaPage(window);
+    if (!page)
         return;
     const QString wav = QDir::current().absoluteFilePath(QStringLiteral("晨间广播录音.wav"));
     if (!writeSilentWav(wav, 300)) {
@@ -321,6 +337,7 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"mic04-setting", dialogFromRow(InfoCenterMgr::PageM04, "slot_edit_clicked", 11)},
         {"media", mediaWithTransfer},
         {"media-views", showMediaViews},
+        {"upload-chooser", uploadChooser},
         {"login", showLogin},
         {"userlog", panelPage(3, InfoCenterMgr::PageUserLog)},
         {"termlog", panelPage(3, InfoCenterMgr::PageTermLog)},
