@@ -41,12 +41,12 @@ std::function<void(InfoCenterMgr&)> page(Page which)
     return [which](InfoCenterMgr& window) { window.showPage(which); };
 }
 
-// Shows the navigation panel `row` (0 sources, 1 terminals, 2 advanced
-// settings, 3 logs), then one of its pages, as the operator reaches it.
-std::function<void(InfoCenterMgr&)> panelPage(int row, Page which)
+// Shows the navigation panel that holds the page's button, then the page,
+// as the operator reaches it.
+std::function<void(InfoCenterMgr&)> panelPage(Page which)
 {
-    return [row, which](InfoCenterMgr& window) {
-        window.navigationList()->setCurrentRow(row);
+    return [which](InfoCenterMgr& window) {
+        window.navigationList()->setCurrentRow(window.navigationRow(which));
         window.showPage(which);
     };
 }
@@ -183,7 +183,7 @@ bool writeSilentWav(const QString& path, int seconds)
 // null (and a message) when it does not.
 KyMediaMgrForm* listedMediaPage(InfoCenterMgr& window)
 {
-    window.navigationList()->setCurrentRow(2);   // the settings panel with the page
+    window.navigationList()->setCurrentRow(window.navigationRow(InfoCenterMgr::PageMedia));
     auto* page = qobject_cast<KyMediaMgrForm*>(window.page(InfoCenterMgr::PageMedia));
     return page && tableWithRow(window, InfoCenterMgr::PageMedia, 0) ? page : nullptr;
 }
@@ -339,10 +339,10 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"media-views", showMediaViews},
         {"upload-chooser", uploadChooser},
         {"login", showLogin},
-        {"userlog", panelPage(3, InfoCenterMgr::PageUserLog)},
-        {"termlog", panelPage(3, InfoCenterMgr::PageTermLog)},
-        {"settings", panelPage(2, InfoCenterMgr::PageSystemSet)},
-        {"manualtask", panelPage(0, InfoCenterMgr::PageManualTask)},
+        {"userlog", panelPage(InfoCenterMgr::PageUserLog)},
+        {"termlog", panelPage(InfoCenterMgr::PageTermLog)},
+        {"settings", panelPage(InfoCenterMgr::PageSystemSet)},
+        {"manualtask", panelPage(InfoCenterMgr::PageManualTask)},
         // The confirmation that 删除 asks on the mic11 page.
         {"message", dialogFromRow(InfoCenterMgr::PageMic, "slot_delMicClicked")},
     };

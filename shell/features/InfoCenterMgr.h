@@ -37,6 +37,8 @@ public:
 
     QWidget* page(int index) const;
     QPushButton* pageButton(int index);
+    // The navigation row whose panel holds the page's button.
+    int navigationRow(Page page) const { return m_specs[page].row; }
     // Builds the page on first use, makes its button current and shows it.
     void showPage(Page page);
     QPushButton* currentPageButton() const { return m_currentButton; }
