@@ -133,7 +133,7 @@ int main(int argc, char** argv)
             fillTime = std::min(fillTime, kySeconds([&] {
                 page.slot_showTaskList();
                 QCoreApplication::processEvents();
-                page.repaint();
+                page.table()->repaint();   // the table, as the bare one
             }));
         }
         if (page.table()->rowCount() != tasks) {
