@@ -90,10 +90,14 @@ void KyTerDefaultSetCtr::volumnSpinChanged(int valumn)
 {
     if (m_loading)
         return;
+    // Rows first: setting a cell replaces its item, which may be selected.
+    QList<int> rows;
     for (QTableWidgetItem* item : table()->selectedItems()) {
         if (item->column() == ColName)
-            setVolumeCell(item->row(), valumn);
+            rows << item->row();
     }
+    for (int row : rows)
+        setVolumeCell(row, valumn);
 }
 
 void KyTerDefaultSetCtr::openAmpClicked()
