@@ -2,15 +2,52 @@
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <climits>
 
 #include "KyJson.h"
 
+namespace {
+
+bool isConnecting(const QTcpSocket& socket)
+{
+    return socket.state() == QAbstractSocket::HostLookupState || socket.state() == QAbstractSocket::ConnectingState;
+}
+
+bool isConnected(const QTcpSocket& socket)
+{
+    return socket.state() == QAbstractSocket::ConnectedState;
+}
+
+// Runs wait(ms) in slices of at most kWaitSlice until it succeeds, waitMs
+// pass, the socket's state no longer passes, or the thread is asked to stop.
+template <typename Wait>
+bool sliced(const QTcpSocket& socket, bool (*stateOk)(const QTcpSocket&), int waitMs, Wait wait)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const int left = waitMs - static_cast<int>(clock.elapsed());
+        if (left <= 0 || KyFileConnection::stopRequested() || !stateOk(socket))
+            return false;
+        if (wait(qMin(left, KyFileConnection::kWaitSlice)))
+            return true;
+    }
+}
+
+} // namespace
+
 KyFileConnection::KyFileConnection(const QString& host, int port, int connectWaitMs)
 {
     mSocket.connectToHost(host, static_cast<quint16>(port));
-    mConnected = mSocket.waitForConnected(connectWaitMs);
+    mConnected = isConnected(mSocket)
+        || sliced(mSocket, isConnecting, connectWaitMs, [this](int ms) { return mSocket.waitForConnected(ms); });
+}
+
+bool KyFileConnection::stopRequested()
+{
+    return QThread::currentThread()->isInterruptionRequested();
 }
 
 bool KyFileConnection::send(const QByteArray& bytes, int waitMs)
@@ -18,10 +55,17 @@ bool KyFileConnection::send(const QByteArray& bytes, int waitMs)
     if (!mConnected || mSocket.write(bytes) != bytes.size())
         return false;
     while (mSocket.bytesToWrite() > 0) {
-        if (!mSocket.waitForBytesWritten(waitMs))
+        if (!sliced(mSocket, isConnected, waitMs,
+                [this](int ms) { return mSocket.waitForBytesWritten(ms); }))
             return false;
     }
     return true;
+}
+
+bool KyFileConnection::waitForData(int waitMs)
+{
+    return sliced(mSocket, isConnected, waitMs,
+        [this](int ms) { return mSocket.waitForReadyRead(ms); });
 }
 
 bool KyFileConnection::readReply(int waitMs, bool perWait, QByteArray* text, QByteArray* rest)
@@ -34,7 +78,7 @@ bool KyFileConnection::readReply(int waitMs, bool perWait, QByteArray* text, QBy
     while (mConnected) {
         if (mSocket.bytesAvailable() == 0) {
             const int left = perWait ? waitMs : waitMs - static_cast<int>(clock.elapsed());
-            if (left <= 0 || !mSocket.waitForReadyRead(left)) {
+            if (left <= 0 || !waitForData(left)) {
                 if (mSocket.bytesAvailable() == 0)
                     return false;
             }

@@ -16,6 +16,10 @@ public:
     // Longest reply text (or download header) taken before its terminator.
     static constexpr int kMaxReplyText = 16 * 1024 * 1024;
 
+    // Longest single blocking wait; every wait checks the calling thread's stop
+    // request (QThread::requestInterruption) at least this often.
+    static constexpr int kWaitSlice = 50;
+
     KyFileConnection(const QString& host, int port, int connectWaitMs);
 
     bool connected() const { return mConnected; }
@@ -25,7 +29,11 @@ public:
     // perWait: waitMs bounds every single wait; otherwise the whole read. False
     // when more than kMaxReplyText bytes come without the terminator.
     bool readReply(int waitMs, bool perWait, QByteArray* text, QByteArray* rest = nullptr);
+    // Waits up to waitMs for bytes to read; false on time-out, close or stop request.
+    bool waitForData(int waitMs);
     QTcpSocket& socket() { return mSocket; }
+    // The calling thread was asked to stop.
+    static bool stopRequested();
 
     // A reply text that parses as one JSON object.
     static bool parseReply(const QByteArray& text, Json::Value& out);

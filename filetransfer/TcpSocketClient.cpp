@@ -277,7 +277,8 @@ void TcpSocketClient::runListing(const KyFileTask& task)
     QList<KyMediaFile_t> list;
     bool usable = false;
     if (!fetchListing(task.targetPath, &list, &usable) || !usable) {
-        emit ftpError(1, fileNameOfPath(task.targetPath), -1);
+        if (!KyFileConnection::stopRequested())
+            emit ftpError(1, fileNameOfPath(task.targetPath), -1);
         return;
     }
     sortMediaList(list);

@@ -42,6 +42,8 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
     const bool recording = isRecordingPath(remote);
     qint64 total = 0;
     auto report = [&](qint64 done, int status) {
+        if (status == -1 && isInterruptionRequested())
+            return;   // stopped at the program's end: no failure, the journal keeps the job
         if (recording)
             emit updateRecordDownloadMsgTip(name, status == 1 ? 100 : total > 0 ? percentOf(done, total) : 0, status);
         else
@@ -74,7 +76,7 @@ void TcpSocketClient::runGetFile(const KyFileTask& task)
     while (done >= 0 && done < total) {
         if (isInterruptionRequested())
             return;   // stopped at the program's end: the partial file goes
-        if (sock.bytesAvailable() == 0 && !sock.waitForReadyRead(scaled(kLongWait)) && sock.bytesAvailable() == 0)
+        if (sock.bytesAvailable() == 0 && !conn.waitForData(scaled(kLongWait)) && sock.bytesAvailable() == 0)
             break;
         const QByteArray piece = sock.read(qMin(total - done, kMaxRead));
         if (file.write(piece) != piece.size())
@@ -97,7 +99,11 @@ void TcpSocketClient::runPostFile(const KyFileTask& task)
 {
     const QString& local = task.sourcePath;
     qint64 done = 0;
-    auto fail = [&]() { emit updateProgressIndicator(task.id, static_cast<int>(done), -1); };
+    // A stop at the program's end is no failure: the journal keeps the job.
+    auto fail = [&]() {
+        if (!isInterruptionRequested())
+            emit updateProgressIndicator(task.id, static_cast<int>(done), -1);
+    };
 
     QFile file(local);
     if (!file.open(QIODevice::ReadOnly) || file.size() > INT_MAX) {

@@ -178,6 +178,7 @@ bool KyTestFileService::sleepUnlessStopped(int ms) const
 }
 
 void KyTestFileService::setCloseAfter(qint64 bytes, int times) { setKnob(QStringLiteral("close"), bytes, 0, times); }
+void KyTestFileService::setStallAfter(qint64 bytes, int times) { setKnob(QStringLiteral("stall"), bytes, 0, times); }
 void KyTestFileService::setFileLenMode(FileLenMode mode, int times) { setKnob(QStringLiteral("filelen"), mode, 0, times); }
 void KyTestFileService::setSplitReply(const QString& command, int pieces, int gapMs, int times)
 {

@@ -51,6 +51,7 @@ public:
 
     // Fault knobs; times = how many exchanges they apply to (-1: all).
     void setCloseAfter(qint64 bytes, int times = 1);   // GetFile data sent / PostFile data taken, then close
+    void setStallAfter(qint64 bytes, int times = 1);   // GetFile data sent, then silence until stopped
     void setFileLenMode(FileLenMode mode, int times = 1);
     void setSplitReply(const QString& command, int pieces, int gapMs, int times = 1);
     void setReplyDelay(const QString& command, int ms, int times = 1);

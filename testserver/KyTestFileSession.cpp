@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <climits>
+
 #include "KyJson.h"
 
 namespace {
@@ -196,7 +198,9 @@ void KyTestFileSession::getFile()
         return;
     const qint64 size = file.size();
     mService.takeKnob(QStringLiteral("filelen"), &lenMode);
+    KyTestFileService::Knob stall;
     const bool cutting = mService.takeKnob(QStringLiteral("close"), &cut);
+    const bool stalling = mService.takeKnob(QStringLiteral("stall"), &stall);
     switch (lenMode.times > 0 ? int(lenMode.value) : int(KyTestFileService::FileLenNormal)) {
     case KyTestFileService::FileLenMissing: break;
     case KyTestFileService::FileLenNonNumeric: v["FileLen"] = "abc"; break;
@@ -205,7 +209,7 @@ void KyTestFileSession::getFile()
     case KyTestFileService::FileLenHalf: v["FileLen"] = std::to_string(size / 2); break;
     default: v["FileLen"] = std::to_string(size); break;
     }
-    const qint64 limit = cutting ? qMin(cut.value, size) : size;
+    const qint64 limit = qMin(cutting ? cut.value : stalling ? stall.value : size, size);
     // The header and the first data go out in one write.
     const bool deep = lenMode.times > 0 && lenMode.value == KyTestFileService::FileLenDeepJson;
     QByteArray first = (deep ? deepJson() : QByteArray::fromStdString(kyJsonWrite(v)).trimmed()) + kEnd;
@@ -223,6 +227,8 @@ void KyTestFileSession::getFile()
             sending = mService.mRunning && mSocket.waitForBytesWritten(kRequestWait);
     }
     mSocket.flush();
+    if (stalling)
+        mService.sleepUnlessStopped(INT_MAX);
 }
 
 void KyTestFileSession::postFile(QByteArray rest)

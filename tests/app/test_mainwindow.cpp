@@ -1,7 +1,8 @@
 // Main window: every page of the page table, lazy pages, page buttons,
 // navigation, maximise/restore, title and clock; the login dialog and the loss
 // notice against the stand-in server; the media page lists the library of the
-// running file-service worker, and quitting during an upload ends cleanly.
+// running file-service worker, and quitting during an open transfer ends
+// cleanly and soon.
 #include <QtTest>
 
 #include <QBoxLayout>
@@ -23,6 +24,7 @@
 #include "InfoCenterMgr.h"
 #include "KyCommandLine.h"
 #include "KyConsoleRun.h"
+#include "KyDownAndUploadViewCtr.h"
 #include "KyFileChooser.h"
 #include "KyFileNote.h"
 #include "KyFileTestRig.h"
@@ -106,7 +108,8 @@ private slots:
     void clockFromServer();
     void loginDialog();
     void lossNotice();
-    void quitDuringUpload();
+    void quitDuringTransfer_data();
+    void quitDuringTransfer();
 
 private:
     QTemporaryDir m_dir;
@@ -530,11 +533,22 @@ void TestMainWindow::lossNotice()
 }
 
 // The console's own run: it points the file-service worker at the login's
-// server; an upload is on the wire when the window closes. The loop ends with
-// 0, the worker stops, and the journal keeps the open job.
+// server; a transfer is open when the window closes (an upload on the wire, a
+// download or a listing the file service stopped answering). The loop ends
+// with 0, the worker stops within a second, and the journal keeps the open job
+// (the bound is far below the 30 s waits of a stalled exchange).
 // Last: the process-wide worker stays stopped.
-void TestMainWindow::quitDuringUpload()
+void TestMainWindow::quitDuringTransfer_data()
 {
+    QTest::addColumn<QString>("stall");
+    QTest::newRow("upload on the wire") << QString();
+    QTest::newRow("stalled download") << QStringLiteral("GetFile");
+    QTest::newRow("stalled listing") << QStringLiteral("GetFileList");
+}
+
+void TestMainWindow::quitDuringTransfer()
+{
+    QFETCH(QString, stall);
     KyTestSession session(false, m_host.toStdString());
     KyLoginInfo& info = KyLoginInfo::instance();
     info.ServerPort = session.port();
@@ -546,6 +560,7 @@ void TestMainWindow::quitDuringUpload()
 
     const QString wav = m_files->localDir() + "/long.wav";
     KyFileTestRig::writeSilentWav(wav, 300);   // some seconds on the wire once encoded
+    KyFileTestRig::writeFile(m_files->srvDir() + "/big.bin", QByteArray(4 << 20, 'b'));
     KyFileChooser::setOpenFileNames([&](QWidget*, const QString&, const QString&, const QString&) {
         return QStringList{wav};
     });
@@ -553,37 +568,55 @@ void TestMainWindow::quitDuringUpload()
     m_files->service->clearRequests();
     // A port nothing listens on: the run points the worker at the login's server.
     TcpSocketClient::instance()->setServer(m_host, 1);
-    bool uploaded = false, closed = false;
+    if (stall == QLatin1String("GetFile"))
+        m_files->service->setStallAfter(65536);
+    else if (!stall.isEmpty())
+        m_files->service->setReplyDelay(stall, INT_MAX);
+    const QString awaited = stall.isEmpty() ? QStringLiteral("PostFile") : stall;
+    // An upload is journalled as the server receives it: the re-encoded name.
+    const QString name = stall.isEmpty() ? QStringLiteral("long.mp3") : QStringLiteral("big.bin");
+    const QString target = stall.isEmpty() ? m_files->root() + "/long.mp3" : m_files->localDir() + "/big.bin";
+    bool started = false, closed = false;
+    QElapsedTimer sinceClose;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
         InfoCenterMgr* w = shownMainWindow();
         auto* media = w ? static_cast<KyMediaMgrForm*>(w->page(InfoCenterMgr::PageMedia)) : nullptr;
         if (!media || media->mediaView()->rootPath() == QLatin1String("."))
             return;
-        if (!uploaded) {
-            uploaded = true;
+        if (!started) {
+            started = true;
             w->showMediaInfoForm();
-            QTest::mouseClick(media->findChild<QPushButton*>("fUploadBtn"), Qt::LeftButton);
-        } else if (!closed && !m_files->service->requests("PostFile").empty()) {
+            if (stall.isEmpty())
+                QTest::mouseClick(media->findChild<QPushButton*>("fUploadBtn"), Qt::LeftButton);
+            else
+                media->transferView()->addDownloadJob("big.bin", (m_files->root() + "/big.bin").toUtf8().constData(),
+                                                      target.toUtf8().constData(), 4 << 20);
+        } else if (!closed && !m_files->service->requests(awaited).empty()) {
             closed = true;
+            sinceClose.start();
             w->close();
         }
     });
     poll.start(50);
     QCOMPARE(kyRunConsole(line, session.center(), kyPageTable()), 0);
+    const qint64 quitMs = sinceClose.elapsed();
     KyFileChooser::setOpenFileNames(nullptr);
+    m_files->service->setReplyDelay(stall, 0, 0);
     QVERIFY(closed);
     QVERIFY(TcpSocketClient::instance()->isFinished());
+    qInfo("quit took %lld ms", quitMs);
+    QVERIFY2(quitMs < 3000, qPrintable(QStringLiteral("quit took %1 ms").arg(quitMs)));
 
     const QByteArray journal = fileBytes("UploadAndDownloadNote");
     QCOMPARE(journal.size(), 7 + KyTransferRecord::kJournalSize);
     QVERIFY(journal.startsWith("classb:"));
     const KyTransferRecord job =
         KyTransferRecord::fromJournal(reinterpret_cast<const unsigned char*>(journal.constData()) + 7);
-    // Journalled as the server receives it: the re-encoded name.
-    QCOMPARE(QString::fromStdString(job.name), QStringLiteral("long.mp3"));
-    QCOMPARE(QString::fromStdString(job.target), m_files->root() + "/long.mp3");
+    QCOMPARE(QString::fromStdString(job.name), name);
+    QCOMPARE(QString::fromStdString(job.target), target);
     QVERIFY(job.id < 0);
+    QVERIFY(!QFile::exists(m_files->localDir() + "/big.bin"));
 }
 
 QTEST_MAIN(TestMainWindow)
