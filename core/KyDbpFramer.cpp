@@ -126,13 +126,11 @@ void KyDbpFramer::reset()
 {
     m_buf.clear();
     advanceTo(0);
-    m_fatal = false;
+    m_skip = 0;
 }
 
 void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>& out)
 {
-    if (m_fatal)
-        return;
     if (m_pos < m_buf.size()) {
         // Complete what is buffered: only the rest of its body when the
         // header is known, everything otherwise.
@@ -142,7 +140,7 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
         size -= take;
         frame(m_buf.data(), m_buf.size(), out);
         compact();
-        if (m_fatal || m_pos < m_buf.size())
+        if (m_pos < m_buf.size())
             return;
     }
     // Nothing buffered: frame straight from the caller's bytes and keep only
@@ -162,7 +160,7 @@ void KyDbpFramer::frame(const char* data, size_t size, std::vector<KyDbpMessage>
 {
     m_data = data;
     m_size = size;
-    while (!m_fatal && extractOne(out)) {
+    while (extractOne(out)) {
     }
     m_data = nullptr;
     m_size = 0;
@@ -250,8 +248,20 @@ bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
     return false;
 }
 
+// Reads past what is here of an oversized message; true once it is all gone.
+bool KyDbpFramer::skipOversized()
+{
+    const size_t n = std::min(m_skip, m_size - m_pos);
+    m_skip -= n;
+    m_dropped += n;
+    advanceTo(m_pos + n);
+    return m_skip == 0;
+}
+
 bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
 {
+    if (m_skip > 0 && !skipOversized())
+        return false;
     if (!m_haveHeader) {
         size_t p = m_pos;   // blank lines between messages
         while (p < m_size && (m_data[p] == '\r' || m_data[p] == '\n'))
@@ -278,9 +288,10 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         }
         const long long length = m_length < 0 ? 0 : m_length;
         if (static_cast<unsigned long long>(length) > kMaxBody) {
-            std::fprintf(stderr, "dbp: Content-Length %lld over the limit, connection unusable\n", length);
-            m_fatal = true;
-            return false;
+            std::fprintf(stderr, "dbp: %s %s CSeq %d: body of %lld bytes over the limit of %zu, read past and dropped\n",
+                         m_head->firstLine.c_str(), m_head->packetType.c_str(), m_head->cseq, length, kMaxBody);
+            m_skip = hdrSize + sepLen + static_cast<size_t>(length);
+            return true;
         }
         m_bodyOffset = hdrSize + sepLen;
         m_total = m_bodyOffset + static_cast<size_t>(length);
@@ -294,7 +305,17 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         return false;
     }
     out.push_back(std::move(*m_head));
-    out.back().body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
+    std::string& body = out.back().body;
+    if (m_data == m_buf.data() && m_pos + m_total == m_buf.size() && m_total > kKeepCapacity) {
+        // A large body that ends the buffer becomes the message's: no second copy.
+        m_buf.erase(0, m_pos + m_bodyOffset);
+        body.swap(m_buf);
+        m_data = m_buf.data();
+        m_size = 0;
+        advanceTo(0);
+        return false;
+    }
+    body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
     advanceTo(m_pos + m_total);
     return true;
 }

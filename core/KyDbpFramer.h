@@ -13,19 +13,21 @@
 //
 // Malformed input is logged and dropped: a header block over kMaxHeader bytes
 // without a blank line, or a non-numeric Content-Length, drops the buffered
-// bytes up to the next line that starts a message; a Content-Length over
-// kMaxBody makes the stream unusable (fatal(), the connection is to be
-// closed).
+// bytes up to the next line that starts a message. A message whose
+// Content-Length is over kMaxBody is read past without being kept (logged,
+// counted in dropped()); the stream goes on after it.
 class KyDbpFramer {
 public:
     static constexpr size_t kMaxHeader = 64 * 1024;
-    static constexpr size_t kMaxBody = 16 * 1024 * 1024;
+    // Lists of 100,000 rows of any kind take well under a third of it.
+    static constexpr size_t kMaxBody = 256 * 1024 * 1024;
 
     // Appends bytes and moves every complete message into out.
     void feed(const char* data, size_t size, std::vector<KyDbpMessage>& out);
-    bool fatal() const { return m_fatal; }
     size_t buffered() const { return m_buf.size() - m_pos; }
     size_t dropped() const { return m_dropped; }
+    // CSeq of a reply whose header is in and whose body is still coming; -1 when none.
+    int replyInProgress() const { return m_haveHeader && m_head->isReply ? m_head->cseq : -1; }
     void reset();
 
     // Parses one header block (without the blank line). False when it is not
@@ -42,6 +44,7 @@ private:
 
     void frame(const char* data, size_t size, std::vector<KyDbpMessage>& out);
     bool extractOne(std::vector<KyDbpMessage>& out);
+    bool skipOversized();
     bool findHeaderEnd(size_t& hdrSize, size_t& sepLen);
     void advanceTo(size_t pos);
     void resync(size_t from);
@@ -59,6 +62,6 @@ private:
     long long m_length = -1;    // Content-Length as parseHeader gives it
     size_t m_bodyOffset = 0;    // header + blank line of m_head
     size_t m_total = 0;         // and its body
+    size_t m_skip = 0;          // bytes of an oversized message still to read past
     size_t m_dropped = 0;
-    bool m_fatal = false;
 };

@@ -257,25 +257,49 @@ bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
     return parseDocument(xml.c_str() + start, masked, rows);
 }
 
-std::string kyWriteRows(const std::vector<KyRow>& rows)
+namespace {
+
+// Markup characters as entities, control bytes as character references.
+void appendEscaped(std::string& out, const std::string& text)
 {
-    TiXmlDocument doc;
-    doc.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
-    TiXmlElement* root = new TiXmlElement("Result");
-    doc.LinkEndChild(root);
-    for (const KyRow& row : rows) {
-        TiXmlElement* r = new TiXmlElement("Row");
-        root->LinkEndChild(r);
-        for (const auto& f : row.fields) {
-            TiXmlElement* e = new TiXmlElement("Field");
-            e->SetAttribute("Name", f.first.c_str());
-            if (!f.second.empty())
-                e->LinkEndChild(new TiXmlText(f.second.c_str()));
-            r->LinkEndChild(e);
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&apos;"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                static const char kHex[] = "0123456789ABCDEF";
+                out += "&#x";
+                out += kHex[(c >> 4) & 0xf];
+                out += kHex[c & 0xf];
+                out += ';';
+            } else {
+                out += c;
+            }
         }
     }
-    TiXmlPrinter printer;
-    printer.SetStreamPrinting();
-    doc.Accept(&printer);
-    return printer.Str();
+}
+
+} // namespace
+
+// Written straight into one string: a DOM of a large set costs many times its text.
+std::string kyWriteRows(const std::vector<KyRow>& rows)
+{
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?><Result>";
+    for (const KyRow& row : rows) {
+        out += "<Row>";
+        for (const auto& f : row.fields) {
+            out += "<Field Name=\"";
+            appendEscaped(out, f.first);
+            out += "\">";
+            appendEscaped(out, f.second);
+            out += "</Field>";
+        }
+        out += "</Row>";
+    }
+    out += "</Result>";
+    return out;
 }

@@ -1,8 +1,9 @@
 #include "KyNetManage.h"
 
+#include <algorithm>
 #include <chrono>
-#include <malloc.h>
 #include <cstdio>
+#include <malloc.h>
 #include <vector>
 
 #include <QCoreApplication>
@@ -196,7 +197,7 @@ int KyNetManage::waitForReply(int cseq, KyDbpMessage* reply)
                 m_pending.erase(it);
                 return result;
             }
-            if (!m_connected.load() || nowMs() >= p.deadlineMs) {
+            if (!m_connected.load() || (nowMs() >= p.deadlineMs && !p.handling)) {
                 m_pending.erase(it);
                 return m_connected.load() ? KY_TIMEOUT : KY_NOT_CONNECTED;
             }
@@ -273,8 +274,19 @@ void KyNetManage::readSocket(char* buf, size_t size)
         m_received.clear();
         malloc_trim(0);
     }
-    if (m_framer.fatal())
-        connectionBroken("unusable stream");
+    extendArrivingReply();
+}
+
+void KyNetManage::extendArrivingReply()
+{
+    const int cseq = m_framer.replyInProgress();
+    if (cseq < 0)
+        return;
+    const long long now = nowMs();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto it = m_pending.find(cseq);
+    if (it != m_pending.end() && !it->second.done && it->second.deadlineMs > now)
+        it->second.deadlineMs = std::max(it->second.deadlineMs, now + kWaitWholeSeconds * 1000LL);
 }
 
 void KyNetManage::handleMessage(KyDbpMessage& msg)
@@ -296,6 +308,7 @@ void KyNetManage::handleMessage(KyDbpMessage& msg)
             return;
         }
         requestType = it->second.requestType;
+        it->second.handling = true;
     }
     // Hand the reply to its manager before the waiting caller is released.
     m_center->dispatch(msg, requestType);
@@ -304,6 +317,7 @@ void KyNetManage::handleMessage(KyDbpMessage& msg)
     auto it = m_pending.find(msg.cseq);
     if (it == m_pending.end())
         return;
+    it->second.handling = false;
     if (!it->second.waited) {
         m_pending.erase(it);
         return;

@@ -69,6 +69,7 @@ private:
         long long deadlineMs = 0;
         bool waited = false;   // a caller waits for it (one at a time)
         bool done = false;
+        bool handling = false;   // the reply is with its manager: the wait goes on
         int result = 0;
         KyDbpMessage reply;
     };
@@ -88,6 +89,8 @@ private:
     static constexpr size_t kTrimAfterBytes = 256 * 1024;
     // Takes msg's body when a caller waits for this reply.
     void handleMessage(KyDbpMessage& msg);
+    // A reply still arriving keeps its request's wait open while bytes come.
+    void extendArrivingReply();
     void stepHubState(int requestType, const KyDbpMessage& msg);
     void sendLoginStep2(const std::string& nonce);
     void tick();

@@ -47,14 +47,18 @@ const char* reasonPhrase(int code)
     }
 }
 
-std::string replyText(int code, int cseq, const KyDbpMessage& req, const std::string& body)
+std::string replyHead(int code, int cseq, const KyDbpMessage& req, size_t length)
 {
     std::string text = "DBP/1.0 " + std::to_string(code) + " " + reasonPhrase(code) + "\r\nCSeq:" +
                        std::to_string(cseq) + "\r\nPacket-Type:" + req.packetType + "\r\n";
     if (!req.packetSubtype.empty())
         text += "Packet-Subtype:" + req.packetSubtype + "\r\n";
-    text += "Content-Length:" + std::to_string(body.size()) + "\r\n\r\n" + body;
-    return text;
+    return text + "Content-Length:" + std::to_string(length) + "\r\n\r\n";
+}
+
+std::string replyText(int code, int cseq, const KyDbpMessage& req, const std::string& body)
+{
+    return replyHead(code, cseq, req, body.size()) + body;
 }
 
 std::string methodOf(const KyDbpMessage& msg)
@@ -330,6 +334,12 @@ void KyTestServer::sendStaleReplyBefore(const std::string& packetType)
     ++m_knobs[packetType].stale;
 }
 
+void KyTestServer::sendOversizedBefore(const std::string& packetType)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_knobs[packetType].oversized;
+}
+
 void KyTestServer::sendMalformedBefore(const std::string& packetType)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -448,10 +458,6 @@ void KyTestServer::readFrom(KyTestConnection& conn)
         std::vector<KyDbpMessage> msgs;
         conn.rawBuf.append(buf, n);
         conn.framer.feed(buf, n, msgs);
-        if (conn.framer.fatal()) {
-            conn.dead = true;
-            return;
-        }
         // Cut each message's own bytes out of what the framer consumed.
         size_t consumed = conn.rawBuf.size() - conn.framer.buffered();
         size_t cursor = 0;
@@ -533,6 +539,11 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
             queue(conn, replyText(200, msg.cseq + 100000, msg, kyWriteRows({})), 0);
         for (; k->malformed > 0; --k->malformed)
             queue(conn, "DBP/1.0 2x0 OK\r\nCSeq:x" + std::to_string(msg.cseq) + "\r\nContent-Length:zz\r\n\r\n", 0);
+        for (; k->oversized > 0; --k->oversized) {
+            std::string text = replyHead(200, msg.cseq, msg, KyDbpFramer::kMaxBody + 1);
+            text.append(KyDbpFramer::kMaxBody + 1, ' ');
+            queue(conn, std::move(text), 0);
+        }
     }
     for (Knob* k : knobs) {
         if (k->busy != 0) {

@@ -102,6 +102,9 @@ public:
     void sendStaleReplyBefore(const std::string& packetType);
     // One-shot: before the next reply to packetType, a header that does not parse.
     void sendMalformedBefore(const std::string& packetType);
+    // One-shot: before the next reply to packetType, a reply with its CSeq and
+    // a body one byte over the console's bound (KyDbpFramer::kMaxBody).
+    void sendOversizedBefore(const std::string& packetType);
 
     int connectionCount() const;
 
@@ -116,6 +119,7 @@ private:
         std::vector<std::string> injected;
         int stale = 0;
         int malformed = 0;
+        int oversized = 0;
     };
     void run();
     void acceptOne();

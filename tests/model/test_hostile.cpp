@@ -55,6 +55,7 @@ private slots:
     void parsersRefuseDeepNesting();
     void deepRepliesAndPushesDropped();
     void closedConnectionLostAtOnce();
+    void largeListAndOversizedBody();
 };
 
 // The parsers refuse deep bodies without throwing and keep reading what
@@ -177,6 +178,41 @@ void TestHostile::closedConnectionLostAtOnce()
     QCOMPARE(s.login(), int(KY_NOT_CONNECTED));
     mcSleepProcessingEvents(400);
     QCOMPARE(lost.count(), 2);
+}
+
+// A list of 100,000 full terminal rows (far over the old 16 MiB bound) arrives
+// whole; a reply body over the bound is read past and dropped, and the same
+// connection answers the request with its real reply.
+void TestHostile::largeListAndOversizedBody()
+{
+    KyTestSession s;
+    QVERIFY(s.loggedIn());
+    KyM02ListMgr* m02 = KyM02ListMgr::instance();
+    const std::vector<KyRow> demo = s.server().rows("mic02");
+    QVERIFY(!demo.empty());
+    std::vector<KyRow> rows(100000, demo.front());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        for (auto& f : rows[i].fields) {
+            if (f.first == "terminalId")
+                f.second = std::to_string(100000 + i);
+        }
+    }
+    QVERIFY(kyWriteRows(rows).size() > 3 * (16u << 20));
+    s.server().setRows("mic02", rows);
+    QCOMPARE(m02->init(), 0);
+    QCOMPARE(m02->m02List().size(), rows.size());
+    KyMic last;
+    QVERIFY(m02->getM02(199999, last));
+    QCOMPARE(QString::fromStdString(last.name), QString::fromStdString(demo.front().text("name")));
+    s.server().setRows("mic02", demo);
+
+    s.server().sendOversizedBefore("GetSystemTime");
+    KyCommandRequest req("GET", "GetSystemTime");
+    QCOMPARE(mcSendRequest(s.center(), KyManageCenter::RT_SYSTEM_TIME, req), 0);
+    QVERIFY(s.loggedIn());
+    QCOMPARE(s.server().connectionCount(), 1);
+    QCOMPARE(m02->init(), 0);
+    QCOMPARE(m02->m02List().size(), demo.size());
 }
 
 QTEST_MAIN(TestHostile)
