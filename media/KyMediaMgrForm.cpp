@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QSettings>
+#include <QTextDocument>
 #include <QToolTip>
 
 #include "BaseMessageDialog.h"
@@ -298,7 +299,7 @@ void KyMediaMgrForm::slot_showMediaPath(QString path)
 void KyMediaMgrForm::slot_ItemEnter(QTableWidgetItem* item)
 {
     if (item)
-        QToolTip::showText(QCursor::pos(), item->text());
+        QToolTip::showText(QCursor::pos(), Qt::convertFromPlainText(item->text(), Qt::WhiteSpaceNoWrap));
 }
 
 void KyMediaMgrForm::copyClicked() {}

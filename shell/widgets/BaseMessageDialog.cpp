@@ -22,9 +22,7 @@ BaseMessageDialog::BaseMessageDialog(const QString& title, const QString& text, 
     }
 
     ui->messageTitle->setText(m_title);
-    m_text = layoutText(m_text);
-    ui->infoTextEdit->setText(m_text);
-    ui->infoTextEdit->setAlignment(Qt::AlignCenter);
+    setMessageText(text);
 
     connect(ui->ConfirmButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->dialogCloseBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -35,6 +33,13 @@ BaseMessageDialog::BaseMessageDialog(const QString& title, const QString& text, 
         connect(&m_closeTimer, &QTimer::timeout, this, &QDialog::close);
         m_closeTimer.start(kAutoCloseMs);
     }
+}
+
+void BaseMessageDialog::setMessageText(const QString& text)
+{
+    m_text = layoutText(text);
+    ui->infoTextEdit->setPlainText(m_text);   // texts carry server names: never markup
+    ui->infoTextEdit->setAlignment(Qt::AlignCenter);
 }
 
 QString BaseMessageDialog::layoutText(const QString& text)

@@ -23,6 +23,9 @@ public:
     // The text as the text edit shows it: blanks and line breaks put in front.
     static QString layoutText(const QString& text);
 
+    // Replaces the text (shown as plain text, laid out as at construction).
+    void setMessageText(const QString& text);
+
     Ui::messageDialog& form() { return *ui; }
 
 private:

@@ -19,6 +19,7 @@ MsgTips::MsgTips(QWidget* page, const QRect& slot)
     m_panel->setGeometry(slot);
     m_panel->setStyleSheet(kInitialStyle);
     m_label->setStyleSheet(kLabelStyle);
+    m_label->setTextFormat(Qt::PlainText);
     m_label->setMinimumWidth(slot.width() - 20);
     m_label->setMinimumHeight(slot.height() - 20);
 }

@@ -368,6 +368,12 @@ void TestMainWindow::titleSetting()
     QCOMPARE(w.windowTitle(), QStringLiteral("一号楼广播"));
     QCOMPARE(w.form().title_name_le->text(), QStringLiteral("一号楼广播"));
     QCOMPARE(kyOpenSettings()->value("Setting/Title").toString(), QStringLiteral("一号楼广播"));
+    // A name with markup shows as its characters.
+    const QString marked = QStringLiteral("<font size=7 color=red>X");
+    emit settings->sendTitleString(marked);
+    QCOMPARE(w.form().title_name_le->textFormat(), Qt::PlainText);
+    QCOMPARE(w.form().title_name_le->text(), marked);
+    emit settings->sendTitleString(QStringLiteral("一号楼广播"));
 
     // The same title again writes nothing: a line only a rewrite would drop survives.
     {
