@@ -64,12 +64,6 @@ int KyPlayTermListMgr::replaceTerminal(const KyTerminal& term)
     return m_cache.replaceExisting(term) ? 0 : -1;
 }
 
-std::string KyPlayTermListMgr::lastDeleteError() const
-{
-    std::lock_guard<std::mutex> lock(m_errorMutex);
-    return m_lastDeleteError;
-}
-
 void KyPlayTermListMgr::notifyChanged(int id, bool appended)
 {
     if (appended)
@@ -80,9 +74,5 @@ void KyPlayTermListMgr::notifyChanged(int id, bool appended)
 
 void KyPlayTermListMgr::removeFailed(int, const std::string& text)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_errorMutex);
-        m_lastDeleteError = text;
-    }
-    emit delTermError();
+    emit delTermError(QString::fromStdString(text));
 }

@@ -36,13 +36,11 @@ public:
 
     // Replaces the cached record with the same id; -1 when there is none.
     int replaceTerminal(const KyTerminal& term);
-    // Text of the last failed-deletion notice.
-    std::string lastDeleteError() const;
 
 signals:
     void gotPlayTermList();       // list loaded, or a new terminal appended
     void playTermChanged(int id);
-    void delTermError();
+    void delTermError(QString text);   // each failed-deletion notice with its own text
     void playTermDeleted(int id); // declared for the pages; nothing emits it
 
 private:
@@ -51,7 +49,4 @@ private:
     void notifyChanged(int id, bool appended) override;
     void notifyDeleted(int) override {}
     void removeFailed(int id, const std::string& text) override;
-
-    mutable std::mutex m_errorMutex;
-    std::string m_lastDeleteError;
 };

@@ -20,7 +20,8 @@ namespace {
 enum { COL_TYPE, COL_NAME, COL_ID, COL_VOLUME, COL_STATE, COL_POWER, COL_TEMP, COL_SPEAKER, COL_IP, COL_COUNT };
 }  // namespace
 
-KyPlayerInfoForm::KyPlayerInfoForm() : QWidget(nullptr), ui(new Ui::playerInfoForm)
+KyPlayerInfoForm::KyPlayerInfoForm()
+    : QWidget(nullptr), ui(new Ui::playerInfoForm), m_deleteFailures(KyTipsInfo::tips())
 {
     ui->setupUi(this);
     makeCellPatterns();
@@ -363,7 +364,7 @@ void KyPlayerInfoForm::slot_delTermClicked()
     }
 }
 
-void KyPlayerInfoForm::slot_delError()
+void KyPlayerInfoForm::slot_delError(QString text)
 {
-    showMessage(QString::fromStdString(KyPlayTermListMgr::instance()->lastDeleteError()));
+    m_deleteFailures.show(text);
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "KyJoinedNotice.h"
 #include "KyTermTbCtrl.h"
 
 namespace Ui {
@@ -40,7 +41,7 @@ public slots:
     void showTerminals() { KyTermTbCtrl::showTerminals(); }
     void delTer(int id) { slot_delRowById(id); }
     void updateTer(int id);
-    void slot_delError();
+    void slot_delError(QString text);
     void slot_tableItemSelected();
     void slot_setTermClicked();
     void slot_delTermClicked();
@@ -80,6 +81,7 @@ private:
 
     std::unique_ptr<Ui::playerInfoForm> ui;
     Texts m_texts;
+    KyJoinedNotice m_deleteFailures;   // failed-deletion pushes join one open notice
     CellPatterns m_cells;
     KyVolumeStepper* m_stepper;
 };

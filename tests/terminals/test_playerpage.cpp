@@ -1,17 +1,20 @@
 // The play-terminal page: order, cells, the volume slider and step buttons,
-// power, refusals and the failed-deletion notice, against the stand-in server.
+// power, refusals and the failed-deletion notice (server texts as plain text,
+// a storm joining one notice), against the stand-in server.
 #include <QtTest>
 
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
 
+#include "BaseMessageDialog.h"
 #include "KyDbpRows.h"
 #include "KyModalCatcher.h"
 #include "KyPlayTermListMgr.h"
 #include "KyPlayerInfoForm.h"
 #include "KyTestRow.h"
 #include "KyTestSession.h"
+#include "ui_messageDialog.h"
 
 namespace {
 
@@ -47,6 +50,7 @@ private slots:
     void rowsAndCells();
     void volume();
     void powerAndRefusals();
+    void deletionNoticeStorm();
 
 private:
     void selectRows(std::initializer_list<int> rows);
@@ -231,6 +235,40 @@ void TestPlayerPage::powerAndRefusals()
     QCOMPARE(server.received("RemoveDevice").size(), size_t(1));
     QCOMPARE(m_table->rowCount(), 2);
     QCOMPARE(m_table->item(1, 2)->text(), QString("20"));
+}
+
+// Fifty failed-deletion pushes while the first notice is open join it: one
+// dialog lists their texts, markup shown as its characters; one click clears it.
+void TestPlayerPage::deletionNoticeStorm()
+{
+    KyTestServer& server = m_session->server();
+    QStringList expected;
+    for (int i = 1; i <= 50; ++i) {
+        const std::string text = "<font size=7 color=red>X" + std::to_string(i);
+        expected << QString::fromStdString(text);
+        server.pushToAll("DELETE", "IpAmp", "{\"Id\":\"20\",\"Result\":\"" + text + "\"}");
+    }
+    int opened = 0;
+    QString shown;
+    QPointer<QDialog> open;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<BaseMessageDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (dialog != open) {
+            open = dialog;
+            ++opened;
+        }
+        shown = dialog->form().infoTextEdit->toPlainText().trimmed();
+        if (shown.endsWith(expected.last()))
+            QTest::mouseClick(dialog->form().ConfirmButton, Qt::LeftButton);
+    });
+    watch.start(20);
+    QTRY_VERIFY_WITH_TIMEOUT(shown.endsWith(expected.last()) && !QApplication::activeModalWidget(), 10000);
+    QTest::qWait(300);
+    QCOMPARE(opened, 1);
+    QCOMPARE(shown, expected.join('\n'));
 }
 
 QTEST_MAIN(TestPlayerPage)
