@@ -141,7 +141,6 @@ void KyDownAndUploadViewCtr::transcode_finished(bool ok, QString fname)
 
 void KyDownAndUploadViewCtr::finishTranscode(KyTransferRecord& head, const QString& converted)
 {
-    KyTranscodeProcess::tagFile(converted);
     head.source = converted.toStdString();
     // Named as the server receives it: the converted file's name in the target folder.
     head.name = fileNameOfPath(head.source);

@@ -13,16 +13,7 @@ namespace {
 
 int g_tagWaitMs = 10000;
 int g_tagKillWaitMs = 1000;
-
-void runBounded(const KyToolCommand& command)
-{
-    QProcess process;
-    command.start(process);
-    if (!process.waitForFinished(g_tagWaitMs) && process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(g_tagKillWaitMs);
-    }
-}
+constexpr int kTagRuns = 2;
 
 } // namespace
 
@@ -55,13 +46,17 @@ QString tempPathFor(const QString& source, int id)
 KyTranscodeProcess::KyTranscodeProcess()
 {
     setObjectName(QStringLiteral("KyTranscodeProcess"));
+    mTagTimer.setSingleShot(true);
+    connect(&mTagTimer, &QTimer::timeout, this, &KyTranscodeProcess::tagWaitPassed);
 }
 
 KyTranscodeProcess::~KyTranscodeProcess()
 {
-    if (mProcess) {
-        mProcess->disconnect(this);
-        delete mProcess;
+    for (QProcess* p : {mProcess, mTagProcess}) {
+        if (p) {
+            p->disconnect(this);
+            delete p;
+        }
     }
 }
 
@@ -83,7 +78,10 @@ bool KyTranscodeProcess::start(const char* source, const char* target)
 
 void KyTranscodeProcess::process_finished(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    report(exitStatus == QProcess::NormalExit && exitCode == 0 && QFileInfo(mTarget).size() > 0);
+    if (exitStatus == QProcess::NormalExit && exitCode == 0 && QFileInfo(mTarget).size() > 0)
+        runNextTag();
+    else
+        report(false);
 }
 
 void KyTranscodeProcess::processError(QProcess::ProcessError error)
@@ -103,10 +101,48 @@ void KyTranscodeProcess::report(bool ok)
     emit transcode_finished(ok, mTarget);
 }
 
-void KyTranscodeProcess::tagFile(const QString& file)
+// Each tag run: up to g_tagWaitMs, then killed and up to g_tagKillWaitMs more;
+// its result is not examined. Driven by the process's signals and a timer.
+void KyTranscodeProcess::runNextTag()
 {
-    runBounded(KyToolCommand::stripTags(file));
-    runBounded(KyToolCommand::albumTag(file));
+    if (mTagStep == kTagRuns) {
+        if (mTagKilled)
+            fprintf(stderr, "tag tool on %s did not finish and was killed\n", qPrintable(mTarget));
+        report(!mTagKilled);
+        return;
+    }
+    const KyToolCommand command = mTagStep == 0 ? KyToolCommand::stripTags(mTarget) : KyToolCommand::albumTag(mTarget);
+    mTagProcess = new QProcess();
+    mTagKilling = false;
+    connect(mTagProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &KyTranscodeProcess::tagRunEnded);
+    connect(mTagProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            tagRunEnded();
+    });
+    mTagTimer.start(g_tagWaitMs);
+    command.start(*mTagProcess);
+}
+
+void KyTranscodeProcess::tagWaitPassed()
+{
+    if (mTagKilling) {
+        tagRunEnded();   // not gone after the kill either: go on
+        return;
+    }
+    mTagKilling = mTagKilled = true;
+    mTagTimer.start(g_tagKillWaitMs);
+    mTagProcess->kill();
+}
+
+void KyTranscodeProcess::tagRunEnded()
+{
+    mTagTimer.stop();
+    mTagProcess->disconnect(this);
+    mTagProcess->deleteLater();
+    mTagProcess = nullptr;
+    ++mTagStep;
+    runNextTag();
 }
 
 void KyTranscodeProcess::setTagWaits(int waitMs, int killWaitMs)

@@ -174,26 +174,43 @@ void TestTransfers::failingToolsAdvanceTheQueue()
                       "*crash*) kill -SEGV $$ ;;\n"
                       "*noout*) exit 0 ;;\n"
                       "esac\nexec /usr/bin/lame --quiet \"$@\"");
-    tools.add("id3v2", "exec sleep 30");
-    KyTranscodeProcess::setTagWaits(200, 200);
-    for (const char* n : {"exit1.wav", "crash.wav", "noout.wav", "good.wav"})
+    // The tag tool hangs on one file (and ignores the polite end).
+    tools.add("id3v2", "case \"$*\" in\n*hang*) trap '' TERM; exec sleep 30 ;;\nesac\nexit 0");
+    KyTranscodeProcess::setTagWaits(1000, 200);
+    const char* const names[] = {"exit1.wav", "crash.wav", "noout.wav", "hang.wav", "good.wav"};
+    for (const char* n : names)
         KyFileTestRig::writeWav(t.local(n), 0.3, 44100, 1, 440);
-    for (const char* n : {"exit1.wav", "crash.wav", "noout.wav", "good.wav"})
+    for (const char* n : names)
         QCOMPARE(t.upload(t.local(n), "/f"), 0);
 
-    // Three failed rows shown and removed, the good one uploaded despite the hanging tag tool.
-    QElapsedTimer clock;
+    // Four failed rows shown and removed (the killed tag run one of them), the
+    // good one uploaded; the user-interface thread never waits for a tool.
+    QElapsedTimer clock, sinceTick;
     clock.start();
+    sinceTick.start();
+    qint64 longestPause = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&] { longestPause = qMax(longestPause, sinceTick.restart()); });
+    ticker.start(5);
     int failedSeen = 0;
+    QSet<QString> failedJobs;
     QVERIFY(KyFileTestRig::waitUntil([&] {
         for (int r = 0; r < t.table.rowCount(); ++r) {
             if (t.stateAt(r) == QString::fromUtf8(kFailed) && t.table.item(r, 2)
                 && t.table.item(r, 2)->text() == QString::fromUtf8("网络传输错误！"))
                 failedSeen |= 1 << r;
         }
+        for (const KyTransferRecord& job : t.ctr->jobList()) {
+            if (job.state == KyStateFailed)
+                failedJobs << QString::fromStdString(job.name);
+        }
         return t.ctr->jobList().empty();
     }));
+    ticker.stop();
+    qInfo("longest pause of the user-interface thread: %lld ms", longestPause);
+    QVERIFY2(longestPause < 500, qPrintable(QString::number(longestPause)));   // the tag wait is 1000 ms
     QVERIFY(failedSeen != 0);
+    QCOMPARE(failedJobs, (QSet<QString>{"exit1.wav", "crash.wav", "noout.wav", "hang.wav"}));
     QVERIFY(!KyFileTestRig::readFile(t.rig.srvDir() + "/f/good.mp3").isEmpty());
     QCOMPARE(QDir(t.rig.srvDir() + "/f").entryList(QDir::Files), QStringList{"good.mp3"});
     QVERIFY(clock.elapsed() < 30000);
