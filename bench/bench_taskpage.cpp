@@ -1,9 +1,8 @@
 // Task page: at 1,000, 10,000 and 100,000 tasks, the fill plus the first
 // paint of the visible rows against a bare QTableWidget fill and paint of the
 // same eight cells, taken in turns (goals: <= 2 at 1,000 and 100,000 tasks,
-// <= 1.5 at 10,000); at 10,000 tasks, pushed changes from the stand-in
-// server, each sorted into place (goal <= 0.1 ms a change). A list of
-// 100,000 tasks is more than one reply may carry: it is reported, not timed.
+// <= 1.5 at 10,000); at 10,000 and 100,000 tasks, pushed changes from the
+// stand-in server, each sorted into place (goal <= 0.1 ms a change).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -142,7 +141,7 @@ int main(int argc, char** argv)
         }
         std::printf("fill and paint %6d tasks: %7.1f ms page, %7.1f ms bare, ratio %.2f (goal <= %.1f)\n", tasks,
                     fillTime * 1e3, bareTime * 1e3, fillTime / bareTime, tasks == 10000 ? 1.5 : 2.0);
-        if (tasks != 10000)   // the largest list a reply carries
+        if (tasks < 10000)
             continue;
         // Pushed changes: new start times, so most of them move their row.
         auto push = [&](int i) {

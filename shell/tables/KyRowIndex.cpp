@@ -49,6 +49,26 @@ int KyRowIndex::rowOf(int id)
     return -1;
 }
 
+void KyRowIndex::beginBulk(int rows)
+{
+    m_bulkIds.assign(rows, kNoId);
+}
+
+void KyRowIndex::note(int row, int id)
+{
+    if (row >= 0 && row < int(m_bulkIds.size()))
+        m_bulkIds[row] = id;
+}
+
+void KyRowIndex::endBulk()
+{
+    if (int(m_bulkIds.size()) == m_table->rowCount())
+        build(m_bulkIds);
+    else
+        m_stale = true;
+    std::vector<int>().swap(m_bulkIds);
+}
+
 void KyRowIndex::rowsInserted(int first, int last)
 {
     if (m_stale)
@@ -109,9 +129,17 @@ void KyRowIndex::idsChanged(const QModelIndex& topLeft, const QModelIndex& botto
 
 void KyRowIndex::rebuild()
 {
+    std::vector<int> ids(m_table->rowCount());
+    for (int row = 0; row < int(ids.size()); ++row)
+        ids[row] = idAt(row);
+    build(ids);
+}
+
+void KyRowIndex::build(const std::vector<int>& ids)
+{
     // Room on both sides, for rows added on top and at the bottom, and a
     // free slot after each row, for a row inserted or moved there.
-    const int rows = m_table->rowCount();
+    const int rows = int(ids.size());
     const int room = std::max(kFewRows, rows / 2);
     const int cap = 2 * rows + 2 * room;
     m_idOfSlot.assign(cap, kNoId);
@@ -120,7 +148,7 @@ void KyRowIndex::rebuild()
     m_duplicates = false;
     m_tree.assign(cap + 1, 0);
     for (int row = 0; row < rows; ++row) {
-        remember(room + 2 * row, idAt(row));
+        remember(room + 2 * row, ids[row]);
         m_tree[room + 2 * row + 1] = 1;
     }
     for (int i = 1; i <= cap; ++i) {   // prefix sums in linear time

@@ -21,12 +21,19 @@ public:
     // The row whose column-0 id is id; -1 when none.
     int rowOf(int id);
 
+    // A bulk fill of rows rows: their ids are noted as they are written,
+    // and endBulk builds the index from them, so that it is ready at once.
+    void beginBulk(int rows);
+    void note(int row, int id);
+    void endBulk();
+
 private:
     explicit KyRowIndex(QTableWidget* table);
     void rowsInserted(int first, int last);
     void rowsRemoved(int first, int last);
     void idsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void rebuild();
+    void build(const std::vector<int>& ids);
     int idAt(int row) const;
     void remember(int slot, int id);
     void forget(int slot);
@@ -41,4 +48,5 @@ private:
     std::vector<int> m_tree;
     std::vector<int> m_idOfSlot;
     std::unordered_map<int, int> m_slotOfId;
+    std::vector<int> m_bulkIds;   // the ids of a bulk fill, by row
 };

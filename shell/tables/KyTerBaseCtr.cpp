@@ -86,7 +86,7 @@ QTableWidgetItem* KyTerBaseCtr::placeCell(const QString& text, int row, int colu
     }
     table()->setItem(row, column, item);
     if (m_fill)
-        m_fill->note(row, column, text);
+        noteFilled(row, column, text, item);
     return item;
 }
 
@@ -94,7 +94,16 @@ void KyTerBaseCtr::placeItem(int row, int column, QTableWidgetItem* item)
 {
     table()->setItem(row, column, item);
     if (m_fill && item)
-        m_fill->note(row, column, item->text());
+        noteFilled(row, column, item->text(), item);
+}
+
+void KyTerBaseCtr::noteFilled(int row, int column, const QString& text, const QTableWidgetItem* item)
+{
+    m_fill->note(row, column, text);
+    if (column == 0) {
+        const QVariant id = item->data(Qt::UserRole);
+        m_fillIndex->note(row, id.isValid() ? id.toInt() : -1);
+    }
 }
 
 int KyTerBaseCtr::cellInt(int row, int column)
@@ -175,6 +184,8 @@ void KyTerBaseCtr::beginFill(int count)
     t->model()->blockSignals(true);
     m_fill = KyColumnFit::of(t);
     m_fill->beginBulk();
+    m_fillIndex = KyRowIndex::of(t);
+    m_fillIndex->beginBulk(count);
 }
 
 void KyTerBaseCtr::endFill()
@@ -186,6 +197,8 @@ void KyTerBaseCtr::endFill()
         emit model->dataChanged(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
     m_fill->endBulk();
     m_fill = nullptr;
+    m_fillIndex->endBulk();   // after the change signal, which marks it stale
+    m_fillIndex = nullptr;
 }
 
 void KyTerBaseCtr::slot_delRowById(int id)

@@ -10,6 +10,7 @@
 #include "KyTableUtil.h"
 
 class KyColumnFit;
+class KyRowIndex;
 class KyRowUpdates;
 class QTableWidget;
 class QTableWidgetItem;
@@ -84,7 +85,10 @@ protected:
 
 private:
     QTableWidgetItem* placeCell(const QString& text, int row, int column, const QVariant& data);
+    // Notes a cell of a bulk fill for the column fitter and the row index.
+    void noteFilled(int row, int column, const QString& text, const QTableWidgetItem* item);
 
     KyRowUpdates* m_updates = nullptr;
     KyColumnFit* m_fill = nullptr;   // set during a bulk fill
+    KyRowIndex* m_fillIndex = nullptr;
 };
