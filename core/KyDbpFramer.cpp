@@ -18,7 +18,7 @@ bool startsMessage(const char* p, size_t n)
 }
 
 // Trims blanks (and a CR at the end) from [b, e).
-void trim(const char*& b, const char*& e)
+inline void trim(const char*& b, const char*& e)
 {
     while (b < e && (*b == ' ' || *b == '\t'))
         ++b;
@@ -78,19 +78,26 @@ bool KyDbpFramer::parseFirstLine(const char* b, const char* e, KyDbpMessage& msg
         msg.statusCode = static_cast<int>(code);
         return true;
     }
-    return msg.firstLine.find(" DBP/1.0") != std::string::npos;
+    static const char kVersion[] = " DBP/1.0";   // mostly at the end of the line
+    const size_t versionLen = sizeof(kVersion) - 1;
+    if (static_cast<size_t>(e - b) >= versionLen && std::memcmp(e - versionLen, kVersion, versionLen) == 0)
+        return true;
+    return msg.firstLine.find(kVersion) != std::string::npos;
 }
 
 void KyDbpFramer::parseHeaderLine(const char* b, const char* e, KyDbpMessage& msg, long long& contentLength)
 {
-    const char* colon = std::find(b, e, ':');   // names are short: no call
-    if (colon == e)
+    const char* colon = static_cast<const char*>(std::memchr(b, ':', e - b));
+    if (!colon)
         return;
     const char* nb = b;
     const char* ne = colon;
+    trim(nb, ne);
+    const size_t nameLen = static_cast<size_t>(ne - nb);
+    if (nameLen != 4 && nameLen != 11 && nameLen != 14)
+        return;   // none of the names below
     const char* vb = colon + 1;
     const char* ve = e;
-    trim(nb, ne);
     trim(vb, ve);
     long long v = 0;
     if (nameIs(nb, ne, "CSeq"))
