@@ -322,7 +322,7 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         advanceTo(0);
         return false;
     }
-    body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
+    body = std::string(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);   // no aliasing checks
     advanceTo(m_pos + m_total);
     return true;
 }
