@@ -2,6 +2,10 @@
 
 #include "KyDbpMessage.h"
 
+namespace {
+const std::string kDeleteType = "DELETE";   // compared by size first
+}
+
 KyBaseMgr::KyBaseMgr(const std::string& name) : m_name(name) {}
 
 KyBaseMgr::~KyBaseMgr() = default;
@@ -43,7 +47,7 @@ bool KyBaseMgr::onPush(const KyDbpMessage& msg, const std::string& name)
 {
     if (!handlesCode(name))
         return false;
-    if (msg.packetType == "DELETE")
+    if (msg.packetType == kDeleteType)
         return onNotification(name, msg.body);
     return parseBody(name, msg.body);
 }
