@@ -9,12 +9,12 @@ shot() {
     echo "40-screenshot: trying ${1##*/} once more" >&2
     bash scripts/screenshot "$@"
 }
-shot "$build/screenshot.png" || exit 1
-
-# The demo's log database, started once for all pictures: a demo leaves a running one running.
+# The demo's log database, started once for all pictures and before the first
+# one: a demo leaves a running one running (one it started it stops on its way out).
 KY_BUILD_DIR="$build/demo" bash scripts/mariadb-start >/dev/null ||
     echo "40-screenshot: no log database; the log pages stay empty" >&2
 trap 'KY_BUILD_DIR="$build/demo" bash scripts/mariadb-start --stop' EXIT
+shot "$build/screenshot.png" || exit 1
 mkdir -p "$build/screenshots"
 failed=()
 for name in $("$build/app/ky-screenshot" -list); do
