@@ -39,7 +39,7 @@ struct Place {
 };
 
 template <class P>
-KyPageSpec spec(Page id, QWidget* (*create)(QWidget*), const Place& place, Build build,
+KyPageEntry entry(Page id, QWidget* (*create)(QWidget*), const Place& place, Build build,
                 Button button)
 {
     return {id, &P::staticMetaObject, create, place.button, place.row, place.icon, build == Eager,
@@ -48,23 +48,23 @@ KyPageSpec spec(Page id, QWidget* (*create)(QWidget*), const Place& place, Build
 
 // A page of class P built without a parent, with the constructor arguments args.
 template <class P, int... args>
-KyPageSpec page(Page id, const Place& place, Build build, Button button)
+KyPageEntry page(Page id, const Place& place, Build build, Button button)
 {
-    return spec<P>(id, [](QWidget*) -> QWidget* { return new P(args...); }, place, build, button);
+    return entry<P>(id, [](QWidget*) -> QWidget* { return new P(args...); }, place, build, button);
 }
 
 // A page of class P built on the window's central widget.
 template <class P>
-KyPageSpec pageOnCentral(Page id, const Place& place, Build build, Button button)
+KyPageEntry pageOnCentral(Page id, const Place& place, Build build, Button button)
 {
-    return spec<P>(id, [](QWidget* central) -> QWidget* { return new P(central); }, place, build, button);
+    return entry<P>(id, [](QWidget* central) -> QWidget* { return new P(central); }, place, build, button);
 }
 
 }  // namespace
 
-const std::vector<KyPageSpec>& kyPageTable()
+const std::vector<KyPageEntry>& kyPageTable()
 {
-    static const std::vector<KyPageSpec> pages = {
+    static const std::vector<KyPageEntry> pages = {
         page<KyPlanTaskMgrForm>(InfoCenterMgr::PageSsTask,
             {&Form::fSsTaskMgrBtn, Tasks, ":/images/task_ss.png"}, Eager, Shown),
         page<KySsTaskMgrForm, 2>(InfoCenterMgr::PageManualTask,

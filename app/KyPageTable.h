@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "KyPageSpec.h"
+#include "KyPageEntry.h"
 
 // The pages of the main window, one entry a page in InfoCenterMgr::Page order.
-const std::vector<KyPageSpec>& kyPageTable();
+const std::vector<KyPageEntry>& kyPageTable();

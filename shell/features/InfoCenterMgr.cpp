@@ -54,7 +54,7 @@ KyManageCenter* contextCenter()
 
 }  // namespace
 
-InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages, QWidget* parent)
+InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageEntry>& pages, QWidget* parent)
     : ShadowWidget<QMainWindow>(parent), ui(new Ui::InfoCenterMgrClass), m_mover(this), m_clock([] {
           KyManageCenter* center = contextCenter();
           return center ? center->systemTime() : std::string();
@@ -74,7 +74,7 @@ InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages,
     m_currentButton->setEnabled(false);
 
     for (int p = 0; p < PageCount; ++p) {
-        if (m_specs[p].eager)
+        if (m_entries[p].eager)
             m_pages[p] = buildPage(Page(p));
     }
     auto* settings = qobject_cast<KySystemSettingForm*>(m_pages[PageSystemSet]);
@@ -97,9 +97,9 @@ InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages,
     ui->max_btn->setStyleSheet(kMaxButtonStyle);
     ui->show_normal_btn->setStyleSheet(kNormalButtonStyle);
 
-    for (const KyPageSpec& spec : m_specs) {
-        if (spec.button && !spec.shown)
-            (ui.get()->*spec.button)->hide();
+    for (const KyPageEntry& entry : m_entries) {
+        if (entry.button && !entry.shown)
+            (ui.get()->*entry.button)->hide();
     }
     connectButtons();
 
@@ -118,37 +118,37 @@ QWidget* InfoCenterMgr::page(int index) const
 }
 
 // Indexed by page; an id twice or out of range is reported and dropped.
-void InfoCenterMgr::takePages(const std::vector<KyPageSpec>& pages)
+void InfoCenterMgr::takePages(const std::vector<KyPageEntry>& pages)
 {
-    for (const KyPageSpec& spec : pages) {
-        if (spec.id < 0 || spec.id >= PageCount || m_specs[spec.id].create || !spec.create || !spec.button) {
-            fprintf(stderr, "main window: page entry %d dropped\n", spec.id);
+    for (const KyPageEntry& entry : pages) {
+        if (entry.id < 0 || entry.id >= PageCount || m_entries[entry.id].create || !entry.create || !entry.button) {
+            fprintf(stderr, "main window: page entry %d dropped\n", entry.id);
             continue;
         }
-        m_specs[spec.id] = spec;
+        m_entries[entry.id] = entry;
     }
     for (int p = 0; p < PageCount; ++p) {
-        if (!m_specs[p].create)
+        if (!m_entries[p].create)
             fprintf(stderr, "main window: no entry for page %d\n", p);
     }
 }
 
 QPushButton* InfoCenterMgr::pageButton(int index)
 {
-    return index >= 0 && index < PageCount && m_specs[index].button ? ui.get()->*m_specs[index].button : nullptr;
+    return index >= 0 && index < PageCount && m_entries[index].button ? ui.get()->*m_entries[index].button : nullptr;
 }
 
 void InfoCenterMgr::setPageIcons()
 {
-    for (const KyPageSpec& spec : m_specs) {
-        if (spec.button)
-            (ui.get()->*spec.button)->setIcon(QIcon(spec.icon));
+    for (const KyPageEntry& entry : m_entries) {
+        if (entry.button)
+            (ui.get()->*entry.button)->setIcon(QIcon(entry.icon));
     }
 }
 
 QWidget* InfoCenterMgr::buildPage(Page page)
 {
-    return m_specs[page].create(ui->centralWidget);
+    return m_entries[page].create(ui->centralWidget);
 }
 
 void InfoCenterMgr::ensurePage(Page page)
@@ -161,7 +161,7 @@ void InfoCenterMgr::ensurePage(Page page)
 
 void InfoCenterMgr::showPage(Page page)
 {
-    if (!m_specs[page].create)
+    if (!m_entries[page].create)
         return;
     ensurePage(page);
     if (m_currentButton)
@@ -217,9 +217,9 @@ void InfoCenterMgr::buildStatusBar()
 
 void InfoCenterMgr::connectButtons()
 {
-    for (const KyPageSpec& spec : m_specs) {
-        if (spec.button)
-            connect(ui.get()->*spec.button, &QPushButton::clicked, this, [this, page = Page(spec.id)] { showPage(page); });
+    for (const KyPageEntry& entry : m_entries) {
+        if (entry.button)
+            connect(ui.get()->*entry.button, &QPushButton::clicked, this, [this, page = Page(entry.id)] { showPage(page); });
     }
     connect(ui->close_btn, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->max_btn, &QPushButton::clicked, this, &InfoCenterMgr::maxWindow);
@@ -286,9 +286,9 @@ void InfoCenterMgr::changePage(QListWidgetItem* current, QListWidgetItem* previo
     if (row < 0 || row >= kNavigationRows)
         return;
     ui->fCenterLeftStacked->setCurrentIndex(row);
-    for (const KyPageSpec& spec : m_specs) {
-        if (spec.create && spec.row == row) {
-            showPage(Page(spec.id));
+    for (const KyPageEntry& entry : m_entries) {
+        if (entry.create && entry.row == row) {
+            showPage(Page(entry.id));
             return;
         }
     }

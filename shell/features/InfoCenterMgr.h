@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "KyDragMoveHelper.h"
-#include "KyPageSpec.h"
+#include "KyPageEntry.h"
 #include "KyServerClock.h"
 #include "ShadowWidget.h"
 
@@ -21,7 +21,7 @@ class QPushButton;
 class QStatusBar;
 
 // The one main window: navigation, page buttons, page stack and server clock.
-// Its pages come from a table of KyPageSpec, one entry a page.
+// Its pages come from a table of KyPageEntry, one entry a page.
 class InfoCenterMgr : public ShadowWidget<QMainWindow> {
     Q_OBJECT
 public:
@@ -32,13 +32,13 @@ public:
         PageUserLog, PageTalkLog, PageTermLog, PageTalkRecord, PageCount
     };
 
-    InfoCenterMgr(int maximize, const std::vector<KyPageSpec>& pages, QWidget* parent = nullptr);
+    InfoCenterMgr(int maximize, const std::vector<KyPageEntry>& pages, QWidget* parent = nullptr);
     ~InfoCenterMgr() override;
 
     QWidget* page(int index) const;
     QPushButton* pageButton(int index);
     // The navigation row whose panel holds the page's button.
-    int navigationRow(Page page) const { return m_specs[page].row; }
+    int navigationRow(Page page) const { return m_entries[page].row; }
     // Builds the page on first use, makes its button current and shows it.
     void showPage(Page page);
     QPushButton* currentPageButton() const { return m_currentButton; }
@@ -86,7 +86,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void takePages(const std::vector<KyPageSpec>& pages);
+    void takePages(const std::vector<KyPageEntry>& pages);
     QWidget* buildPage(Page page);
     void ensurePage(Page page);
     void setPageIcons();
@@ -99,7 +99,7 @@ private:
     bool m_maximised = false;
     QPushButton* m_currentButton = nullptr;
     QListWidget* m_navigation = nullptr;
-    KyPageSpec m_specs[PageCount];
+    KyPageEntry m_entries[PageCount];
     QWidget* m_pages[PageCount] = {};
     QStatusBar* m_statusBar = nullptr;
     QRect m_normalGeometry;

@@ -52,7 +52,7 @@ void stopFileWorker()
 
 }  // namespace
 
-int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center, const std::vector<KyPageSpec>& pages)
+int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center, const std::vector<KyPageEntry>& pages)
 {
     if (!center) {
         fprintf(stderr, "no manage center\n");
@@ -69,7 +69,7 @@ int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center, const
     return kyRunMainWindow(center, commandLine.max, pages);
 }
 
-int kyRunMainWindow(KyManageCenter* center, int maximize, const std::vector<KyPageSpec>& pages,
+int kyRunMainWindow(KyManageCenter* center, int maximize, const std::vector<KyPageEntry>& pages,
                     const std::function<void(InfoCenterMgr&)>& shown)
 {
     KyLevelList::instance()->init(center);

@@ -228,17 +228,17 @@ void TestMainWindow::everyPage()
     InfoCenterMgr w(0, kyPageTable());
     auto& ui = w.form();
     w.show();
-    for (const KyPageSpec& spec : kyPageTable()) {
-        QPushButton* button = w.pageButton(spec.id);
-        QVERIFY2(button, qPrintable(classes.at(spec.id)));
-        QVERIFY(ui.fCenterLeftStacked->widget(spec.row)->isAncestorOf(button));
-        QCOMPARE(button->isHidden(), !spec.shown);
+    for (const KyPageEntry& entry : kyPageTable()) {
+        QPushButton* button = w.pageButton(entry.id);
+        QVERIFY2(button, qPrintable(classes.at(entry.id)));
+        QVERIFY(ui.fCenterLeftStacked->widget(entry.row)->isAncestorOf(button));
+        QCOMPARE(button->isHidden(), !entry.shown);
         QVERIFY(!button->icon().availableSizes().isEmpty());   // the image is there
-        ui.fCenterLeftStacked->setCurrentIndex(spec.row);
+        ui.fCenterLeftStacked->setCurrentIndex(entry.row);
         button->click();   // a hidden button's page shows all the same
-        QWidget* page = w.page(spec.id);
-        QCOMPARE(className(page), classes.at(spec.id));
-        QCOMPARE(page->metaObject(), spec.type);
+        QWidget* page = w.page(entry.id);
+        QCOMPARE(className(page), classes.at(entry.id));
+        QCOMPARE(page->metaObject(), entry.type);
         QCOMPARE(ui.fCenterRightStacked->currentWidget(), page);
         QCOMPARE(w.currentPageButton(), button);
     }

@@ -13,7 +13,7 @@ using KyPageButton = QPushButton* Ui::InfoCenterMgrClass::*;
 // One page of the main window, described once: the window builds the page,
 // gives its button the icon, shows or hides the button, connects it and
 // shows the first page of a navigation row from this alone.
-struct KyPageSpec {
+struct KyPageEntry {
     int id = -1;                                  // InfoCenterMgr::Page
     const QMetaObject* type = nullptr;            // class of the page
     QWidget* (*create)(QWidget* central) = nullptr;   // builds it; central: the window's central widget
