@@ -7,6 +7,7 @@
 
 #include "BaseMessageDialog.h"
 #include "BaseSetNameDialog.h"
+#include "KyCellItem.h"
 #include "KyListLock.h"
 #include "KyManageContext.h"
 #include "KyPlayTermListMgr.h"
@@ -200,10 +201,7 @@ void KyPlayerInfoForm::fillRow(int row, const KyTerminal& term)
     // Items are made whole before they go into the table: one change per cell.
     QTableWidget* t = ui->fTerListViewWidget;
     auto cell = [](const QString& text, int data) {
-        auto* item = new QTableWidgetItem(text);
-        if (data != 0)  // no value reads as 0
-            item->setData(Qt::UserRole, data);
-        return item;
+        return new KyCellItem(text, data != 0 ? QVariant(data) : QVariant());   // no value reads as 0
     };
     auto copy = [](const QTableWidgetItem& pattern) { return new QTableWidgetItem(pattern); };
     // Out-of-range codes read as offline (black) and as no speaker state (red).

@@ -3,6 +3,7 @@
 #include <QTableWidget>
 
 #include "BaseMessageDialog.h"
+#include "KyCellItem.h"
 #include "KyColumnFit.h"
 #include "KyLevelList.h"
 #include "KyRowIndex.h"
@@ -68,22 +69,8 @@ QTableWidgetItem* KyTerBaseCtr::setCellText(const QString& text, int row, int co
 
 QTableWidgetItem* KyTerBaseCtr::placeCell(const QString& text, int row, int column, const QVariant& data)
 {
-    // Data first: an item not yet in the table changes no view. No data
-    // reads as 0, so a 0 is not stored; an item with data is copied from one
-    // that has both roles, so that its roles take one allocation.
-    static const QTableWidgetItem withData = [] {
-        QTableWidgetItem pattern{QString()};
-        pattern.setData(Qt::UserRole, 0);
-        return pattern;
-    }();
-    QTableWidgetItem* item;
-    if (data.toLongLong() == 0) {
-        item = new QTableWidgetItem(text);
-    } else {
-        item = new QTableWidgetItem(withData);
-        item->setText(text);
-        item->setData(Qt::UserRole, data);
-    }
+    // No data reads as none, so a 0 is not stored.
+    QTableWidgetItem* item = new KyCellItem(text, data.toLongLong() == 0 ? QVariant() : data);
     table()->setItem(row, column, item);
     if (m_fill)
         noteFilled(row, column, text, item);
@@ -178,14 +165,16 @@ void KyTerBaseCtr::setRowTexts(int row, int firstColumn, const QStringList& text
 
 void KyTerBaseCtr::beginFill(int count)
 {
+    // The fill's own buffers first: a large allocation right after the old
+    // rows were freed makes the allocator merge all their small blocks.
     QTableWidget* t = table();
-    t->setRowCount(0);
-    t->setRowCount(count);
-    t->model()->blockSignals(true);
     m_fill = KyColumnFit::of(t);
     m_fill->beginBulk();
     m_fillIndex = KyRowIndex::of(t);
     m_fillIndex->beginBulk(count);
+    t->setRowCount(0);
+    t->setRowCount(count);
+    t->model()->blockSignals(true);
 }
 
 void KyTerBaseCtr::endFill()
