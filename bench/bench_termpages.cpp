@@ -8,19 +8,16 @@
 // interface (goal <= 100 ms) and whether the page ends equal to the store.
 // Page names as arguments time only those pages (no burst).
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTextCodec>
-#include <QTimer>
-#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "KyBenchBurst.h"
 #include "KyBenchTiming.h"
 #include "KyCapInfoForm.h"
 #include "KyCapList.h"
@@ -45,7 +42,6 @@
 #include "KyMicListMgr.h"
 #include "KyPlayTermListMgr.h"
 #include "KyPlayerInfoForm.h"
-#include "KyRowUpdates.h"
 #include "KyTestServer.h"
 #include "KyTtsInfoForm.h"
 #include "KyTtsListMgr.h"
@@ -209,9 +205,7 @@ std::pair<double, double> timePush(const PageCase& c, QWidget* page, int rows)
         return kySeconds([&] {
             for (int i = 0; i < count; ++i)
                 QMetaObject::invokeMethod(page, c.changeSlot, Q_ARG(int, c.firstId + (i * 7919) % rows));
-            for (QObject* child : c.tableOf(page)->children())   // what the next turn of the loop would do
-                if (auto* updates = dynamic_cast<KyRowUpdates*>(child))
-                    updates->flush();
+            kyFlushRowUpdates(c.tableOf(page));
         });
     };
     QMetaObject::invokeMethod(page, c.fillSlot);
@@ -248,46 +242,15 @@ void burst(const PageCase& c, const KyRow& pattern, int nameColumn,
     std::vector<std::string> pushes;
     for (int i = 0; i < kBurst; ++i)
         pushes.push_back(listBody(renamed, c.firstId + (i * 7919) % kBurst, 1, i % 2));
-
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer tick;
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longest = std::max(longest, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    clock.start();
-    tick.start();
-    std::atomic<bool> sent{false};
-    std::thread receiver([&] {
-        for (const std::string& p : pushes)
-            c.manage->parseBody("", p);
-        sent = true;
-    });
-    bool equal = false;
-    qint64 quiet = 0;   // when the sender was done
-    while (!equal && clock.elapsed() < 60000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        longest = std::max(longest, clock.elapsed() - last);
-        last = clock.elapsed();
-        if (!sent)
-            continue;
-        if (quiet == 0)
-            quiet = clock.elapsed();
-        if (clock.elapsed() - quiet < 200)
-            continue;
-        tick.stop();   // the check is no part of the pauses
-        equal = pageEqualsStore(c.tableOf(page.get()), nameColumn, nameOf);
-        quiet = clock.elapsed();
-        last = clock.elapsed();
-        tick.start();
-    }
-    receiver.join();
+    const KyBurstResult r = kyRunBurst(
+        [&] {
+            for (const std::string& p : pushes)
+                c.manage->parseBody("", p);
+        },
+        [&] { return pageEqualsStore(c.tableOf(page.get()), nameColumn, nameOf); });
     std::printf("burst %s: %d pushes for %d shown rows, longest pause %lld ms (goal <= 100), page %s the store "
-                "after %.0f ms\n",
-                c.name, kBurst, kBurst, longest, equal ? "equals" : "DIFFERS FROM", clock.elapsed() * 1.0);
+                "after %lld ms\n",
+                c.name, kBurst, kBurst, r.longestPauseMs, r.settled ? "equals" : "DIFFERS FROM", r.elapsedMs);
 }
 
 }  // namespace

@@ -214,6 +214,11 @@ void KyBaseTaskMgrForm::moveRow(int from, int to)
 
 void KyBaseTaskMgrForm::slot_updateTaskRow(int id)
 {
+    postRowChange(id);
+}
+
+void KyBaseTaskMgrForm::applyRowChange(int id)
+{
     int row = findRowById(id);
     if (row >= 0) {
         updateRow(row, id);
