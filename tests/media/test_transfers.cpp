@@ -105,13 +105,6 @@ const char kFailed[] = "下载错误";
 class TestTransfers : public QObject {
     Q_OBJECT
 private slots:
-    // The shared worker may still be on a queued task: stopped before the
-    // process exits, so that it does not run on into Qt's teardown.
-    void cleanupTestCase()
-    {
-        TcpSocketClient::instance()->requestInterruption();
-        TcpSocketClient::instance()->wait();
-    }
     void reencodeTagAndUpload();
     void failingToolsAdvanceTheQueue();
     void tickOrderAndFailedRows();

@@ -63,8 +63,14 @@ struct KyFileTestRig {
         attach(worker);
         worker->start();
     }
+    // A shared worker is stopped too (it may still be on a queued task): none
+    // runs on against a stopped service or into the program's teardown.
     ~KyFileTestRig()
     {
+        if (!ownWorker) {
+            worker->requestInterruption();
+            worker->wait();
+        }
         ownWorker.reset();
         service->stop();
     }
