@@ -138,6 +138,11 @@ void KyDbpFramer::reset()
 
 void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>& out)
 {
+    feed(data, size, [&out](KyDbpMessage& msg) { out.push_back(std::move(msg)); });
+}
+
+void KyDbpFramer::feed(const char* data, size_t size, const Handler& onMessage)
+{
     if (m_pos < m_buf.size()) {
         // Complete what is buffered: only the rest of its body when the
         // header is known, everything otherwise.
@@ -145,7 +150,7 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
         m_buf.append(data, take);
         data += take;
         size -= take;
-        frame(m_buf.data(), m_buf.size(), out);
+        frame(m_buf.data(), m_buf.size(), onMessage);
         compact();
         if (m_pos < m_buf.size())
             return;
@@ -153,7 +158,7 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
     // Nothing buffered: frame straight from the caller's bytes and keep only
     // the incomplete tail.
     m_pos = 0;
-    frame(data, size, out);
+    frame(data, size, onMessage);
     const size_t keep = m_pos < size ? size - m_pos : 0;
     if (m_buf.capacity() > kKeepCapacity)
         std::string().swap(m_buf);
@@ -163,11 +168,11 @@ void KyDbpFramer::feed(const char* data, size_t size, std::vector<KyDbpMessage>&
     m_pos = 0;
 }
 
-void KyDbpFramer::frame(const char* data, size_t size, std::vector<KyDbpMessage>& out)
+void KyDbpFramer::frame(const char* data, size_t size, const Handler& onMessage)
 {
     m_data = data;
     m_size = size;
-    while (extractOne(out)) {
+    while (extractOne(onMessage)) {
     }
     m_data = nullptr;
     m_size = 0;
@@ -178,7 +183,7 @@ void KyDbpFramer::advanceTo(size_t pos)
     m_pos = pos;
     m_scan = 0;
     m_haveHeader = false;
-    m_head.emplace();   // built in place: no temporary to copy from
+    m_head.clear();   // keeps its strings' memory for the next message
     m_headOk = false;
     m_length = -1;
     m_lineStart = 0;
@@ -240,9 +245,9 @@ bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
             return false;
         }
         if (m_lineStart == 0)
-            m_headOk = parseFirstLine(base, lf, *m_head);
+            m_headOk = parseFirstLine(base, lf, m_head);
         else
-            parseHeaderLine(base + m_lineStart, lf, *m_head, m_length);
+            parseHeaderLine(base + m_lineStart, lf, m_head, m_length);
         m_lineStart = at + 1;
         if (sep) {
             hdrSize = at;
@@ -265,7 +270,15 @@ bool KyDbpFramer::skipOversized()
     return m_skip == 0;
 }
 
-bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
+// Hands the message over; a large body is not kept for the next one.
+void KyDbpFramer::deliver(const Handler& onMessage)
+{
+    onMessage(m_head);
+    if (m_head.body.capacity() > kKeepCapacity)
+        std::string().swap(m_head.body);
+}
+
+bool KyDbpFramer::extractOne(const Handler& onMessage)
 {
     if (m_skip > 0 && !skipOversized())
         return false;
@@ -296,7 +309,7 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         const long long length = m_length < 0 ? 0 : m_length;
         if (static_cast<unsigned long long>(length) > kMaxBody) {
             std::fprintf(stderr, "dbp: %s %s CSeq %d: body of %lld bytes over the limit of %zu, read past and dropped\n",
-                         m_head->firstLine.c_str(), m_head->packetType.c_str(), m_head->cseq, length, kMaxBody);
+                         m_head.firstLine.c_str(), m_head.packetType.c_str(), m_head.cseq, length, kMaxBody);
             m_skip = hdrSize + sepLen + static_cast<size_t>(length);
             return true;
         }
@@ -311,18 +324,20 @@ bool KyDbpFramer::extractOne(std::vector<KyDbpMessage>& out)
         }
         return false;
     }
-    out.push_back(std::move(*m_head));
-    std::string& body = out.back().body;
+    std::string& body = m_head.body;
     if (m_data == m_buf.data() && m_pos + m_total == m_buf.size() && m_total > kKeepCapacity) {
         // A large body that ends the buffer becomes the message's: no second copy.
         m_buf.erase(0, m_pos + m_bodyOffset);
         body.swap(m_buf);
+        m_buf.clear();
         m_data = m_buf.data();
         m_size = 0;
+        deliver(onMessage);
         advanceTo(0);
         return false;
     }
-    body = std::string(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);   // no aliasing checks
+    body.assign(m_data + m_pos + m_bodyOffset, m_total - m_bodyOffset);
+    deliver(onMessage);
     advanceTo(m_pos + m_total);
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,12 +22,19 @@ public:
     // Lists of 100,000 rows of any kind take well under a third of it.
     static constexpr size_t kMaxBody = 256 * 1024 * 1024;
 
-    // Appends bytes and moves every complete message into out.
+    using Handler = std::function<void(KyDbpMessage&)>;
+
+    // Appends bytes and hands every complete message to onMessage, in order.
+    // The message is the framer's own and is reused for the next one (no
+    // allocation per message): the handler may move from it, but must not
+    // feed this framer.
+    void feed(const char* data, size_t size, const Handler& onMessage);
+    // The same, moving every complete message into out.
     void feed(const char* data, size_t size, std::vector<KyDbpMessage>& out);
     size_t buffered() const { return m_buf.size() - m_pos; }
     size_t dropped() const { return m_dropped; }
     // CSeq of a reply whose header is in and whose body is still coming; -1 when none.
-    int replyInProgress() const { return m_haveHeader && m_head->isReply ? m_head->cseq : -1; }
+    int replyInProgress() const { return m_haveHeader && m_head.isReply ? m_head.cseq : -1; }
     void reset();
 
     // Parses one header block (without the blank line). False when it is not
@@ -42,8 +49,9 @@ private:
 
     static constexpr size_t kKeepCapacity = 4 * kMaxHeader;   // buffer kept between messages
 
-    void frame(const char* data, size_t size, std::vector<KyDbpMessage>& out);
-    bool extractOne(std::vector<KyDbpMessage>& out);
+    void frame(const char* data, size_t size, const Handler& onMessage);
+    bool extractOne(const Handler& onMessage);
+    void deliver(const Handler& onMessage);
     bool skipOversized();
     bool findHeaderEnd(size_t& hdrSize, size_t& sepLen);
     void advanceTo(size_t pos);
@@ -56,7 +64,7 @@ private:
     size_t m_pos = 0;
     size_t m_scan = 0;          // header-end search resumes here (from m_pos)
     bool m_haveHeader = false;  // header parsed, body still incomplete
-    std::optional<KyDbpMessage> m_head{KyDbpMessage()};   // header lines parsed so far
+    KyDbpMessage m_head;        // header lines parsed so far, then the message
     size_t m_lineStart = 0;     // next header line to parse (from m_pos)
     bool m_headOk = false;      // the first line starts a message
     long long m_length = -1;    // Content-Length as parseHeader gives it

@@ -1,5 +1,16 @@
 #include "KyDbpMessage.h"
 
+void KyDbpMessage::clear()
+{
+    firstLine.clear();
+    isReply = false;
+    statusCode = 0;
+    cseq = -1;
+    packetType.clear();
+    packetSubtype.clear();
+    body.clear();
+}
+
 std::string KyDbpMessage::pushName() const
 {
     return packetType + "_" + packetSubtype;

@@ -13,6 +13,8 @@ struct KyDbpMessage {
     std::string packetSubtype;
     std::string body;
 
+    // Back to a message with no fields; the strings keep their memory.
+    void clear();
     // "Packet-Type_Packet-Subtype", the name a push is offered under.
     std::string pushName() const;
     // Result code of a reply: 200 -> 0, 503 -> 2, anything else -> 1.

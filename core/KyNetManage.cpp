@@ -261,19 +261,15 @@ void KyNetManage::readSocket(char* buf, size_t size)
         connectionBroken(n == 0 ? "closed by the server" : "receive failed");
         return;
     }
-    m_received.clear();
-    m_framer.feed(buf, static_cast<size_t>(n), m_received);
     size_t handled = 0;
-    for (KyDbpMessage& msg : m_received) {
+    m_framer.feed(buf, static_cast<size_t>(n), [this, &handled](KyDbpMessage& msg) {
         handled += msg.body.size();
         handleMessage(msg);
-    }
+    });
     // A large reply leaves its parse's memory free in this thread's arena:
     // give it back to the system rather than keep it for the session.
-    if (handled >= kTrimAfterBytes) {
-        m_received.clear();
+    if (handled >= kTrimAfterBytes)
         malloc_trim(0);
-    }
     extendArrivingReply();
 }
 

@@ -98,7 +98,6 @@ private:
     KyManageCenter* m_center;
     KySocket m_socket;
     KyDbpFramer m_framer;           // receive thread only
-    std::vector<KyDbpMessage> m_received;   // receive thread only: one read's messages
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_connected{false};

@@ -20,15 +20,19 @@ std::string push(const std::string& type, const std::string& sub, const std::str
            "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
-// Feeds text in pieces of the given sizes (cycled).
-std::vector<KyDbpMessage> feedIn(const std::string& text, const std::vector<size_t>& pieces)
+// Feeds text in pieces of the given sizes (cycled). Through a handler that
+// copies, the framer fills the same message again for each one.
+std::vector<KyDbpMessage> feedIn(const std::string& text, const std::vector<size_t>& pieces, bool copied = false)
 {
     KyDbpFramer f;
     std::vector<KyDbpMessage> out;
     size_t pos = 0, i = 0;
     while (pos < text.size()) {
         size_t n = std::min(pieces[i++ % pieces.size()], text.size() - pos);
-        f.feed(text.data() + pos, n, out);
+        if (copied)
+            f.feed(text.data() + pos, n, [&out](KyDbpMessage& m) { out.push_back(m); });
+        else
+            f.feed(text.data() + pos, n, out);
         pos += n;
     }
     return out;
@@ -78,6 +82,8 @@ void TestFramer::segmentationGivesTheSameMessages()
     QCOMPARE(describe(feedIn(stream, {1})), expected);
     QCOMPARE(describe(feedIn(stream, {2, 3, 5, 7})), expected);
     QCOMPARE(describe(feedIn(stream, {4096})), expected);
+    QCOMPARE(describe(feedIn(stream, {stream.size()}, true)), expected);
+    QCOMPARE(describe(feedIn(stream, {2, 3, 5, 7}, true)), expected);
     // Every cut point in two pieces, and every three-piece cut near the header ends.
     for (size_t cut = 1; cut < stream.size(); ++cut) {
         KyDbpFramer f;
