@@ -132,6 +132,7 @@ void KyTimerTaskEditDialog::openTargets()
     KyMicListMgr* mics = KyMicListMgr::instance();
     if (mics->requestMicBooks({KyM11Manage::RT_PLAY_TERMINALS, 0}) == 0) {
         const std::list<int32_t>& chosen = m_task->terminalIdList;
+        KySelectTableCtrl::Batch batch(m_terminalPick);
         for (const KyTerminal& term : *mics->lockPlayTerminals()) {
             const bool ticked =
                 !m_common->isNew() && std::find(chosen.begin(), chosen.end(), term.id) != chosen.end();
@@ -142,6 +143,7 @@ void KyTimerTaskEditDialog::openTargets()
 
     m_regionPick.setTable(ui->fRegionTable, ui->fTerminalCb, kPickLayout);
     connect(ui->fRegionTable, &QTableWidget::itemClicked, this, &KyTimerTaskEditDialog::slot_regionTableItemClicked);
+    KySelectTableCtrl::Batch batch(m_regionPick);
     for (const KyRegion& region : KyRegionListMgr::instance()->regionList())
         m_regionPick.addRow(Qt::Unchecked, region.name, region.id, std::string());
 }

@@ -21,6 +21,7 @@ KyFAlarmChannelDialog::KyFAlarmChannelDialog(const std::list<KySsTask>* tasks, i
 
     m_picker.setSingleTable(ui->fChannelTb, kNameIdLayout);
     if (m_tasks) {
+        KySelectTableCtrl::Batch batch(m_picker);
         for (const KySsTask& task : *m_tasks)
             m_picker.addRow(task.id == m_taskId ? Qt::Checked : Qt::Unchecked, task.name, task.id, std::string());
     }

@@ -136,6 +136,7 @@ void KyM11SettingDialog::fillMonitorTable()
     auto add = [&](const KyBaseTerminal& t) {
         m_monitorCtrl.addRow(contains(book, t.id) ? Qt::Checked : Qt::Unchecked, t.name, t.id, t.type);
     };
+    KySelectTableCtrl::Batch batch(m_monitorCtrl);
     for (const KyMic& m : KyM02ListMgr::instance()->m02List())
         add(m);
     for (const KyMic& m : KyM04ListMgr::instance()->m04List())
@@ -182,6 +183,7 @@ void KyM11SettingDialog::fillRegionTable()
         return;
     m_regionLoaded = true;
     const std::vector<KyBookEntry> book = mics->regionList();
+    KySelectTableCtrl::Batch batch(m_regionCtrl);
     for (const KyRegion& r : KyRegionListMgr::instance()->regionList())
         m_regionCtrl.addRow(contains(book, r.id) ? Qt::Checked : Qt::Unchecked, r.name, r.id, "");
 }

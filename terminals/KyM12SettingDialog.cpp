@@ -83,6 +83,7 @@ void KyM12SettingDialog::fillTalkTable()
     auto add = [&](const KyBaseTerminal& term) {
         m_talk.ctrl.addRow(callBookHas(book, term) ? Qt::Checked : Qt::Unchecked, term.name, term.id, term.type);
     };
+    KySelectTableCtrl::Batch batch(m_talk.ctrl);
     for (const KyMic& mic : KyM02ListMgr::instance()->m02List())
         add(mic);
     for (const KyMic& mic : KyM04ListMgr::instance()->m04List())

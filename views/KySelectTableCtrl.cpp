@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QStringList>
 #include <QTableWidget>
+#include <algorithm>
 
+#include "KyColumnFit.h"
 #include "KyTableUtil.h"
 #include "KyTextUtil.h"
 
@@ -57,24 +59,82 @@ void KySelectTableCtrl::addRow(Qt::CheckState state, std::string name, int id, s
 {
     if (!table)
         return;
-    const int row = table->rowCount();
-    table->insertRow(row);
-    auto* nameItem = new QTableWidgetItem(localToQString(name.c_str()));
-    nameItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    // Made whole before it goes in, from a pattern with every role it needs.
+    static const QTableWidgetItem pattern = [] {
+        QTableWidgetItem item{QString()};
+        item.setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item.setCheckState(Qt::Unchecked);
+        item.setData(Qt::UserRole, 0);
+        return item;
+    }();
+    const int row = nextRow();
+    auto* nameItem = new QTableWidgetItem(pattern);
+    nameItem->setText(localToQString(name.c_str()));
     nameItem->setCheckState(state);
     nameItem->setData(Qt::UserRole, id);
-    table->setItem(row, 0, nameItem);
+    setCell(row, 0, nameItem);
     const QString type = QString::fromUtf8(typeText.c_str());
     if (layout == 3 || layout == 4)
-        table->setItem(row, 1, new QTableWidgetItem(QString::number(id)));
+        setCell(row, 1, new QTableWidgetItem(QString::number(id)));
     else
-        table->setItem(row, 1, new QTableWidgetItem(type));
+        setCell(row, 1, new QTableWidgetItem(type));
     if (layout == 3)
-        table->setItem(row, 2, new QTableWidgetItem(type));
+        setCell(row, 2, new QTableWidgetItem(type));
     if (state == Qt::Checked) {
         markRow(row, true);
         chosenRow = row;
     }
+}
+
+int KySelectTableCtrl::nextRow()
+{
+    if (!m_batch) {
+        const int row = table->rowCount();
+        table->insertRow(row);
+        return row;
+    }
+    if (m_batchNext == table->rowCount()) {   // room for as many again, told to the view
+        table->model()->blockSignals(false);
+        table->setRowCount(std::max(16, 2 * m_batchNext));
+        table->model()->blockSignals(true);
+    }
+    return m_batchNext++;
+}
+
+void KySelectTableCtrl::setCell(int row, int column, QTableWidgetItem* item)
+{
+    table->setItem(row, column, item);
+    if (m_batch)
+        m_batch->note(row, column, item->text());
+}
+
+KySelectTableCtrl::Batch::Batch(KySelectTableCtrl& pick) : m_pick(pick)
+{
+    if (!pick.table || pick.m_batch)
+        return;
+    pick.m_batch = KyColumnFit::of(pick.table);
+    pick.m_batchFirst = pick.m_batchNext = pick.table->rowCount();
+    pick.m_batch->beginBulk();
+    pick.table->model()->blockSignals(true);
+}
+
+KySelectTableCtrl::Batch::~Batch()
+{
+    m_pick.endBatch();
+}
+
+void KySelectTableCtrl::endBatch()
+{
+    if (!m_batch)
+        return;
+    KyColumnFit* fit = m_batch;
+    m_batch = nullptr;
+    QAbstractItemModel* model = table->model();
+    model->blockSignals(false);
+    table->setRowCount(m_batchNext);   // the room left over
+    if (m_batchNext > m_batchFirst)
+        emit model->dataChanged(model->index(m_batchFirst, 0), model->index(m_batchNext - 1, model->columnCount() - 1));
+    fit->endBulk();
 }
 
 int KySelectTableCtrl::rowFlag(int row) const

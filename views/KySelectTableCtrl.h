@@ -3,6 +3,7 @@
 #include <QObject>
 #include <string>
 
+class KyColumnFit;
 class QCheckBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -23,6 +24,19 @@ public:
     void initTable(int layout);
     void addRow(Qt::CheckState state, std::string name, int id, std::string typeText);
 
+    // Rows added while a batch lives are written with the model quiet and
+    // shown together when it ends (a dialog may add thousands of terminals).
+    class Batch {
+    public:
+        explicit Batch(KySelectTableCtrl& pick);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        KySelectTableCtrl& m_pick;
+    };
+
     QTableWidget* table = nullptr;
     QCheckBox* selectAllBox = nullptr;
     bool allSelected = false;
@@ -36,6 +50,14 @@ public slots:
     void slot_singleTableItemClicked(QTableWidgetItem* item);
 
 private:
+    // The row a new entry goes to: appended, or the next of a batch.
+    int nextRow();
+    void endBatch();
+    void setCell(int row, int column, QTableWidgetItem* item);
     int rowFlag(int row) const;
     void markRow(int row, bool chosen);
+
+    KyColumnFit* m_batch = nullptr;   // the column fitter during a batch
+    int m_batchFirst = 0;   // first row of the batch
+    int m_batchNext = 0;    // next row to write; rows from here on are room
 };

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <optional>
 
 #include "KySelectTableCtrl.h"
 
@@ -87,10 +88,17 @@ void TestPickList::layouts()
         {3, {name, "ID", type}, {QString::fromUtf8("话筒"), "42", "MIC11"}},
         {4, {name, "ID"}, {QString::fromUtf8("话筒"), "42"}},
     };
-    for (const Case& c : cases) {
+    for (int run = 0; run < 2 * cases.size(); ++run) {   // rows added one by one, then in a batch
+        const Case& c = cases[run / 2];
         Rig rig(c.layout, false);
-        rig.ctrl.addRow(Qt::Unchecked, "话筒", 42, "MIC11");
-        rig.ctrl.addRow(Qt::Checked, "b", 7, "IP");
+        {
+            std::optional<KySelectTableCtrl::Batch> batch;
+            if (run % 2)
+                batch.emplace(rig.ctrl);
+            rig.ctrl.addRow(Qt::Unchecked, "话筒", 42, "MIC11");
+            rig.ctrl.addRow(Qt::Checked, "b", 7, "IP");
+        }
+        QCOMPARE(rig.table.rowCount(), 2);
         QCOMPARE(headers(&rig.table), c.headers);
         QCOMPARE(rig.table.isColumnHidden(1), c.layout == 4);
         QCOMPARE(rig.table.selectionMode(), QAbstractItemView::SingleSelection);
