@@ -3,9 +3,8 @@
 #include <QCheckBox>
 #include <QStringList>
 #include <QTableWidget>
-#include <algorithm>
 
-#include "KyColumnFit.h"
+#include "KyTableBatch.h"
 #include "KyTableUtil.h"
 #include "KyTextUtil.h"
 
@@ -88,53 +87,33 @@ void KySelectTableCtrl::addRow(Qt::CheckState state, std::string name, int id, s
 
 int KySelectTableCtrl::nextRow()
 {
-    if (!m_batch) {
-        const int row = table->rowCount();
-        table->insertRow(row);
-        return row;
-    }
-    if (m_batchNext == table->rowCount()) {   // room for as many again, told to the view
-        table->model()->blockSignals(false);
-        table->setRowCount(std::max(16, 2 * m_batchNext));
-        table->model()->blockSignals(true);
-    }
-    return m_batchNext++;
+    if (m_batch)
+        return m_batch->appendRow();
+    const int row = table->rowCount();
+    table->insertRow(row);
+    return row;
 }
 
 void KySelectTableCtrl::setCell(int row, int column, QTableWidgetItem* item)
 {
-    table->setItem(row, column, item);
     if (m_batch)
-        m_batch->note(row, column, item->text());
+        m_batch->setItem(row, column, item);
+    else
+        table->setItem(row, column, item);
 }
 
 KySelectTableCtrl::Batch::Batch(KySelectTableCtrl& pick) : m_pick(pick)
 {
     if (!pick.table || pick.m_batch)
         return;
-    pick.m_batch = KyColumnFit::of(pick.table);
-    pick.m_batchFirst = pick.m_batchNext = pick.table->rowCount();
-    pick.m_batch->beginBulk();
-    pick.table->model()->blockSignals(true);
+    m_rows.reset(new KyTableBatch(pick.table));
+    pick.m_batch = m_rows.get();
 }
 
 KySelectTableCtrl::Batch::~Batch()
 {
-    m_pick.endBatch();
-}
-
-void KySelectTableCtrl::endBatch()
-{
-    if (!m_batch)
-        return;
-    KyColumnFit* fit = m_batch;
-    m_batch = nullptr;
-    QAbstractItemModel* model = table->model();
-    model->blockSignals(false);
-    table->setRowCount(m_batchNext);   // the room left over
-    if (m_batchNext > m_batchFirst)
-        emit model->dataChanged(model->index(m_batchFirst, 0), model->index(m_batchNext - 1, model->columnCount() - 1));
-    fit->endBulk();
+    if (m_rows)
+        m_pick.m_batch = nullptr;
 }
 
 int KySelectTableCtrl::rowFlag(int row) const

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 #include <string>
 
-class KyColumnFit;
+class KyTableBatch;
 class QCheckBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -24,8 +25,8 @@ public:
     void initTable(int layout);
     void addRow(Qt::CheckState state, std::string name, int id, std::string typeText);
 
-    // Rows added while a batch lives are written with the model quiet and
-    // shown together when it ends (a dialog may add thousands of terminals).
+    // Rows added while a batch lives are written as one table batch
+    // (KyTableBatch): a dialog may add thousands of terminals.
     class Batch {
     public:
         explicit Batch(KySelectTableCtrl& pick);
@@ -35,6 +36,7 @@ public:
 
     private:
         KySelectTableCtrl& m_pick;
+        std::unique_ptr<KyTableBatch> m_rows;
     };
 
     QTableWidget* table = nullptr;
@@ -52,12 +54,9 @@ public slots:
 private:
     // The row a new entry goes to: appended, or the next of a batch.
     int nextRow();
-    void endBatch();
     void setCell(int row, int column, QTableWidgetItem* item);
     int rowFlag(int row) const;
     void markRow(int row, bool chosen);
 
-    KyColumnFit* m_batch = nullptr;   // the column fitter during a batch
-    int m_batchFirst = 0;   // first row of the batch
-    int m_batchNext = 0;    // next row to write; rows from here on are room
+    KyTableBatch* m_batch = nullptr;   // while a batch lives
 };
