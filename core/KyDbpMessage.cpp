@@ -13,7 +13,15 @@ void KyDbpMessage::clear()
 
 std::string KyDbpMessage::pushName() const
 {
-    return packetType + "_" + packetSubtype;
+    std::string name;
+    pushName(name);
+    return name;
+}
+
+void KyDbpMessage::pushName(std::string& out) const
+{
+    out.reserve(packetType.size() + 1 + packetSubtype.size());
+    out.assign(packetType).append(1, '_').append(packetSubtype);
 }
 
 int KyDbpMessage::resultCode() const

@@ -17,6 +17,8 @@ struct KyDbpMessage {
     void clear();
     // "Packet-Type_Packet-Subtype", the name a push is offered under.
     std::string pushName() const;
+    // The same into out, whose memory is reused.
+    void pushName(std::string& out) const;
     // Result code of a reply: 200 -> 0, 503 -> 2, anything else -> 1.
     int resultCode() const;
 };

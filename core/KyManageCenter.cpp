@@ -147,7 +147,8 @@ void KyManageCenter::dispatch(const KyDbpMessage& msg, int requestType)
             mgr->onFailedRequest(requestType, msg.resultCode(), msg);
         return;
     }
-    const std::string name = msg.pushName();
+    thread_local std::string name;   // kept: no allocation per push
+    msg.pushName(name);
     for (KyBaseMgr* mgr : managers())
         if (mgr->onPush(msg, name))
             return;
