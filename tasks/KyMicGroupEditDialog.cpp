@@ -7,6 +7,7 @@
 #include "KyListLock.h"
 #include "KyMicGroup.h"
 #include "KyMicListMgr.h"
+#include "KyTableBatch.h"
 #include "KyTextUtil.h"
 #include "ui_fMicGroupEditDialog.h"
 
@@ -38,16 +39,17 @@ void KyMicGroupEditDialog::fillMemberTable()
         return;
     }
     const std::vector<int>& members = m_group->members;
+    KyTableBatch rows(memberTable());
     for (const KyMic& mic : *list) {
         const bool member = std::find(members.begin(), members.end(), mic.id) != members.end();
-        addMemberRow(&mic, member ? Qt::Checked : Qt::Unchecked);
+        addMemberRow(rows, mic, member);
     }
 }
 
-void KyMicGroupEditDialog::addMemberRow(const KyMic* mic, int checkState)
+void KyMicGroupEditDialog::addMemberRow(KyTableBatch& rows, const KyMic& mic, bool member)
 {
-    appendMemberRow({localToQString(mic->name.c_str()), QString::number(mic->id), localToQString(mic->ip.c_str())},
-                    mic->id, checkState == Qt::Checked);
+    appendMemberRow(rows, {localToQString(mic.name.c_str()), QString::number(mic.id), localToQString(mic.ip.c_str())},
+                    mic.id, member);
 }
 
 void KyMicGroupEditDialog::store(const std::string& name)

@@ -21,7 +21,7 @@ public:
 
 private:
     void fillMemberTable();
-    void addMemberRow(const KyMic* mic, int checkState);
+    void addMemberRow(KyTableBatch& rows, const KyMic& mic, bool member);
     void store(const std::string& name) override;
 
     KyMicGroup* m_group;

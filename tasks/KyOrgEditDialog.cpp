@@ -7,6 +7,7 @@
 
 #include "KyKeptValue.h"
 #include "KyOrgPageUtil.h"
+#include "KyTableBatch.h"
 #include "KyTableUtil.h"
 #include "KyTextUtil.h"
 #include "KyTipsInfo.h"
@@ -48,20 +49,13 @@ QString KyOrgEditDialog::text(const char* source) const
     return QCoreApplication::translate(metaObject()->className(), source);
 }
 
-void KyOrgEditDialog::appendMemberRow(const QStringList& cells, int id, bool checked)
+void KyOrgEditDialog::appendMemberRow(KyTableBatch& rows, const QStringList& cells, int id, bool checked)
 {
-    QTableWidget* table = m_form.members;
-    const int row = table->rowCount();
-    table->insertRow(row);
-    for (int c = 0; c < cells.size(); ++c) {
-        auto* item = new QTableWidgetItem(cells[c]);
-        if (c == 0) {
-            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-            item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-            item->setData(Qt::UserRole, id);
-        }
-        table->setItem(row, c, item);
-    }
+    const int row = rows.appendRow();
+    for (int c = 0; c < cells.size(); ++c)
+        rows.setItem(row, c,
+                     c == 0 ? KyTableUtil::checkableItem(cells[c], checked ? Qt::Checked : Qt::Unchecked, id)
+                            : new QTableWidgetItem(cells[c]));
 }
 
 std::vector<std::pair<int, QString>> KyOrgEditDialog::checkedRows() const

@@ -7,6 +7,7 @@
 
 #include "KyShadowDialog.h"
 
+class KyTableBatch;
 class QCheckBox;
 class QLineEdit;
 class QTableWidget;
@@ -48,8 +49,9 @@ protected:
     void setupEditor(const KyOrgEditWidgets& form, QStringList headers, bool isNew, const char* newTitle,
                      const char* editTitle, const std::string& name);
 
-    // A checkable row at the end: column 0 holds the check state, the id as data and the first cell.
-    void appendMemberRow(const QStringList& cells, int id, bool checked);
+    // A checkable row at the end of the fill's batch: column 0 holds the check state, the id as data
+    // and the first cell.
+    static void appendMemberRow(KyTableBatch& rows, const QStringList& cells, int id, bool checked);
     // Id and column-0 text of every checked row, top to bottom.
     std::vector<std::pair<int, QString>> checkedRows() const;
     QTableWidget* memberTable() const { return m_form.members; }

@@ -8,6 +8,7 @@
 #include "KyM04ListMgr.h"
 #include "KyPlayTermListMgr.h"
 #include "KyRegion.h"
+#include "KyTableBatch.h"
 #include "KyTextUtil.h"
 #include "ui_fRegionEditDialog.h"
 
@@ -32,18 +33,21 @@ bool KyRegionEditDialog::isMember(int id) const
 void KyRegionEditDialog::fillTerminalTable()
 {
     bool allLoaded = true;
-    if (KyListLock list(KyPlayTermListMgr::instance()); list) {
-        for (const KyTerminal& term : *list)
-            addTerminalRow(term, isMember(term.id) ? Qt::Checked : Qt::Unchecked);
-    } else {
-        allLoaded = false;
-    }
     KyM02ListMgr* m02 = KyM02ListMgr::instance();
-    for (const KyMic& mic : m02->m02List())
-        addTerminalRow(mic, isMember(mic.id) ? Qt::Checked : Qt::Unchecked);
     KyM04ListMgr* m04 = KyM04ListMgr::instance();
-    for (const KyMic& mic : m04->m04List())
-        addTerminalRow(mic, isMember(mic.id) ? Qt::Checked : Qt::Unchecked);
+    {
+        KyTableBatch rows(memberTable());
+        if (KyListLock list(KyPlayTermListMgr::instance()); list) {
+            for (const KyTerminal& term : *list)
+                addTerminalRow(rows, term);
+        } else {
+            allLoaded = false;
+        }
+        for (const KyMic& mic : m02->m02List())
+            addTerminalRow(rows, mic);
+        for (const KyMic& mic : m04->m04List())
+            addTerminalRow(rows, mic);
+    }
     if (allLoaded && m02->loaded() && m04->loaded())
         return;
 
@@ -56,11 +60,12 @@ void KyRegionEditDialog::fillTerminalTable()
     }
 }
 
-void KyRegionEditDialog::addTerminalRow(const KyBaseTerminal& term, int checkState)
+void KyRegionEditDialog::addTerminalRow(KyTableBatch& rows, const KyBaseTerminal& term)
 {
-    appendMemberRow({localToQString(term.name.c_str()), QString::number(term.id), localToQString(term.type.c_str()),
+    appendMemberRow(rows,
+                    {localToQString(term.name.c_str()), QString::number(term.id), localToQString(term.type.c_str()),
                      localToQString(term.ip.c_str())},
-                    term.id, checkState == Qt::Checked);
+                    term.id, isMember(term.id));
 }
 
 void KyRegionEditDialog::store(const std::string& name)

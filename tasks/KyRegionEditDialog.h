@@ -22,7 +22,7 @@ public:
 
 private:
     void fillTerminalTable();
-    void addTerminalRow(const KyBaseTerminal& term, int checkState);
+    void addTerminalRow(KyTableBatch& rows, const KyBaseTerminal& term);
     bool isMember(int id) const;
     void store(const std::string& name) override;
 

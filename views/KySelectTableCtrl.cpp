@@ -58,20 +58,8 @@ void KySelectTableCtrl::addRow(Qt::CheckState state, std::string name, int id, s
 {
     if (!table)
         return;
-    // Made whole before it goes in, from a pattern with every role it needs.
-    static const QTableWidgetItem pattern = [] {
-        QTableWidgetItem item{QString()};
-        item.setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        item.setCheckState(Qt::Unchecked);
-        item.setData(Qt::UserRole, 0);
-        return item;
-    }();
     const int row = nextRow();
-    auto* nameItem = new QTableWidgetItem(pattern);
-    nameItem->setText(localToQString(name.c_str()));
-    nameItem->setCheckState(state);
-    nameItem->setData(Qt::UserRole, id);
-    setCell(row, 0, nameItem);
+    setCell(row, 0, KyTableUtil::checkableItem(localToQString(name.c_str()), state, id));
     const QString type = QString::fromUtf8(typeText.c_str());
     if (layout == 3 || layout == 4)
         setCell(row, 1, new QTableWidgetItem(QString::number(id)));

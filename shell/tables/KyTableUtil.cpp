@@ -37,6 +37,22 @@ QTableWidgetItem* KyTableUtil::setTableItemU64(QTableWidget* table, const QStrin
     return item;
 }
 
+QTableWidgetItem* KyTableUtil::checkableItem(const QString& text, Qt::CheckState state, int id)
+{
+    static const QTableWidgetItem pattern = [] {
+        QTableWidgetItem item{QString()};
+        item.setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item.setCheckState(Qt::Unchecked);
+        item.setData(Qt::UserRole, 0);
+        return item;
+    }();
+    auto* item = new QTableWidgetItem(pattern);
+    item->setText(text);
+    item->setCheckState(state);
+    item->setData(Qt::UserRole, id);
+    return item;
+}
+
 int KyTableUtil::tableItemIntData(QTableWidget* table, int row, int column)
 {
     QTableWidgetItem* item = table->item(row, column);
