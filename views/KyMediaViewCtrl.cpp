@@ -133,41 +133,37 @@ void KyMediaViewCtrl::showMediaTable(const QList<KyMediaFile_t>* list)
 {
     if (!list)
         return;
-    clearTable();
     {
         QMutexLocker lock(&g_mediaTableMutex);
-        mTable->setUpdatesEnabled(false);
-        for (int i = 0; i < list->size(); ++i) {
-            const KyMediaFile_t entry = list->at(i);
-            addMediaFileRow(&entry, i);
+        // Below the root a ".." row on top goes up.
+        const bool up = !mCurrentPath.isEmpty();
+        beginFill(list->size() + (up ? 1 : 0));
+        int row = 0;
+        if (up) {
+            KyMediaFile_t parent;
+            parent.isDir = 1;
+            parent.fileName = QStringLiteral("..");
+            parent.fileSize = QStringLiteral("-1");
+            writeMediaFileRow(parent, row++);
         }
-        if (!mCurrentPath.isEmpty()) {
-            KyMediaFile_t up;
-            up.isDir = 1;
-            up.fileName = QStringLiteral("..");
-            up.fileSize = QStringLiteral("-1");
-            addMediaFileRow(&up, 0);
-        }
-        mTable->setUpdatesEnabled(true);
+        for (const KyMediaFile_t& entry : *list)
+            writeMediaFileRow(entry, row++);
+        endFill();
     }
     mTablePath = mCurrentPath;
 }
 
-int KyMediaViewCtrl::addMediaFileRow(const KyMediaFile_t* file, int row)
+void KyMediaViewCtrl::writeMediaFileRow(const KyMediaFile_t& file, int row)
 {
-    if (!file)
-        return -1;
-    const bool dir = file->fileSize == QLatin1String("-1");
-    mTable->insertRow(row);
-    QTableWidgetItem* name = setCellText(file->fileName, row, 0, dir ? 1 : 0);
-    setCellText(file->createDate, row, 1, 0);
+    const bool dir = file.fileSize == QLatin1String("-1");
+    QTableWidgetItem* name = setCellText(file.fileName, row, 0, dir ? 1 : 0);
+    setCellText(file.createDate, row, 1, 0);
     setCellText(dir ? tr("Folder") : tr("Media File"), row, 2, 0);
     if (!dir) {
-        const qint64 size = file->fileSize.toLongLong();
+        const qint64 size = file.fileSize.toLongLong();
         setCellText(QString::fromStdString(formatSizeMB(size)), row, 3, static_cast<int>(size));
     }
     setRowIcon(name);
-    return 0;
 }
 
 void KyMediaViewCtrl::setRowIcon(QTableWidgetItem* item)

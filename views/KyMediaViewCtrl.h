@@ -53,7 +53,8 @@ public slots:
     void slot_ftpError(int code, QString name, int status);
 
 protected:
-    virtual int addMediaFileRow(const KyMediaFile_t* file, int row);
+    // Writes the cells of a row of the fill.
+    virtual void writeMediaFileRow(const KyMediaFile_t& file, int row);
     void setRowIcon(QTableWidgetItem* item);
     QString shownPath() const;
 

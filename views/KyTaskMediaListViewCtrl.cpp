@@ -13,16 +13,12 @@ void KyTaskMediaListViewCtrl::listDir(QString path)
         mng->getTaskFileList(path);
 }
 
-int KyTaskMediaListViewCtrl::addMediaFileRow(const KyMediaFile_t* file, int row)
+void KyTaskMediaListViewCtrl::writeMediaFileRow(const KyMediaFile_t& file, int row)
 {
-    if (!file)
-        return -1;
-    mTable->insertRow(row);
-    QTableWidgetItem* name = setCellText(file->fileName, row, 0, file->isDir);
-    if (file->isDir == 0) {
-        const int size = file->fileSize.toInt();
+    QTableWidgetItem* name = setCellText(file.fileName, row, 0, file.isDir);
+    if (file.isDir == 0) {
+        const int size = file.fileSize.toInt();
         setCellText(QString::fromStdString(formatSizeMB(size)), row, 1, size);
     }
     setRowIcon(name);
-    return 0;
 }

@@ -12,5 +12,5 @@ public:
     void listDir(QString path) override;
 
 protected:
-    int addMediaFileRow(const KyMediaFile_t* file, int row) override;
+    void writeMediaFileRow(const KyMediaFile_t& file, int row) override;
 };
