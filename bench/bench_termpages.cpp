@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "KyBenchBurst.h"
+#include "KyBenchRows.h"
+#include "KyBenchTable.h"
 #include "KyBenchTiming.h"
 #include "KyCapInfoForm.h"
 #include "KyCapList.h"
@@ -107,66 +109,9 @@ std::vector<PageCase> pageCases()
     };
 }
 
-void setField(KyRow& row, const char* key, const std::string& value)
-{
-    for (auto& field : row.fields)
-        if (field.first == key)
-            field.second = value;
-}
-
-// Rows like the fixture's first one, with their own id, name and address.
-std::string listBody(const KyRow& pattern, int firstId, int count, int status)
-{
-    std::vector<KyRow> rows(count, pattern);
-    for (int i = 0; i < count; ++i) {
-        const int id = firstId + i;
-        setField(rows[i], "terminalId", std::to_string(id));
-        setField(rows[i], "name", pattern.text("name") + std::to_string(id));
-        setField(rows[i], "ip", "10." + std::to_string(id / 65536 % 256) + "." + std::to_string(id / 256 % 256) + "."
-                                    + std::to_string(id % 256));
-        setField(rows[i], "status", std::to_string(status));
-    }
-    return kyWriteRows(rows);
-}
-
 void loadList(const PageCase& page, const KyRow& pattern, int count)
 {
-    KyDbpMessage reply;
-    reply.isReply = true;
-    reply.statusCode = 200;
-    reply.body = listBody(pattern, page.firstId, count, 1);
-    page.manage->onReply(page.listType, reply);
-    QCoreApplication::processEvents();
-}
-
-// The page's texts, row by row.
-std::vector<QStringList> pageTexts(QTableWidget* t)
-{
-    std::vector<QStringList> rows(t->rowCount());
-    for (int r = 0; r < t->rowCount(); ++r)
-        for (int c = 0; c < t->columnCount(); ++c)
-            rows[r] << (t->item(r, c) ? t->item(r, c)->text() : QString());
-    return rows;
-}
-
-// The same texts in a table with the page's columns (and hidden ones).
-void bareFill(QTableWidget& bare, QTableWidget* page, const std::vector<QStringList>& texts)
-{
-    const int columns = page->columnCount();
-    bare.setRowCount(0);
-    bare.setColumnCount(columns);
-    for (int c = 0; c < columns; ++c)
-        bare.setColumnHidden(c, page->isColumnHidden(c));
-    bare.setRowCount(int(texts.size()));
-    for (int r = 0; r < int(texts.size()); ++r)
-        for (int c = 0; c < columns; ++c)
-            bare.setItem(r, c, new QTableWidgetItem(texts[r][c]));
-}
-
-void paintNow(QWidget* w)
-{
-    QCoreApplication::processEvents();
-    w->repaint();
+    kyLoadList(page.manage, page.listType, pattern, page.firstId, count);
 }
 
 struct Fill {
@@ -178,17 +123,17 @@ Fill timeFill(const PageCase& c, QWidget* page, QTableWidget& bare, int rows)
 {
     QTableWidget* table = c.tableOf(page);
     QMetaObject::invokeMethod(page, c.fillSlot);
-    const std::vector<QStringList> texts = pageTexts(table);
+    const std::vector<QStringList> texts = kyTableTexts(table);
     Fill best;
     const int runs = rows >= 100000 ? 3 : 7;
     for (int i = 0; i < runs; ++i) {   // in turns, so that load on the machine hits both alike
         best.bare = std::min(best.bare, kySeconds([&] {
-            bareFill(bare, table, texts);
-            paintNow(&bare);
+            kyBareFill(bare, table, texts);
+            kyPaintNow(&bare);
         }));
         best.page = std::min(best.page, kySeconds([&] {
             QMetaObject::invokeMethod(page, c.fillSlot);
-            paintNow(table);   // the table, as the bare one: the rest of the page is no part of a fill
+            kyPaintNow(table);   // the table, as the bare one: the rest of the page is no part of a fill
         }));
     }
     if (table->rowCount() != rows)
@@ -236,12 +181,12 @@ void burst(const PageCase& c, const KyRow& pattern, int nameColumn,
     std::unique_ptr<QWidget> page(c.make());
     page->resize(1000, 600);
     page->show();
-    paintNow(page.get());
+    kyPaintNow(page.get());
     KyRow renamed = pattern;
-    setField(renamed, "name", pattern.text("name") + "改");
+    kySetRowField(renamed, "name", pattern.text("name") + "改");
     std::vector<std::string> pushes;
     for (int i = 0; i < kBurst; ++i)
-        pushes.push_back(listBody(renamed, c.firstId + (i * 7919) % kBurst, 1, i % 2));
+        pushes.push_back(kyListBody(renamed, c.firstId + (i * 7919) % kBurst, 1, i % 2));
     const KyBurstResult r = kyRunBurst(
         [&] {
             for (const std::string& p : pushes)

@@ -1,0 +1,42 @@
+#pragma once
+// Terminal stores loaded from rows like a fixture's, as the server's list reply brings them.
+#include <QCoreApplication>
+#include <string>
+#include <vector>
+
+#include "KyDbpMessage.h"
+#include "KyDbpRows.h"
+#include "KyTermBaseManage.h"
+
+inline void kySetRowField(KyRow& row, const char* key, const std::string& value)
+{
+    for (auto& field : row.fields)
+        if (field.first == key)
+            field.second = value;
+}
+
+// Rows like `pattern`, with their own id, name and address.
+inline std::string kyListBody(const KyRow& pattern, int firstId, int count, int status)
+{
+    std::vector<KyRow> rows(count, pattern);
+    for (int i = 0; i < count; ++i) {
+        const int id = firstId + i;
+        kySetRowField(rows[i], "terminalId", std::to_string(id));
+        kySetRowField(rows[i], "name", pattern.text("name") + std::to_string(id));
+        kySetRowField(rows[i], "ip", "10." + std::to_string(id / 65536 % 256) + "." + std::to_string(id / 256 % 256)
+                                         + "." + std::to_string(id % 256));
+        kySetRowField(rows[i], "status", std::to_string(status));
+    }
+    return kyWriteRows(rows);
+}
+
+// The manager's list (reply type listType) replaced by `count` such rows.
+inline void kyLoadList(KyTermBaseManage* manage, int listType, const KyRow& pattern, int firstId, int count)
+{
+    KyDbpMessage reply;
+    reply.isReply = true;
+    reply.statusCode = 200;
+    reply.body = kyListBody(pattern, firstId, count, 1);
+    manage->onReply(listType, reply);
+    QCoreApplication::processEvents();
+}
