@@ -50,24 +50,42 @@ void resetEntry(KyLogEntry& e)
         text->clear();
 }
 
-// Entries already in rows are refilled rather than rebuilt, so that a caller
-// reading page after page into one vector allocates little.
+// Fills rows from the rows that run (a query taking a row visitor) hands
+// over. Entries already in rows are refilled rather than rebuilt, so that a
+// caller reading page after page into one vector allocates little.
+template <typename MapRow, typename Run>
+int fillRows(std::vector<KyLogEntry>& rows, MapRow mapRow, Run run)
+{
+    size_t used = 0;
+    const bool ok = run([&](const char* const* cells, const unsigned long* lengths, int columns) {
+        if (used == rows.size())
+            rows.emplace_back();
+        KyLogEntry& entry = rows[used++];
+        resetEntry(entry);
+        mapRow(Cells{cells, lengths, columns}, entry);
+    });
+    rows.resize(ok ? used : 0);
+    return ok ? 0 : -1;
+}
+
 template <typename MapRow>
 int queryPage(const char* format, std::vector<KyLogEntry>& rows, int start, int count, MapRow mapRow)
 {
     char sql[256];
     snprintf(sql, sizeof sql, format, start, count);
-    size_t used = 0;
-    const bool ok = KyMySqlConnection::instance()->query(
-        sql, [&](const char* const* cells, const unsigned long* lengths, int columns) {
-            if (used == rows.size())
-                rows.emplace_back();
-            KyLogEntry& entry = rows[used++];
-            resetEntry(entry);
-            mapRow(Cells{cells, lengths, columns}, entry);
-        });
-    rows.resize(ok ? used : 0);
-    return ok ? 0 : -1;
+    return fillRows(rows, mapRow, [&](const KyMySqlConnection::RowVisitor& onRow) {
+        return KyMySqlConnection::instance()->query(sql, onRow);
+    });
+}
+
+// Walking a whole log runs the same statement many times: it is prepared.
+template <typename MapRow>
+int queryUpTo(const char* select, std::vector<KyLogEntry>& rows, int maxId, int count, MapRow mapRow)
+{
+    const std::string sql = std::string(select) + "where id <= ? order by id desc limit " + std::to_string(count);
+    return fillRows(rows, mapRow, [&](const KyMySqlConnection::RowVisitor& onRow) {
+        return KyMySqlConnection::instance()->queryPrepared(sql, maxId, onRow);
+    });
 }
 
 }  // namespace
@@ -155,17 +173,15 @@ int dbQueryUserLogPage(std::vector<KyLogEntry>& rows, int start, int count)
 
 int dbQueryTalkLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count)
 {
-    return queryPage((std::string(kTalkColumns) + "where id <= %d order by id desc limit %d;").c_str(), rows, maxId,
-                     count, talkRow);
+    return queryUpTo(kTalkColumns, rows, maxId, count, talkRow);
 }
 
 int dbQueryTerminalLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count)
 {
-    return queryPage((std::string(kTerminalColumns) + "where id <= %d order by id desc limit %d;").c_str(), rows,
-                     maxId, count, terminalRow);
+    return queryUpTo(kTerminalColumns, rows, maxId, count, terminalRow);
 }
 
 int dbQueryUserLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count)
 {
-    return queryPage("select * from userlog where id <= %d order by id desc limit %d", rows, maxId, count, userRow);
+    return queryUpTo("select * from userlog ", rows, maxId, count, userRow);
 }

@@ -23,7 +23,7 @@ int dbQueryUserLogPage(std::vector<KyLogEntry>& rows, int start, int count);
 // The same rows read by key instead of offset: count rows whose id is at most
 // maxId, newest first. An export walks a whole log with these, each page
 // starting below the last id of the one before, so deep pages cost no more
-// than the first.
+// than the first; each is one prepared statement, executed again per page.
 int dbQueryTalkLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count);
 int dbQueryTerminalLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count);
 int dbQueryUserLogUpTo(std::vector<KyLogEntry>& rows, int maxId, int count);

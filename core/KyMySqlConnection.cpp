@@ -6,6 +6,8 @@
 #include <mysql.h>
 #include <mysqld_error.h>
 
+#include "KyMySqlStatement.h"
+
 namespace {
 const unsigned kConnectTimeoutSeconds = 3;
 
@@ -73,6 +75,7 @@ bool KyMySqlConnection::connectLocked()
 void KyMySqlConnection::closeLocked()
 {
     m_connected = false;
+    m_statements.clear();
     if (m_mysql) {
         mysql_close(m_mysql);
         m_mysql = nullptr;
@@ -127,6 +130,34 @@ bool KyMySqlConnection::query(const std::string& sql, KyMySqlResult* result)
 bool KyMySqlConnection::query(const std::string& sql, const RowVisitor& onRow)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    return retryLocked(sql, [&](unsigned* code) { return runLocked(sql, onRow, code); });
+}
+
+bool KyMySqlConnection::runPreparedLocked(const std::string& sql, long long value, const RowVisitor& onRow,
+                                          unsigned* errorCode)
+{
+    std::unique_ptr<KyMySqlStatement>& statement = m_statements[sql];
+    if (!statement)
+        statement = KyMySqlStatement::prepare(m_mysql, sql, errorCode);
+    size_t rows = 0;
+    if (statement && statement->run(value, onRow, errorCode, &rows))
+        return true;
+    m_statements.erase(sql);   // prepared again next time
+    if (rows > 0)
+        *errorCode = 0;        // rows were handed over: not to be repeated
+    return false;
+}
+
+bool KyMySqlConnection::queryPrepared(const std::string& sql, long long value, const RowVisitor& onRow)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return retryLocked(sql, [&](unsigned* code) { return runPreparedLocked(sql, value, onRow, code); });
+}
+
+// Runs run on the connection, connecting first when not connected, and once
+// more (after connecting again) when the server dropped the connection.
+bool KyMySqlConnection::retryLocked(const std::string& sql, const std::function<bool(unsigned*)>& run)
+{
     if (!m_setUp) {
         fprintf(stderr, "%s failed. error string:%s\n", sql.c_str(), "no connection set up");
         return false;
@@ -134,14 +165,14 @@ bool KyMySqlConnection::query(const std::string& sql, const RowVisitor& onRow)
     if (!m_connected && !connectLocked())
         return false;
     unsigned code = 0;
-    if (runLocked(sql, onRow, &code))
+    if (run(&code))
         return true;
     if (!connectionLost(code))
         return false;
     // The server dropped the connection: connect again and repeat once.
     if (!connectLocked())
         return false;
-    if (runLocked(sql, onRow, &code))
+    if (run(&code))
         return true;
     if (connectionLost(code))
         closeLocked();

@@ -2,12 +2,15 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
 #include "KyMySqlResult.h"
 
 typedef struct st_mysql MYSQL;
+class KyMySqlStatement;
 
 // The process-wide connection to the log database. The user-interface thread
 // and the export thread share it: every connect and every query-and-fetch
@@ -40,16 +43,25 @@ public:
     // under the lock, instead of copying it. onRow sees only whole results:
     // a repeated query starts again from its first row.
     bool query(const std::string& sql, const RowVisitor& onRow);
+    // As query, for sql with one integer parameter "?", run with value. It is
+    // prepared once per connection and afterwards only executed, which
+    // spares the server most of its work for a statement run many times.
+    // Rows reach onRow as they arrive; a lost connection repeats the
+    // statement only when no row was handed over yet (otherwise false).
+    bool queryPrepared(const std::string& sql, long long value, const RowVisitor& onRow);
 
     void close();
 
 private:
     bool connectLocked();
     bool runLocked(const std::string& sql, const RowVisitor& onRow, unsigned* errorCode);
+    bool runPreparedLocked(const std::string& sql, long long value, const RowVisitor& onRow, unsigned* errorCode);
+    bool retryLocked(const std::string& sql, const std::function<bool(unsigned*)>& run);
     void closeLocked();
 
     std::mutex m_mutex;
     MYSQL* m_mysql = nullptr;
+    std::map<std::string, std::unique_ptr<KyMySqlStatement>> m_statements;   // of m_mysql
     std::atomic<bool> m_setUp{false};
     std::atomic<bool> m_connected{false};
     std::string m_host;

@@ -219,6 +219,42 @@ private slots:
         exporter.join();
         QCOMPARE(wrong.load(), 0);
     }
+
+    // The export's walk by key: the rows at and below an id, texts longer
+    // than usual kept whole, and after the server dropped the session the
+    // walk goes on.
+    void walksByKey()
+    {
+        QCOMPARE(openLogDatabase(m_db.host()), 0);
+        std::vector<KyLogEntry> rows;
+        QCOMPARE(dbQueryTerminalLogUpTo(rows, 100, 100), 0);
+        QVERIFY(terminalPageIsRight(rows, kTerminalRows - 100, 100));
+        QCOMPARE(dbQueryTerminalLogUpTo(rows, 0, 100), 0);
+        QVERIFY(rows.empty());
+
+        std::string source, record;   // 360 and 600 bytes
+        for (int i = 0; i < 200; ++i) {
+            source += i < 120 ? "音" : "";
+            record += "录";
+        }
+        QVERIFY(m_db.exec("update talklog_bak set source_name='" + source + "', recordfile='" + record +
+                          "' where id=" + std::to_string(kTalkRows)));
+        QCOMPARE(dbQueryTalkLogUpTo(rows, kTalkRows, 100), 0);
+        QVERIFY(talkPageIsRight(rows, 0, 100));
+        QCOMPARE(rows[0].content, source);
+        QCOMPARE(rows[0].recordFile, record);
+        QCOMPARE(rows[0].time, std::to_string(1700000000 + kTalkRows));
+        QCOMPARE(rows[0].type, std::to_string(kTalkRows % 3));
+        QCOMPARE(rows[1].recordFile, std::string());   // NULL
+        QCOMPARE(rows[1].content, "音源" + std::to_string(kTalkRows - 1));
+
+        QCOMPARE(dbQueryUserLogUpTo(rows, 60, 100), 0);
+        QVERIFY(m_db.killConsoleSessions() >= 1);
+        QCOMPARE(dbQueryUserLogUpTo(rows, 50, 100), 0);
+        QCOMPARE(rows.size(), size_t(50));
+        QCOMPARE(rows.front().name, std::string("用户50"));
+        QCOMPARE(rows.back().content, std::string("登录 1"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLogDb)
