@@ -1,19 +1,23 @@
 #include "KySetTCPForm.h"
 
-#include <QCheckBox>
 #include <QHeaderView>
 #include <memory>
 
+#include "KyCellItem.h"
 #include "KyColumnFit.h"
 #include "KyListLock.h"
 #include "KyPlayTermListMgr.h"
+#include "KyTableBatch.h"
 #include "ui_QtSetTCPForm.h"
 
 namespace {
 
-QCheckBox* boxAt(QTableWidget* table, int row)
+enum { ColTcp = 2 };   // ticked: TCP; the item's data is the stored mode
+
+bool ticked(QTableWidget* table, int row)
 {
-    return qobject_cast<QCheckBox*>(table->cellWidget(row, 2));
+    QTableWidgetItem* item = table->item(row, ColTcp);
+    return item && item->checkState() == Qt::Checked;
 }
 
 }  // namespace
@@ -53,15 +57,14 @@ void KySetTCPForm::fillPlayTerminals()
     if (!list)
         return;
     list->sort([](const KyTerminal& a, const KyTerminal& b) { return a.id < b.id; });
+    KyTableBatch rows(t);
     for (const KyTerminal& term : *list) {
-        const int row = t->rowCount();
-        t->insertRow(row);
-        m_tableUtil.setTableItem(t, std::to_string(term.id).c_str(), row, 0, term.id);
-        m_tableUtil.setTableItem(t, term.name.c_str(), row, 1, term.id);
-        m_tableUtil.setTableItem(t, "", row, 2, term.transport_tcp);
-        auto* box = new QCheckBox();
-        box->setChecked(term.transport_tcp == 1);
-        t->setCellWidget(row, 2, box);
+        const int row = rows.appendRow();
+        rows.setItem(row, 0, new KyCellItem(QString::number(term.id), term.id));
+        rows.setItem(row, 1, new KyCellItem(QString::fromLocal8Bit(term.name.c_str()), term.id));
+        rows.setItem(row, ColTcp,
+                     KyTableUtil::checkableItem(QString(), term.transport_tcp == 1 ? Qt::Checked : Qt::Unchecked,
+                                                term.transport_tcp));
     }
 }
 
@@ -69,8 +72,8 @@ void KySetTCPForm::setAllBoxes(bool checked)
 {
     QTableWidget* t = m_tcpForm->fTableWidget;
     for (int row = 0; row < t->rowCount(); ++row) {
-        if (QCheckBox* box = boxAt(t, row))
-            box->setChecked(checked);
+        if (QTableWidgetItem* item = t->item(row, ColTcp))
+            item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
 }
 
@@ -89,10 +92,9 @@ void KySetTCPForm::accept()
     QTableWidget* t = m_tcpForm->fTableWidget;
     KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
     for (int row = 0; row < t->rowCount(); ++row) {
-        QCheckBox* box = boxAt(t, row);
-        const int state = box && box->isChecked() ? 1 : 0;
-        // Compared with the box as shown: a stored mode other than 0 and 1 stays unless ticked.
-        const int shown = m_tableUtil.tableItemIntData(t, row, 2) == 1 ? 1 : 0;
+        const int state = ticked(t, row) ? 1 : 0;
+        // Compared with the tick as shown: a stored mode other than 0 and 1 stays unless ticked.
+        const int shown = m_tableUtil.tableItemIntData(t, row, ColTcp) == 1 ? 1 : 0;
         if (state == shown)
             continue;
         const std::unique_ptr<KyTerminal> term(mgr->findTerminal(m_tableUtil.tableItemIntData(t, row, 0)));
