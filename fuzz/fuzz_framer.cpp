@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    // The first byte picks the piece size of the second run.
+    // The first byte picks the piece size of the second run, which copies
+    // each message out of the framer's reused one.
     const size_t piece = 1 + data[0] % 17;
     const char* text = reinterpret_cast<const char*>(data + 1);
     const size_t n = size - 1;
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     KyDbpFramer pieces;
     std::vector<KyDbpMessage> b;
     for (size_t pos = 0; pos < n; pos += piece) {
-        pieces.feed(text + pos, std::min(piece, n - pos), b);
+        pieces.feed(text + pos, std::min(piece, n - pos), [&b](KyDbpMessage& m) { b.push_back(m); });
         if (pieces.buffered() > KyDbpFramer::kMaxHeader + KyDbpFramer::kMaxBody + 64)
             std::abort();
     }
