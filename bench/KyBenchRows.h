@@ -16,7 +16,7 @@ inline void kySetRowField(KyRow& row, const char* key, const std::string& value)
 }
 
 // Rows like `pattern`, with their own id, name and address.
-inline std::string kyListBody(const KyRow& pattern, int firstId, int count, int status)
+inline std::vector<KyRow> kyRowsLike(const KyRow& pattern, int firstId, int count, int status)
 {
     std::vector<KyRow> rows(count, pattern);
     for (int i = 0; i < count; ++i) {
@@ -27,16 +27,27 @@ inline std::string kyListBody(const KyRow& pattern, int firstId, int count, int 
                                          + "." + std::to_string(id % 256));
         kySetRowField(rows[i], "status", std::to_string(status));
     }
-    return kyWriteRows(rows);
+    return rows;
 }
 
-// The manager's list (reply type listType) replaced by `count` such rows.
-inline void kyLoadList(KyTermBaseManage* manage, int listType, const KyRow& pattern, int firstId, int count)
+inline std::string kyListBody(const KyRow& pattern, int firstId, int count, int status)
+{
+    return kyWriteRows(kyRowsLike(pattern, firstId, count, status));
+}
+
+// The manager's list (reply type listType) replaced by the rows.
+inline void kyLoadRows(KyTermBaseManage* manage, int listType, const std::vector<KyRow>& rows)
 {
     KyDbpMessage reply;
     reply.isReply = true;
     reply.statusCode = 200;
-    reply.body = kyListBody(pattern, firstId, count, 1);
+    reply.body = kyWriteRows(rows);
     manage->onReply(listType, reply);
     QCoreApplication::processEvents();
+}
+
+// The manager's list replaced by `count` rows like `pattern`.
+inline void kyLoadList(KyTermBaseManage* manage, int listType, const KyRow& pattern, int firstId, int count)
+{
+    kyLoadRows(manage, listType, kyRowsLike(pattern, firstId, count, 1));
 }

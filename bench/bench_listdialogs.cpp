@@ -31,6 +31,7 @@
 #include "KyRegionEditDialog.h"
 #include "KySetTCPForm.h"
 #include "KyTaskMediaListViewCtrl.h"
+#include "KyTerDefaultSetCtr.h"
 #include "KyTestServer.h"
 
 namespace {
@@ -102,8 +103,20 @@ std::vector<ListCase> listCases(const KyTestServer& fixture, QList<KyMediaFile_t
         region.members.push_back(member);
         group.members.push_back(200000 + i * 97);
     }
+    // Primary ids only (the others are not listed), every tenth terminal subordinate to the one before.
+    auto loadPrimary = [play](int rows) {
+        std::vector<KyRow> terms = kyRowsLike(play, 0, rows, 1);
+        const auto idOf = [](int i) { return std::to_string(1 + i % 9999 + i / 9999 * 100000000); };
+        for (int i = 0; i < rows; ++i) {
+            kySetRowField(terms[i], "terminalId", idOf(i));
+            kySetRowField(terms[i], "masterId", i % 10 == 9 ? idOf(i - 1) : "0");
+        }
+        kyLoadRows(KyIpAmpManage::instance(), KyIpAmpManage::instance()->listType(), terms);
+    };
     return {
         {"TCP mode", loadPlay, [] { return new KySetTCPForm(1); }, tableNamed("fTableWidget"), nullptr},
+        {"default setting", loadPrimary, [] { return new KyTerDefaultSetCtr; }, tableNamed("fTerTableWidget"),
+         [](QWidget* w) { static_cast<KyTerDefaultSetCtr*>(w)->showTerminals(); }},
         {"region editor",
          [=](int rows) {
              loadPlay(rows);

@@ -1,9 +1,12 @@
 #include "KyTerDefaultSetCtr.h"
 
-#include <QCheckBox>
 #include <QHeaderView>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
+#include "KyCellItem.h"
+#include "KyListLock.h"
 #include "KyPlayTermListMgr.h"
 #include "ui_TerDefaultSetForm.h"
 
@@ -45,7 +48,16 @@ void KyTerDefaultSetCtr::initColumns()
 
 void KyTerDefaultSetCtr::showTerminals()
 {
-    KyTermTbCtrl::showTerminals();
+    KyListLock list(KyPlayTermListMgr::instance());
+    if (!list)
+        return;
+    // The order before the old rows go: a large allocation right after they
+    // were freed makes the allocator merge all their small blocks.
+    const std::vector<const KyTerminal*> rows = rowOrder(*list);
+    beginFill(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row)
+        writeRow(row, *rows[row]);
+    endFill();
 }
 
 // Row below the first row of masterId, or the end when no row has it.
@@ -61,19 +73,60 @@ int KyTerDefaultSetCtr::addTerminalRow(KyTerminal* term)
         return -1;
     if (!isPrimaryId(term->id))
         return 0;
-    QTableWidget* t = table();
-    const int row = term->master_id == 0 ? t->rowCount() : masterRowBelow(term->master_id);
-    t->insertRow(row);
-    setCellItem(term->name.c_str(), row, ColName, term->id);
-    setCellItem(std::to_string(term->defaultVolumn).c_str(), row, ColVolume, term->defaultVolumn);
-    setCellItem(ampOnText(term->defaultPower ? 1 : 0).toLocal8Bit().constData(), row, ColPower,
-                term->defaultPower ? 1 : 0);
-    auto* box = new QCheckBox();
-    box->setChecked(term->isDefault);
-    t->setCellWidget(row, ColIsDefault, box);
-    // Columns 0-2 hold the row's items; column 3 only the box.
-    setRowBackground(t, row, term->master_id != 0 ? QColor(200, 200, 200) : QColor(255, 255, 255));
+    const int row = term->master_id == 0 ? table()->rowCount() : masterRowBelow(term->master_id);
+    table()->insertRow(row);
+    writeRow(row, *term);
     return 0;
+}
+
+// The rows addTerminalRow would give: the terminals with a primary id, each
+// subordinate right below its master's row when the master came before it
+// (the later subordinates above the earlier), else at the end.
+std::vector<const KyTerminal*> KyTerDefaultSetCtr::rowOrder(const std::list<KyTerminal>& list)
+{
+    std::vector<const KyTerminal*> shown;
+    std::vector<std::vector<int>> below;   // subordinates of each shown terminal, in list order
+    std::vector<int> top;
+    std::unordered_map<int, int> shownAt;   // id -> its first terminal in `shown`
+    for (const KyTerminal& term : list) {
+        if (!isPrimaryId(term.id))
+            continue;
+        const int n = int(shown.size());
+        const auto master = term.master_id == 0 ? shownAt.end() : shownAt.find(term.master_id);
+        (master == shownAt.end() ? top : below[master->second]).push_back(n);
+        shown.push_back(&term);
+        below.emplace_back();
+        shownAt.emplace(term.id, n);
+    }
+    std::vector<const KyTerminal*> rows;
+    rows.reserve(shown.size());
+    std::vector<int> next(top.rbegin(), top.rend());
+    while (!next.empty()) {
+        const int n = next.back();
+        next.pop_back();
+        rows.push_back(shown[n]);
+        next.insert(next.end(), below[n].begin(), below[n].end());
+    }
+    return rows;
+}
+
+void KyTerDefaultSetCtr::writeRow(int row, const KyTerminal& term)
+{
+    // Columns 0-2 take the row's colour; the tick's cell keeps the table's.
+    static const QBrush kSubordinate(QColor(200, 200, 200));
+    static const QBrush kPlain(QColor(255, 255, 255));
+    const QBrush& shade = term.master_id != 0 ? kSubordinate : kPlain;
+    const auto cell = [&](int column, const QString& text, int data) {
+        auto* item = new KyCellItem(text, data == 0 ? QVariant() : QVariant(data));
+        item->setBackground(shade);
+        placeItem(row, column, item);
+    };
+    const int power = term.defaultPower ? 1 : 0;
+    cell(ColName, QString::fromLocal8Bit(term.name.c_str()), term.id);
+    cell(ColVolume, QString::number(term.defaultVolumn), term.defaultVolumn);
+    cell(ColPower, cachedText(m_ampTexts, power, ampOnText), power);
+    placeItem(row, ColIsDefault,
+              KyTableUtil::checkableItem(QString(), term.isDefault ? Qt::Checked : Qt::Unchecked, term.id));
 }
 
 void KyTerDefaultSetCtr::tableSelected()
@@ -120,8 +173,8 @@ void KyTerDefaultSetCtr::accept()
             continue;
         term->defaultVolumn = cellInt(row, ColVolume);
         term->defaultPower = cellInt(row, ColPower) != 0;
-        auto* box = qobject_cast<QCheckBox*>(t->cellWidget(row, ColIsDefault));
-        term->isDefault = box && box->isChecked();
+        QTableWidgetItem* tick = t->item(row, ColIsDefault);
+        term->isDefault = tick && tick->checkState() == Qt::Checked;
         m_collected.push_back(*term);
     }
     QDialog::accept();

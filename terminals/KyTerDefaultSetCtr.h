@@ -1,7 +1,9 @@
 #pragma once
 
 #include <list>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "KyBaseDialog.h"
 #include "KyTermTbCtrl.h"
@@ -36,9 +38,12 @@ private:
     QTableWidget* table() override;
     void initColumns() override;
     int addTerminalRow(KyTerminal* term) override;
+    static std::vector<const KyTerminal*> rowOrder(const std::list<KyTerminal>& list);
+    void writeRow(int row, const KyTerminal& term);
     int masterRowBelow(int masterId);
 
     std::unique_ptr<Ui::TerDefaultSetForm> m_setForm;
     std::list<KyTerminal> m_collected;
     bool m_loading = false;
+    std::map<int, QString> m_ampTexts;
 };
