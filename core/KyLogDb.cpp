@@ -35,9 +35,23 @@ struct Cells {
         else
             out.clear();
     }
+    // As strtol reads the cell; plain decimals of up to 9 digits, the usual
+    // ids, are read here without its overhead.
     int number(int column) const
     {
-        return column < columns && cells[column] ? static_cast<int>(strtol(cells[column], nullptr, 10)) : 0;
+        if (column >= columns || !cells[column])
+            return 0;
+        const char* text = cells[column];
+        const unsigned long length = lengths[column];
+        if (length > 0 && length <= 9) {
+            int value = 0;
+            unsigned long i = 0;
+            for (; i < length && static_cast<unsigned char>(text[i] - '0') <= 9; ++i)
+                value = value * 10 + (text[i] - '0');
+            if (i == length)
+                return value;
+        }
+        return static_cast<int>(strtol(text, nullptr, 10));
     }
 };
 
