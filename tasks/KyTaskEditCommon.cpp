@@ -24,6 +24,7 @@
 #include "KyKeptValue.h"
 #include "KyListLock.h"
 #include "KySsTask.h"
+#include "KyTableBatch.h"
 #include "KyTableUtil.h"
 #include "KyTaskMediaListViewCtrl.h"
 #include "KyTaskVocabulary.h"
@@ -155,16 +156,12 @@ void KyTaskEditCommon::fillCapTable(const QStringList& headers)
     KyListLock list(caps);
     if (!list)
         return;
+    KyTableBatch rows(table);
     for (const KyCap& cap : *list) {
-        const int row = table->rowCount();
-        table->insertRow(row);
-        auto* name = new QTableWidgetItem(QString::fromUtf8(cap.name.c_str()));
-        name->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        name->setCheckState(Qt::Unchecked);
-        name->setData(Qt::UserRole, cap.id);
-        table->setItem(row, 0, name);
-        table->setItem(row, 1, new QTableWidgetItem(QString::number(cap.id)));
-        table->setItem(row, 2, new QTableWidgetItem(QString::fromUtf8(cap.ip.c_str())));
+        const int row = rows.appendRow();
+        rows.setItem(row, 0, KyTableUtil::checkableItem(QString::fromUtf8(cap.name.c_str()), Qt::Unchecked, cap.id));
+        rows.setItem(row, 1, new QTableWidgetItem(QString::number(cap.id)));
+        rows.setItem(row, 2, new QTableWidgetItem(QString::fromUtf8(cap.ip.c_str())));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "KyPlayTermListMgr.h"
 #include "KyRegionListMgr.h"
 #include "KySsTaskDataMgr.h"
+#include "KyTableBatch.h"
 #include "KyTableUtil.h"
 #include "KyTextUtil.h"
 #include "KyTipsInfo.h"
@@ -29,14 +30,12 @@ bool eligible(const KySsTask& task)
     return task.sourceCategory == 1 && task.sourceType != 4;
 }
 
-void appendTask(QTableWidget* table, const std::string& name, int id)
+void appendTask(KyTableBatch& rows, const std::string& name, int id)
 {
-    const int row = table->rowCount();
-    table->insertRow(row);
     auto* item = new QTableWidgetItem(localToQString(name.c_str()));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     item->setData(Qt::UserRole, id);
-    table->setItem(row, 0, item);
+    rows.setItem(rows.appendRow(), 0, item);
 }
 
 int rowId(QTableWidget* table, int row)
@@ -163,17 +162,21 @@ void KyM11SettingDialog::fillSoundSourceTables()
         return;
     m_sourceLoaded = true;
     const std::list<KySsTask> tasks = KySsTaskDataMgr::instance()->taskList();
-    for (const KyBookEntry& e : mics->soundSourceList()) {
-        m_storedSources.push_back(e.id);
-        for (const KySsTask& t : tasks)
-            if (t.id == e.id && eligible(t)) {
-                appendTask(ui->fSeleSsTaskTb, t.name, t.id);
-                m_shownSources.push_back(e.id);
-            }
+    {
+        KyTableBatch chosen(ui->fSeleSsTaskTb);
+        for (const KyBookEntry& e : mics->soundSourceList()) {
+            m_storedSources.push_back(e.id);
+            for (const KySsTask& t : tasks)
+                if (t.id == e.id && eligible(t)) {
+                    appendTask(chosen, t.name, t.id);
+                    m_shownSources.push_back(e.id);
+                }
+        }
     }
+    KyTableBatch all(ui->fSsTaskTb);
     for (const KySsTask& t : tasks)
         if (eligible(t))
-            appendTask(ui->fSsTaskTb, t.name, t.id);
+            appendTask(all, t.name, t.id);
 }
 
 void KyM11SettingDialog::fillRegionTable()
@@ -220,10 +223,12 @@ void KyM11SettingDialog::slot_addSsPlan(int, int)
         bool already = false;
         for (int r = 0; r < chosen->rowCount() && !already; ++r)
             already = rowId(chosen, r) == id;
-        if (already)
+        if (already) {
             BaseMessageDialog(QString::fromUtf8("提示"), QString::fromUtf8("已经选择!"), 1).exec();
-        else
-            appendTask(chosen, item->text().toLocal8Bit().toStdString(), id);
+        } else {
+            KyTableBatch rows(chosen);
+            appendTask(rows, item->text().toLocal8Bit().toStdString(), id);
+        }
     }
 }
 

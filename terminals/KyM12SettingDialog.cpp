@@ -12,6 +12,8 @@
 #include "KyMicListMgr.h"
 #include "KyRegionListMgr.h"
 #include "KySsTaskDataMgr.h"
+#include "KyTableBatch.h"
+#include "KyTableUtil.h"
 #include "KyTerminalType.h"
 #include "KyTipsInfo.h"
 #include "ui_fM12SettingForm.h"
@@ -112,10 +114,13 @@ void KyM12SettingDialog::fillSoundSourceTable()
     m_soundSources.loaded = true;
     const std::vector<KyBookEntry> book = m12s->soundSourceList();
     std::vector<int> shown;
-    for (const KySsTask& task : KySsTaskDataMgr::instance()->taskList()) {
-        if (task.sourceCategory == 1) {
-            addCheckRow(m_form->fSsTaskTb, bookHas(book, task.id), task.name, task.id);
-            shown.push_back(task.id);
+    {
+        KyTableBatch rows(m_form->fSsTaskTb);
+        for (const KySsTask& task : KySsTaskDataMgr::instance()->taskList()) {
+            if (task.sourceCategory == 1) {
+                addCheckRow(rows, m_form->fSsTaskTb->columnCount(), bookHas(book, task.id), task.name, task.id);
+                shown.push_back(task.id);
+            }
         }
     }
     for (const KyBookEntry& e : book) {
@@ -131,24 +136,23 @@ void KyM12SettingDialog::fillRegionTable()
         return;
     m_regions.loaded = true;
     const std::vector<KyBookEntry> book = m12s->regionList();
+    KyTableBatch rows(m_form->fRegionTb);
     for (const KyRegion& region : KyRegionListMgr::instance()->regionList())
-        addCheckRow(m_form->fRegionTb, bookHas(book, region.id), region.name, region.id);
+        addCheckRow(rows, m_form->fRegionTb->columnCount(), bookHas(book, region.id), region.name, region.id);
 }
 
-void KyM12SettingDialog::addCheckRow(QTableWidget* table, bool checked, const std::string& name, int id)
+void KyM12SettingDialog::addCheckRow(KyTableBatch& rows, int columns, bool checked, const std::string& name, int id)
 {
-    const int row = table->rowCount();
-    table->insertRow(row);
-    auto* nameItem = new QTableWidgetItem(QString::fromLocal8Bit(name.c_str()));
-    nameItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-    nameItem->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    nameItem->setData(Qt::UserRole, id);
-    table->setItem(row, 0, nameItem);
+    const int row = rows.appendRow();
+    rows.setItem(row, 0,
+                 KyTableUtil::checkableItem(QString::fromLocal8Bit(name.c_str()), checked ? Qt::Checked : Qt::Unchecked,
+                                            id));
+    // The id cell's data: 1 while checked.
     auto* idItem = new QTableWidgetItem(QString::number(id));
     idItem->setData(Qt::UserRole, checked ? 1 : 0);
-    table->setItem(row, 1, idItem);
-    if (table->columnCount() == 3)
-        table->setItem(row, 2, new QTableWidgetItem());
+    rows.setItem(row, 1, idItem);
+    if (columns == 3)
+        rows.setItem(row, 2, new QTableWidgetItem());
 }
 
 bool KyM12SettingDialog::saveName()

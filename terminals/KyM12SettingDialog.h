@@ -11,6 +11,7 @@ namespace Ui {
 class fM12SettingForm;
 }
 struct KyM12;
+class KyTableBatch;
 class QTableWidget;
 
 // "手机设置": name, talk list, sound-source tasks and regions of one m12
@@ -36,7 +37,7 @@ private:
     void fillTalkTable();
     void fillSoundSourceTable();
     void fillRegionTable();
-    void addCheckRow(QTableWidget* table, bool checked, const std::string& name, int id);
+    void addCheckRow(KyTableBatch& rows, int columns, bool checked, const std::string& name, int id);
     // Name step; false keeps the dialog open.
     bool saveName();
     // Sends one list when its table was touched; shows failText on failure.
