@@ -76,17 +76,14 @@ void KyMicGroupInfoForm::updateRow(int row, int id)
         updateGroupRow(row, &group);
 }
 
+// Members last-first.
 void KyMicGroupInfoForm::showGroupMembers(const KyMicGroup* group)
 {
-    clearMembers();
+    std::vector<std::pair<int, std::string>> shown;
     KyMic mic;
-    for (int id : group->members) {
-        if (KyMicListMgr::instance()->getMic(id, &mic))
-            addMemberRow(&mic);
+    for (auto id = group->members.rbegin(); id != group->members.rend(); ++id) {
+        if (KyMicListMgr::instance()->getMic(*id, &mic))
+            shown.emplace_back(mic.id, mic.name);
     }
-}
-
-void KyMicGroupInfoForm::addMemberRow(const KyMic* mic)
-{
-    insertMemberRow(mic->id, mic->name);
+    showMembers(shown);
 }

@@ -45,7 +45,6 @@ private:
     void addGroupRow(const KyMicGroup* group);
     void updateGroupRow(int row, const KyMicGroup* group);
     void showGroupMembers(const KyMicGroup* group);
-    void addMemberRow(const KyMic* mic);
     QString ruleText(int rule) const;
 
     std::unique_ptr<Ui::fMicGroupInfoForm> ui;

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "KyCellItem.h"
 #include "KyOrgPageUtil.h"
+#include "KyTableBatch.h"
 #include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 
@@ -67,12 +69,12 @@ void KyOrgInfoPage::clearMembers()
     m_tableUtil.clearTableWidget(m_form.members);
 }
 
-void KyOrgInfoPage::insertMemberRow(int id, const std::string& name)
+void KyOrgInfoPage::showMembers(const std::vector<std::pair<int, std::string>>& members)
 {
-    m_form.members->insertRow(0);
-    auto* item = new QTableWidgetItem(localToQString(name.c_str()));
-    item->setData(Qt::UserRole, id);
-    m_form.members->setItem(0, 0, item);
+    clearMembers();
+    KyTableBatch rows(m_form.members);
+    for (const auto& member : members)
+        rows.setItem(rows.appendRow(), 0, new KyCellItem(localToQString(member.second.c_str()), member.first));
 }
 
 void KyOrgInfoPage::widget_item_clicked(QTableWidgetItem*)

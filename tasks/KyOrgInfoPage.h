@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "KyTerBaseCtr.h"
 
@@ -56,8 +58,8 @@ protected:
     void deleteRecordRow(int id);
 
     void clearMembers();
-    // A member row at the top: the name with the id as data.
-    void insertMemberRow(int id, const std::string& name);
+    // The member list, top to bottom: each name with its id as data.
+    void showMembers(const std::vector<std::pair<int, std::string>>& members);
     QString text(const char* source) const;
 
     // The record kind's part.

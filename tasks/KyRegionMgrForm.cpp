@@ -62,29 +62,23 @@ void KyRegionMgrForm::updateRow(int row, int id)
         setCellItem(region.name.c_str(), row, 0, region.id);
 }
 
-// Three passes, each inserting at the top from the last member to the
-// first: the mic04 block ends up first, then mic02, then play terminals.
+// The mic04 block first, then mic02, then play terminals, each in member order.
 void KyRegionMgrForm::showRegionMembers(const KyRegion* region)
 {
-    clearMembers();
-    const auto& members = region->members;
-    KyTerminal term;
-    for (auto it = members.rbegin(); it != members.rend(); ++it) {
-        if (KyPlayTermListMgr::instance()->getTerminal(it->id, &term))
-            addMemberRow(term.id, term.name);
-    }
+    std::vector<std::pair<int, std::string>> shown;
     KyMic mic;
-    for (auto it = members.rbegin(); it != members.rend(); ++it) {
-        if (KyM02ListMgr::instance()->getM02(it->id, &mic))
-            addMemberRow(mic.id, mic.name);
+    for (const auto& member : region->members) {
+        if (KyM04ListMgr::instance()->getM04(member.id, &mic))
+            shown.emplace_back(mic.id, mic.name);
     }
-    for (auto it = members.rbegin(); it != members.rend(); ++it) {
-        if (KyM04ListMgr::instance()->getM04(it->id, &mic))
-            addMemberRow(mic.id, mic.name);
+    for (const auto& member : region->members) {
+        if (KyM02ListMgr::instance()->getM02(member.id, &mic))
+            shown.emplace_back(mic.id, mic.name);
     }
-}
-
-void KyRegionMgrForm::addMemberRow(int id, std::string name)
-{
-    insertMemberRow(id, name);
+    KyTerminal term;
+    for (const auto& member : region->members) {
+        if (KyPlayTermListMgr::instance()->getTerminal(member.id, &term))
+            shown.emplace_back(term.id, term.name);
+    }
+    showMembers(shown);
 }

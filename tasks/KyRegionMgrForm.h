@@ -44,7 +44,6 @@ private:
     void showRecordMembers(const KyRegion* region) override { showRegionMembers(region); }
     void addRegionRow(const KyRegion* region);
     void showRegionMembers(const KyRegion* region);
-    void addMemberRow(int id, std::string name);
 
     std::unique_ptr<Ui::fRegionInfoForm> ui;
 };
