@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "BaseMessageDialog.h"
+#include "KyCellItem.h"
 #include "KyFtpMng.h"
 #include "KyTextUtil.h"
 #include "TcpSocketClient.h"
@@ -156,19 +157,21 @@ void KyMediaViewCtrl::showMediaTable(const QList<KyMediaFile_t>* list)
 void KyMediaViewCtrl::writeMediaFileRow(const KyMediaFile_t& file, int row)
 {
     const bool dir = file.fileSize == QLatin1String("-1");
-    QTableWidgetItem* name = setCellText(file.fileName, row, 0, dir ? 1 : 0);
+    placeNameCell(file.fileName, row, dir ? 1 : 0);
     setCellText(file.createDate, row, 1, 0);
     setCellText(dir ? tr("Folder") : tr("Media File"), row, 2, 0);
     if (!dir) {
         const qint64 size = file.fileSize.toLongLong();
         setCellText(QString::fromStdString(formatSizeMB(size)), row, 3, static_cast<int>(size));
     }
-    setRowIcon(name);
 }
 
-void KyMediaViewCtrl::setRowIcon(QTableWidgetItem* item)
+void KyMediaViewCtrl::placeNameCell(const QString& name, int row, int dir)
 {
-    item->setIcon(item->data(Qt::UserRole).toInt() != 0 ? mFolderIcon : mFileIcon);
+    // Made whole before it goes in, as setCellText makes it: a 0 is not stored.
+    auto* item = new KyCellItem(name, dir == 0 ? QVariant() : QVariant::fromValue<qulonglong>(dir));
+    item->setIcon(dir != 0 ? mFolderIcon : mFileIcon);
+    placeItem(row, 0, item);
 }
 
 QString KyMediaViewCtrl::shownPath() const

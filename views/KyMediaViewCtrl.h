@@ -55,7 +55,8 @@ public slots:
 protected:
     // Writes the cells of a row of the fill.
     virtual void writeMediaFileRow(const KyMediaFile_t& file, int row);
-    void setRowIcon(QTableWidgetItem* item);
+    // Column 0: the name with the folder or file icon; dir (not 0 for a folder) as data.
+    void placeNameCell(const QString& name, int row, int dir);
     QString shownPath() const;
 
     QTableWidget* mTable;

@@ -15,10 +15,9 @@ void KyTaskMediaListViewCtrl::listDir(QString path)
 
 void KyTaskMediaListViewCtrl::writeMediaFileRow(const KyMediaFile_t& file, int row)
 {
-    QTableWidgetItem* name = setCellText(file.fileName, row, 0, file.isDir);
+    placeNameCell(file.fileName, row, file.isDir);
     if (file.isDir == 0) {
         const int size = file.fileSize.toInt();
         setCellText(QString::fromStdString(formatSizeMB(size)), row, 1, size);
     }
-    setRowIcon(name);
 }
