@@ -35,9 +35,13 @@ struct View {
     QSignalSpy paths{&view, &KyMediaViewCtrl::updateMediaPath};
     QSignalSpy lists{&view, &KyMediaViewCtrl::getDirListFinished};
 
+    // Until count listings were handed over and the view took the last:
+    // its own queued connection was posted before the spy counted it.
     bool waitListing(int count)
     {
-        return KyFileTestRig::waitUntil([&] { return lists.size() >= count; });
+        const bool seen = KyFileTestRig::waitUntil([&] { return lists.size() >= count; });
+        QCoreApplication::sendPostedEvents();
+        return seen;
     }
     int rowOf(const QString& name) const
     {

@@ -55,6 +55,7 @@ struct KyFileTestRig {
         }
         if (shared) {
             worker = shared;
+            stopAtExit();
         } else {
             ownWorker.reset(new TcpSocketClient());
             worker = ownWorker.get();
@@ -63,16 +64,25 @@ struct KyFileTestRig {
         attach(worker);
         worker->start();
     }
-    // A shared worker is stopped too (it may still be on a queued task): none
-    // runs on against a stopped service or into the program's teardown.
     ~KyFileTestRig()
     {
-        if (!ownWorker) {
-            worker->requestInterruption();
-            worker->wait();
-        }
         ownWorker.reset();
         service->stop();
+    }
+
+    // The process-wide worker may still be on a queued task when the test
+    // ends: stopped as the application goes, so that it does not run on
+    // into Qt's teardown.
+    static void stopAtExit()
+    {
+        static const bool once = [] {
+            qAddPostRoutine([] {
+                TcpSocketClient::instance()->requestInterruption();
+                TcpSocketClient::instance()->wait();
+            });
+            return true;
+        }();
+        (void)once;
     }
 
     QString srvDir() const { return tmp.path() + "/srv"; }
