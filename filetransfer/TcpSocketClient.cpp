@@ -61,6 +61,11 @@ TcpSocketClient::TcpSocketClient(QObject* parent) : QThread(parent)
 
 TcpSocketClient::~TcpSocketClient()
 {
+    stop();
+}
+
+void TcpSocketClient::stop()
+{
     requestInterruption();
     wait();
 }

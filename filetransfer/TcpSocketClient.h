@@ -28,6 +28,9 @@ public:
     explicit TcpSocketClient(QObject* parent = nullptr);
     ~TcpSocketClient() override;
 
+    // Asks the worker to stop and waits until it has (its waits check the
+    // request every few tens of milliseconds); start() runs it again.
+    void stop();
     void setServer(const QString& ip, int port);
     void setRecordServer(const QString& host, int port);
     QString recordHost() const;

@@ -43,13 +43,6 @@ void startFileWorker()
     worker->start();
 }
 
-void stopFileWorker()
-{
-    TcpSocketClient* worker = TcpSocketClient::instance();
-    worker->requestInterruption();
-    worker->wait();
-}
-
 }  // namespace
 
 int kyRunConsole(const KyCommandLine& commandLine, KyManageCenter* center, const std::vector<KyPageEntry>& pages)
@@ -80,6 +73,6 @@ int kyRunMainWindow(KyManageCenter* center, int maximize, const std::vector<KyPa
     if (shown)
         shown(window);
     const int result = QApplication::exec();
-    stopFileWorker();
+    TcpSocketClient::instance()->stop();
     return result;   // the pages go with the window; the media page writes the transfer journal
 }

@@ -75,13 +75,7 @@ struct KyFileTestRig {
     // into Qt's teardown.
     static void stopAtExit()
     {
-        static const bool once = [] {
-            qAddPostRoutine([] {
-                TcpSocketClient::instance()->requestInterruption();
-                TcpSocketClient::instance()->wait();
-            });
-            return true;
-        }();
+        static const bool once = (qAddPostRoutine([] { TcpSocketClient::instance()->stop(); }), true);
         (void)once;
     }
 
