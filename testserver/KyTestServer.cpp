@@ -73,7 +73,9 @@ struct KyTestConnection {
         long long dueUs = 0;
         long long seq = 0;
         std::string data;
-        bool bytewise = false;
+        size_t whole = 0;     // written at once, then
+        size_t piece = 0;     // this many bytes (0: all) every gapUs
+        long long gapUs = 0;
     };
 
     int id = 0;
@@ -90,7 +92,9 @@ struct KyTestConnection {
     long long nextSeq = 0;
     std::string current;
     size_t currentPos = 0;
-    bool currentBytewise = false;
+    size_t currentWhole = 0;
+    size_t currentPiece = 0;
+    long long currentGapUs = 0;
     bool blocked = false;
     long long nextByteUs = 0;
 };
@@ -290,6 +294,14 @@ void KyTestServer::setDelay(const std::string& packetType, int ms)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_knobs[packetType].delayMs = ms;
+}
+
+void KyTestServer::setTrickle(const std::string& packetType, int bytes, int gapMs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Knob& k = m_knobs[packetType];
+    k.trickleBytes = bytes;
+    k.trickleGapMs = gapMs;
 }
 
 void KyTestServer::setNoAnswer(const std::string& packetType, int times)
@@ -522,6 +534,7 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
             if (Knob* k = knobFor(type))
                 knobs.push_back(k);
     int delayMs = 0;
+    const Knob* trickle = nullptr;
     for (Knob* k : knobs) {
         if (k->noAnswer != 0) {
             if (k->noAnswer > 0)
@@ -530,6 +543,8 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
         }
         if (!delayMs)
             delayMs = k->delayMs;
+        if (!trickle && k->trickleBytes > 0)
+            trickle = k;
     }
     for (Knob* k : knobs) {
         for (const std::string& text : k->injected)
@@ -549,13 +564,13 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
         if (k->busy != 0) {
             if (k->busy > 0)
                 --k->busy;
-            reply(conn, msg, 503, std::string(), delayMs);
+            reply(conn, msg, 503, std::string(), delayMs, trickle);
             return;
         }
         if (k->statusTimes != 0 && k->statusCode) {
             if (k->statusTimes > 0)
                 --k->statusTimes;
-            reply(conn, msg, k->statusCode, k->statusBody, delayMs);
+            reply(conn, msg, k->statusCode, k->statusBody, delayMs, trickle);
             return;
         }
     }
@@ -574,7 +589,7 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
         }());
     else
         code = m_db->handle(msg, body, pushes);
-    reply(conn, msg, code, body, delayMs);
+    reply(conn, msg, code, body, delayMs, trickle);
     for (const KyTestPush& p : pushes) {
         for (auto& other : m_conns) {
             bool self = other.get() == &conn;
@@ -589,12 +604,16 @@ void KyTestServer::answer(KyTestConnection& conn, const KyDbpMessage& msg)
 }
 
 void KyTestServer::reply(KyTestConnection& conn, const KyDbpMessage& req, int code, const std::string& body,
-                         int delayMs)
+                         int delayMs, const Knob* trickle)
 {
     if (m_verbose)
         std::fprintf(stderr, "testserver: #%d -> %d CSeq:%d %s/%s %.200s\n", conn.id, code, req.cseq,
                      req.packetType.c_str(), req.packetSubtype.c_str(), body.c_str());
-    queue(conn, replyText(code, req.cseq, req, body), delayMs);
+    std::string text = replyText(code, req.cseq, req, body);
+    Pace pace{};
+    if (trickle)
+        pace = Pace{text.size() - body.size(), static_cast<size_t>(trickle->trickleBytes), trickle->trickleGapMs * 1000LL};
+    queue(conn, std::move(text), delayMs, pace);
 }
 
 std::string KyTestServer::pushText(KyTestConnection& conn, const std::string& packetType,
@@ -605,7 +624,7 @@ std::string KyTestServer::pushText(KyTestConnection& conn, const std::string& pa
     return push.toString();
 }
 
-void KyTestServer::queue(KyTestConnection& conn, std::string text, int delayMs)
+void KyTestServer::queue(KyTestConnection& conn, std::string text, int delayMs, Pace pace)
 {
     long long due = nowUs() + delayMs * 1000LL;
     if (m_writeMode == Coalesced) {
@@ -619,7 +638,11 @@ void KyTestServer::queue(KyTestConnection& conn, std::string text, int delayMs)
     out.dueUs = due;
     out.seq = conn.nextSeq++;
     out.data = std::move(text);
-    out.bytewise = m_writeMode == ByteByByte;
+    if (m_writeMode == ByteByByte)
+        pace = Pace{0, 1, kByteGapUs};
+    out.whole = pace.whole;
+    out.piece = pace.piece;
+    out.gapUs = pace.gapUs;
     conn.pending.push_back(std::move(out));
 }
 
@@ -628,7 +651,7 @@ long long KyTestServer::nextDueUs() const
     long long due = nowUs() + kMaxWaitUs;
     for (const auto& conn : m_conns) {
         if (!conn->current.empty() && !conn->blocked)
-            due = std::min(due, conn->currentBytewise ? conn->nextByteUs : 0);
+            due = std::min(due, conn->currentPiece ? conn->nextByteUs : 0);
         for (const auto& out : conn->pending)
             due = std::min(due, out.dueUs);
     }
@@ -647,13 +670,19 @@ bool KyTestServer::flush(KyTestConnection& conn, long long now)
             if (best == conn.pending.end())
                 return true;
             conn.current = std::move(best->data);
-            conn.currentBytewise = best->bytewise;
+            conn.currentWhole = best->whole;
+            conn.currentPiece = best->piece;
+            conn.currentGapUs = best->gapUs;
             conn.currentPos = 0;
             conn.pending.erase(best);
         }
-        if (conn.blocked || (conn.currentBytewise && now < conn.nextByteUs))
+        const bool paced = conn.currentPiece > 0;
+        if (conn.blocked || (paced && now < conn.nextByteUs))
             return true;
-        size_t size = conn.currentBytewise ? 1 : conn.current.size() - conn.currentPos;
+        size_t size = conn.current.size() - conn.currentPos;
+        if (paced)
+            size = std::min(size, conn.currentPos < conn.currentWhole ? conn.currentWhole - conn.currentPos
+                                                                      : conn.currentPiece);
         ssize_t n = send(conn.fd, conn.current.data() + conn.currentPos, size, MSG_DONTWAIT | MSG_NOSIGNAL);
         if (n < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
@@ -664,14 +693,13 @@ bool KyTestServer::flush(KyTestConnection& conn, long long now)
         }
         conn.currentPos += static_cast<size_t>(n);
         if (conn.currentPos < conn.current.size()) {
-            if (conn.currentBytewise) {
-                conn.nextByteUs = now + kByteGapUs;
-                return true;
-            }
-            conn.blocked = true;
+            if (paced && static_cast<size_t>(n) == size)
+                conn.nextByteUs = now + conn.currentGapUs;
+            else
+                conn.blocked = true;
             return true;
         }
         conn.current.clear();
-        conn.nextByteUs = now + (conn.currentBytewise ? kByteGapUs : 0);
+        conn.nextByteUs = now + (paced ? conn.currentGapUs : 0);
     }
 }

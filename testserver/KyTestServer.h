@@ -91,6 +91,9 @@ public:
     void setBusy(const std::string& packetType, int times);              // "503 Busy"
     void setStatus(const std::string& packetType, int code, int times = 1, const std::string& body = "");
     void setDelay(const std::string& packetType, int ms);                 // 0 = off
+    // Replies to packetType: the header at once, then the body `bytes` at a
+    // time, one piece every gapMs (bytes 0 = off).
+    void setTrickle(const std::string& packetType, int bytes, int gapMs);
     void setNoAnswer(const std::string& packetType, int times = -1);
     void setKeepAliveAnswered(bool answered);
     void closeAllConnections();
@@ -115,6 +118,8 @@ private:
         int statusTimes = 0;
         std::string statusBody;
         int delayMs = 0;
+        int trickleBytes = 0;
+        int trickleGapMs = 0;
         int noAnswer = 0;
         std::vector<std::string> injected;
         int stale = 0;
@@ -126,8 +131,16 @@ private:
     void readFrom(KyTestConnection& conn);
     void handleMessage(KyTestConnection& conn, const KyDbpMessage& msg, const std::string& raw);
     void answer(KyTestConnection& conn, const KyDbpMessage& msg);
-    void reply(KyTestConnection& conn, const KyDbpMessage& req, int code, const std::string& body, int delayMs);
-    void queue(KyTestConnection& conn, std::string text, int delayMs);
+    // How a queued message is written: whole, or its first `whole` bytes and
+    // then `piece` bytes every gapUs.
+    struct Pace {
+        size_t whole;
+        size_t piece;
+        long long gapUs;
+    };
+    void reply(KyTestConnection& conn, const KyDbpMessage& req, int code, const std::string& body, int delayMs,
+               const Knob* trickle = nullptr);
+    void queue(KyTestConnection& conn, std::string text, int delayMs, Pace pace = {});
     std::string pushText(KyTestConnection& conn, const std::string& packetType, const std::string& subtype,
                          const std::string& body);
     bool flush(KyTestConnection& conn, long long nowUs);
