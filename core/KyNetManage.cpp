@@ -153,6 +153,7 @@ int KyNetManage::sendTracked(int requestType, KyCommandRequest& req, bool waited
         req.setCSeq(cseq);
         Pending& p = m_pending[cseq];
         p.requestType = requestType;
+        p.sentMs = now;
         p.deadlineMs = deadlineFrom(now);
         p.waited = waited;
         text = req.toString();
@@ -170,7 +171,7 @@ int KyNetManage::sendTracked(int requestType, KyCommandRequest& req, bool waited
 int KyNetManage::sendRequestAndWait(int requestType, KyCommandRequest& req, KyDbpMessage* reply)
 {
     while (true) {
-        if (!m_connected.load())
+        if (!usable())
             return KY_NOT_CONNECTED;
         const int cseq = sendTracked(requestType, req, true);
         if (cseq < 0)
@@ -188,7 +189,7 @@ int KyNetManage::waitForReply(int cseq, KyDbpMessage* reply)
             std::lock_guard<std::mutex> lock(m_mutex);
             auto it = m_pending.find(cseq);
             if (it == m_pending.end())
-                return m_connected.load() ? KY_TIMEOUT : KY_NOT_CONNECTED;
+                return usable() ? KY_TIMEOUT : KY_NOT_CONNECTED;
             Pending& p = it->second;
             if (p.done) {
                 const int result = p.result;
@@ -197,9 +198,9 @@ int KyNetManage::waitForReply(int cseq, KyDbpMessage* reply)
                 m_pending.erase(it);
                 return result;
             }
-            if (!m_connected.load() || (nowMs() >= p.deadlineMs && !p.handling)) {
+            if (!usable() || (nowMs() >= p.deadlineMs && !p.handling)) {
                 m_pending.erase(it);
-                return m_connected.load() ? KY_TIMEOUT : KY_NOT_CONNECTED;
+                return usable() ? KY_TIMEOUT : KY_NOT_CONNECTED;
             }
         }
         sleepProcessingEvents(kPollMs);
@@ -270,10 +271,12 @@ void KyNetManage::readSocket(char* buf, size_t size)
     // give it back to the system rather than keep it for the session.
     if (handled >= kTrimAfterBytes)
         malloc_trim(0);
-    extendArrivingReply();
+    noteReplyProgress(static_cast<size_t>(n));
 }
 
-void KyNetManage::extendArrivingReply()
+// Only real progress keeps a wait open: a reply that trickles, or announces
+// more than it sends, times out as if nothing had come.
+void KyNetManage::noteReplyProgress(size_t bytes)
 {
     const int cseq = m_framer.replyInProgress();
     if (cseq < 0)
@@ -281,8 +284,14 @@ void KyNetManage::extendArrivingReply()
     const long long now = nowMs();
     std::lock_guard<std::mutex> lock(m_mutex);
     auto it = m_pending.find(cseq);
-    if (it != m_pending.end() && !it->second.done && it->second.deadlineMs > now)
-        it->second.deadlineMs = std::max(it->second.deadlineMs, now + kWaitWholeSeconds * 1000LL);
+    if (it == m_pending.end() || it->second.done || it->second.deadlineMs <= now)
+        return;
+    Pending& p = it->second;
+    p.progressBytes += bytes;
+    if (p.progressBytes < kProgressBytes)
+        return;
+    p.progressBytes = 0;
+    p.deadlineMs = std::max(p.deadlineMs, std::min(now + kWaitWholeSeconds * 1000LL, p.sentMs + kMaxWaitMs));
 }
 
 void KyNetManage::handleMessage(KyDbpMessage& msg)

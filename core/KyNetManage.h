@@ -24,6 +24,10 @@ public:
     static constexpr int kPollMs = 10;
     // A request times out when more than this many whole seconds passed.
     static constexpr int kWaitWholeSeconds = 2;
+    // A reply under way moves its request's time-out to 2 s ahead for each
+    // kProgressBytes it brings, never past kMaxWaitMs from the send.
+    static constexpr size_t kProgressBytes = 32 * 1024;
+    static constexpr int kMaxWaitMs = 60000;
     static constexpr int kDefaultKeepAliveMs = 20000;
     static constexpr int kDefaultLossTimeoutMs = 300000;
 
@@ -50,7 +54,8 @@ public:
     // One request outstanding at a time: waits its turn, sends, then polls
     // every 10 ms (processing events other than user input) until the reply
     // has been handed to its manager or the time runs out. 0 done, 1 refused,
-    // 2 busy, 3 timed out, 4 not connected.
+    // 2 busy, 3 timed out, 4 not connected (or the loss was raised: a wait
+    // then ends at once).
     int sendRequestAndWait(int requestType, KyCommandRequest& req, KyDbpMessage* reply = nullptr);
     // Sends without waiting (outside the one-outstanding rule): 0 sent,
     // 4 not connected.
@@ -66,7 +71,9 @@ private:
 
     struct Pending {
         int requestType = 0;
+        long long sentMs = 0;
         long long deadlineMs = 0;
+        size_t progressBytes = 0;   // of its reply since the last extension
         bool waited = false;   // a caller waits for it (one at a time)
         bool done = false;
         bool handling = false;   // the reply is with its manager: the wait goes on
@@ -75,6 +82,7 @@ private:
     };
 
     static long long deadlineFrom(long long startMs);
+    bool usable() const { return m_connected.load() && !m_lossRaised.load(); }
     bool waitedOutstandingLocked(long long now) const;
     // Takes a CSeq, registers it and sends; the CSeq, 0 while another waited
     // request is outstanding (when waited), -1 when the send failed.
@@ -89,8 +97,8 @@ private:
     static constexpr size_t kTrimAfterBytes = 256 * 1024;
     // Takes msg's body when a caller waits for this reply.
     void handleMessage(KyDbpMessage& msg);
-    // A reply still arriving keeps its request's wait open while bytes come.
-    void extendArrivingReply();
+    // Counts bytes of a reply still arriving towards its request's wait.
+    void noteReplyProgress(size_t bytes);
     void stepHubState(int requestType, const KyDbpMessage& msg);
     void sendLoginStep2(const std::string& nonce);
     void tick();

@@ -1,5 +1,6 @@
 // The request wait end to end: result codes, events during the wait, the
-// reply stored before the caller is released, nested requests.
+// reply stored before the caller is released, nested requests, replies that
+// trickle or progress, the loss.
 #include <QtTest>
 
 #include <QElapsedTimer>
@@ -34,6 +35,7 @@ private slots:
     void notConnectedAnswersAtOnce();
     void replyStoredBeforeRelease();
     void nestedRequestFromSlotEnds();
+    void boundedWait();
 };
 
 void TestNetWait::busyRefusedAndDone()
@@ -202,6 +204,57 @@ void TestNetWait::nestedRequestFromSlotEnds()
     QVERIFY2(innerElapsed > 1500 && innerElapsed < 3800, qPrintable(QString::number(innerElapsed)));
     QVERIFY(t.elapsed() < 4500);
     QVERIFY(!s.center()->systemTime().empty());
+    s.center()->unregisterManager(&probe);
+}
+
+// Only a reply that makes real progress keeps its wait past the normal
+// time-out; a raised loss ends the wait in progress and every later one.
+void TestNetWait::boundedWait()
+{
+    KyTestSession s;
+    KyProbeMgr probe;
+    s.center()->registerManager(&probe);
+
+    // Header at once, then a body byte every 1.5 s (whole at 3 s): timed out
+    // within the normal wait. The next reply comes behind it: the caller gets
+    // its own, and the late one (no list) is dropped.
+    s.server().setStatus("SqlConfig", 200, 1, "ab");
+    s.server().setTrickle("SqlConfig", 1, 1500);
+    QElapsedTimer t;
+    t.start();
+    KyCommandRequest req = paramsQuery();
+    QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, req), int(KY_TIMEOUT));
+    QVERIFY2(t.elapsed() > 2000 && t.elapsed() <= 3500, qPrintable(QString::number(t.elapsed())));
+    s.server().setTrickle("SqlConfig", 0, 0);
+    KyDbpMessage reply;
+    KyCommandRequest next = paramsQuery();
+    QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, next, &reply), 0);
+    QCOMPARE(reply.cseq, next.cseq());
+    QCOMPARE(int(probe.replies().size()), 1);
+    QCOMPARE(probe.replies()[0].msg.cseq, next.cseq());
+
+    // 48 KiB every 0.9 s: whole after 3.6 s, kept waiting by its progress.
+    const std::string body(4 * 48 * 1024, 'x');
+    s.server().setStatus("SqlConfig", 200, 1, body);
+    s.server().setTrickle("SqlConfig", 48 * 1024, 900);
+    t.restart();
+    req = paramsQuery();
+    QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, req, &reply), 0);
+    QVERIFY2(t.elapsed() > 3000, qPrintable(QString::number(t.elapsed())));
+    QCOMPARE(reply.body.size(), body.size());
+    s.server().setTrickle("SqlConfig", 0, 0);
+
+    // No reply for the loss time (shortened to 1.5 s) while a request waits:
+    // it ends with 4 before its time-out, and so does the next one, at once.
+    s.server().setNoAnswer("SqlConfig", 1);
+    KyTestSession::shortenIntervals(KyNetManage::kDefaultKeepAliveMs, 1500);
+    t.restart();
+    req = paramsQuery();
+    QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, req), int(KY_NOT_CONNECTED));
+    QVERIFY2(t.elapsed() < 2000, qPrintable(QString::number(t.elapsed())));
+    t.restart();
+    QCOMPARE(mcSendRequest(s.center(), KyProbeMgr::RT_PARAMS, req), int(KY_NOT_CONNECTED));
+    QVERIFY2(t.elapsed() < 100, qPrintable(QString::number(t.elapsed())));
     s.center()->unregisterManager(&probe);
 }
 
