@@ -1,5 +1,7 @@
 #include "KyBaseMgr.h"
 
+#include <algorithm>
+
 #include "KyDbpMessage.h"
 
 namespace {
@@ -14,6 +16,18 @@ void KyBaseMgr::addReplyTypes(int first, int last)
 {
     if (first <= last)
         m_replyTypes.emplace_back(first, last);
+}
+
+void KyBaseMgr::addListType(int requestType)
+{
+    if (!ownsRequestType(requestType))
+        addReplyType(requestType);
+    m_listTypes.push_back(requestType);
+}
+
+bool KyBaseMgr::isListType(int requestType) const
+{
+    return std::find(m_listTypes.begin(), m_listTypes.end(), requestType) != m_listTypes.end();
 }
 
 void KyBaseMgr::setCallback(Callback cb)
@@ -42,6 +56,11 @@ void KyBaseMgr::callback(int event, int id, const void* data) const
 void KyBaseMgr::onReply(int, const KyDbpMessage&) {}
 
 void KyBaseMgr::onFailedRequest(int, int, const KyDbpMessage&) {}
+
+void KyBaseMgr::onLateListReply(int requestType, const KyDbpMessage& msg)
+{
+    onReply(requestType, msg);
+}
 
 bool KyBaseMgr::onPush(const KyDbpMessage& msg, const std::string& name)
 {

@@ -31,6 +31,10 @@ public:
                 return true;
         return false;
     }
+    // A request type (owned from now on) whose reply is a whole list: it is
+    // still applied when it comes after its request timed out.
+    void addListType(int requestType);
+    bool isListType(int requestType) const;
 
     // Registering twice replaces, never adds a second callback.
     void setCallback(Callback cb);
@@ -41,6 +45,9 @@ public:
     virtual void onReply(int requestType, const KyDbpMessage& msg);
     // A reply with any other status (body may carry a result text).
     virtual void onFailedRequest(int requestType, int resultCode, const KyDbpMessage& msg);
+    // A "DBP/1.0 200" list reply that came after its request timed out; the
+    // default handles it as onReply.
+    virtual void onLateListReply(int requestType, const KyDbpMessage& msg);
     // A push offered under pushName (msg.pushName()); returns true when this
     // manager took it. The default sends "DELETE_<Kind>" to onNotification
     // and everything else to parseBody.
@@ -55,6 +62,7 @@ public:
 private:
     std::string m_name;
     std::vector<std::pair<int, int>> m_replyTypes;   // inclusive ranges
+    std::vector<int> m_listTypes;
     Callback m_callback;
     mutable std::mutex m_cbMutex;  // guards m_callback
 };

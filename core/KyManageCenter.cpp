@@ -155,6 +155,15 @@ void KyManageCenter::dispatch(const KyDbpMessage& msg, int requestType)
     std::fprintf(stderr, "push %s taken by no manager, dropped\n", name.c_str());
 }
 
+bool KyManageCenter::dispatchLateReply(const KyDbpMessage& msg, int requestType)
+{
+    KyBaseMgr* mgr = isHubType(requestType) ? nullptr : managerForRequestType(requestType);
+    if (!mgr || !mgr->isListType(requestType) || msg.statusCode != 200)
+        return false;
+    mgr->onLateListReply(requestType, msg);
+    return true;
+}
+
 void KyManageCenter::handleHubReply(int requestType, const KyDbpMessage& msg)
 {
     if (msg.statusCode != 200)

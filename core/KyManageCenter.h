@@ -60,6 +60,10 @@ public:
 
     // Called by the receive thread for every framed message.
     void dispatch(const KyDbpMessage& msg, int requestType);
+    // Called by the receive thread for a reply that came after its request
+    // timed out: a 200 list reply goes to its manager; false (not handed on)
+    // for anything else.
+    bool dispatchLateReply(const KyDbpMessage& msg, int requestType);
 
     KyNetManage* net() const { return m_net.get(); }
 

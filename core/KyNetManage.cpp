@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <malloc.h>
 #include <vector>
 
@@ -125,6 +126,7 @@ void KyNetManage::disconnect()
     m_loginState = Idle;
     std::lock_guard<std::mutex> lock(m_mutex);
     m_pending.clear();
+    m_late.clear();
     m_nextCSeq = 1;
     m_framer.reset();
 }
@@ -198,13 +200,37 @@ int KyNetManage::waitForReply(int cseq, KyDbpMessage* reply)
                 m_pending.erase(it);
                 return result;
             }
-            if (!usable() || (nowMs() >= p.deadlineMs && !p.handling)) {
+            if (!usable()) {
                 m_pending.erase(it);
-                return usable() ? KY_TIMEOUT : KY_NOT_CONNECTED;
+                return KY_NOT_CONNECTED;
+            }
+            const long long now = nowMs();
+            if (now >= p.deadlineMs && !p.handling) {
+                expireLocked(it, now);
+                return KY_TIMEOUT;
             }
         }
         sleepProcessingEvents(kPollMs);
     }
+}
+
+void KyNetManage::expireLocked(PendingIt it, long long now)
+{
+    m_late[it->first] = Late{it->second.requestType, now + kLateKeepMs};
+    m_pending.erase(it);
+}
+
+bool KyNetManage::takeLateLocked(int cseq, long long now, int& requestType)
+{
+    auto it = m_pending.find(cseq);
+    if (it != m_pending.end() && !it->second.done && it->second.deadlineMs <= now)
+        expireLocked(it, now);   // its waiter has not looked yet
+    auto late = m_late.find(cseq);
+    if (late == m_late.end() || late->second.untilMs <= now)
+        return false;
+    requestType = late->second.requestType;
+    m_late.erase(late);
+    return true;
 }
 
 int KyNetManage::postRequest(int requestType, KyCommandRequest& req)
@@ -303,17 +329,21 @@ void KyNetManage::handleMessage(KyDbpMessage& msg)
     const long long now = nowMs();
     m_lastReplyMs = now;
     int requestType = 0;
+    bool late = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         auto it = m_pending.find(msg.cseq);
-        if (it == m_pending.end() || it->second.done || it->second.deadlineMs <= now) {
-            if (it != m_pending.end() && !it->second.waited)
-                m_pending.erase(it);
+        if (it != m_pending.end() && !it->second.done && it->second.deadlineMs > now) {
+            requestType = it->second.requestType;
+            it->second.handling = true;
+        } else if (!(late = takeLateLocked(msg.cseq, now, requestType))) {
             std::fprintf(stderr, "reply CSeq %d (%s) not pending, dropped\n", msg.cseq, msg.packetType.c_str());
             return;
         }
-        requestType = it->second.requestType;
-        it->second.handling = true;
+    }
+    if (late) {
+        handleLateReply(msg, requestType);
+        return;
     }
     // Hand the reply to its manager before the waiting caller is released.
     m_center->dispatch(msg, requestType);
@@ -330,6 +360,15 @@ void KyNetManage::handleMessage(KyDbpMessage& msg)
     it->second.done = true;
     it->second.result = msg.resultCode();
     it->second.reply = std::move(msg);
+}
+
+// Its caller has already been told of the time-out: only a list is worth
+// applying now, so that its page fills.
+void KyNetManage::handleLateReply(const KyDbpMessage& msg, int requestType)
+{
+    const bool applied = m_center->dispatchLateReply(msg, requestType);
+    std::fprintf(stderr, "reply CSeq %d (%s) came after its time-out: %s\n", msg.cseq, msg.packetType.c_str(),
+                 applied ? "list applied" : "dropped");
 }
 
 void KyNetManage::stepHubState(int requestType, const KyDbpMessage& msg)
@@ -374,11 +413,13 @@ void KyNetManage::tick()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         for (auto it = m_pending.begin(); it != m_pending.end();) {
+            auto next = std::next(it);
             if (!it->second.waited && it->second.deadlineMs <= now)
-                it = m_pending.erase(it);
-            else
-                ++it;
+                expireLocked(it, now);
+            it = next;
         }
+        for (auto it = m_late.begin(); it != m_late.end();)
+            it = it->second.untilMs <= now ? m_late.erase(it) : std::next(it);
     }
     if (m_loginState.load() != LoggedIn)
         return;

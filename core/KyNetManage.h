@@ -28,6 +28,9 @@ public:
     // kProgressBytes it brings, never past kMaxWaitMs from the send.
     static constexpr size_t kProgressBytes = 32 * 1024;
     static constexpr int kMaxWaitMs = 60000;
+    // How long a timed-out request is remembered, so that its late reply is
+    // known (a list is still applied, anything else dropped).
+    static constexpr int kLateKeepMs = 120000;
     static constexpr int kDefaultKeepAliveMs = 20000;
     static constexpr int kDefaultLossTimeoutMs = 300000;
 
@@ -81,9 +84,21 @@ private:
         KyDbpMessage reply;
     };
 
+    // A timed-out request: its type, and until when its late reply is known.
+    struct Late {
+        int requestType = 0;
+        long long untilMs = 0;
+    };
+    using PendingIt = std::map<int, Pending>::iterator;
+
     static long long deadlineFrom(long long startMs);
     bool usable() const { return m_connected.load() && !m_lossRaised.load(); }
     bool waitedOutstandingLocked(long long now) const;
+    // Moves a pending request past its time-out to the late list.
+    void expireLocked(PendingIt it, long long now);
+    // Takes the request of a reply that came after its time-out: its type,
+    // false when the reply belongs to no such request.
+    bool takeLateLocked(int cseq, long long now, int& requestType);
     // Takes a CSeq, registers it and sends; the CSeq, 0 while another waited
     // request is outstanding (when waited), -1 when the send failed.
     int sendTracked(int requestType, KyCommandRequest& req, bool waited);
@@ -97,6 +112,7 @@ private:
     static constexpr size_t kTrimAfterBytes = 256 * 1024;
     // Takes msg's body when a caller waits for this reply.
     void handleMessage(KyDbpMessage& msg);
+    void handleLateReply(const KyDbpMessage& msg, int requestType);
     // Counts bytes of a reply still arriving towards its request's wait.
     void noteReplyProgress(size_t bytes);
     void stepHubState(int requestType, const KyDbpMessage& msg);
@@ -114,6 +130,7 @@ private:
     std::mutex m_sendOrderMutex;    // CSeq order equals send order
     mutable std::mutex m_mutex;     // guards the members below
     std::map<int, Pending> m_pending;
+    std::map<int, Late> m_late;     // CSeq -> timed-out request
     int m_nextCSeq = 1;
     std::string m_user;
     std::string m_password;         // kept only while the login runs

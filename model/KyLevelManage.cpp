@@ -8,7 +8,7 @@
 
 KyLevelManage::KyLevelManage() : KyTermBaseManage("KyLevelManage")
 {
-    addReplyType(RT_LIST);
+    addListType(RT_LIST);
 }
 
 KyLevelManage* KyLevelManage::instance()

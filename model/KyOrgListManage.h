@@ -51,7 +51,8 @@ protected:
                     FromRow fromRow)
         : KyBaseMgr(name), m_listType(listType), m_deleteName(deleteName), m_fromRow(fromRow)
     {
-        addReplyTypes(listType, saveType);
+        addListType(listType);
+        addReplyType(saveType);
     }
 
 private:

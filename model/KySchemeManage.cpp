@@ -23,7 +23,8 @@ Json::Value schemeBody(const char* action, const KyScheme& s, int kind)
 
 KySchemeManage::KySchemeManage() : KyBaseMgr("KySchemeManage")
 {
-    addReplyTypes(RT_LIST, RT_DELETE);
+    addListType(RT_LIST);
+    addReplyTypes(RT_ADD, RT_DELETE);
 }
 
 KySchemeManage* KySchemeManage::instance()
@@ -109,6 +110,33 @@ void KySchemeManage::reportDeleted(const std::string& body)
     }
 }
 
+// kind < 0: taken from the rows, which must all name the same one.
+void KySchemeManage::reportList(const std::string& body, int kind)
+{
+    std::vector<KyRow> rows;
+    if (!kyParseRowsLogged(name(), body, rows))
+        return;
+    if (kind < 0) {
+        kind = rows.empty() ? -1 : rows.front().toInt("kind", -1);
+        for (const KyRow& row : rows)
+            if (row.toInt("kind", -1) != kind)
+                kind = -1;
+        if (kind < 0) {
+            std::fprintf(stderr, "%s: scheme list of no one kind, dropped\n", name().c_str());
+            return;
+        }
+    }
+    std::vector<KyScheme> schemes;
+    for (const KyRow& row : rows)
+        schemes.push_back(fromRow(row, kind));
+    Report::list(*this, kind, schemes);
+}
+
+void KySchemeManage::onLateListReply(int, const KyDbpMessage& msg)
+{
+    reportList(msg.body, -1);   // another kind may have been asked for since
+}
+
 void KySchemeManage::onReply(int requestType, const KyDbpMessage& msg)
 {
     switch (requestType) {
@@ -118,13 +146,7 @@ void KySchemeManage::onReply(int requestType, const KyDbpMessage& msg)
             std::lock_guard<std::mutex> lock(m_kindMutex);
             kind = m_listKind;
         }
-        std::vector<KyRow> rows;
-        if (!kyParseRowsLogged(name(), msg.body, rows))
-            return;
-        std::vector<KyScheme> schemes;
-        for (const KyRow& row : rows)
-            schemes.push_back(fromRow(row, kind));
-        Report::list(*this, kind, schemes);
+        reportList(msg.body, kind);
         break;
     }
     case RT_ADD:

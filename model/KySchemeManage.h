@@ -32,11 +32,14 @@ public:
     static bool schemeOfReply(const std::string& body, int kind, KyScheme& out);
 
     void onReply(int requestType, const KyDbpMessage& msg) override;
+    // The kind of a late list is read from its rows; an empty one is dropped.
+    void onLateListReply(int requestType, const KyDbpMessage& msg) override;
     bool parseBody(const std::string& pushName, const std::string& body) override;
     bool onNotification(const std::string& name, const std::string& body) override;
     bool handlesCode(const std::string& pushName) const override;
 
 private:
+    void reportList(const std::string& body, int kind);
     void reportRows(const std::string& body);
     void reportDeleted(const std::string& body);
 

@@ -11,6 +11,7 @@
 KyServerConfigManage::KyServerConfigManage() : KyBaseMgr("KyServerConfigManage")
 {
     addReplyTypes(RT_SYSTEM_NAME, RT_RECOVERY);
+    addListType(RT_PARAMETERS);
 }
 
 KyServerConfigManage* KyServerConfigManage::instance()

@@ -7,7 +7,8 @@
 
 KySsTaskManage::KySsTaskManage() : KyTermBaseManage("KySsTaskManage")
 {
-    addReplyTypes(RT_LIST, RT_STOP);
+    addListType(RT_LIST);
+    addReplyTypes(RT_ADD, RT_STOP);
 }
 
 KySsTaskManage* KySsTaskManage::instance()

@@ -43,7 +43,7 @@ public:
         : KyTermBaseManage(name), m_listType(listType), m_listSubtype(listSubtype), m_table(table),
           m_pushName("SqlConfig_" + table), m_deleteName("DELETE_" + deleteKind)
     {
-        addReplyType(listType);
+        addListType(listType);
     }
 
     int listType() const { return m_listType; }

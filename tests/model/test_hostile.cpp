@@ -1,5 +1,6 @@
 // Hostile replies and pushes, and a server that closes the connection: the
-// console drops what it cannot parse, goes on, and raises a loss at once.
+// console drops what it cannot parse, goes on, and raises a loss at once. A
+// list that comes late still fills its store.
 #include <QtTest>
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include "KyNetLosssHandle.h"
 #include "KyNetManage.h"
 #include "KyResult.h"
+#include "KySignalLog.h"
 #include "KyTestSession.h"
 
 namespace {
@@ -56,6 +58,7 @@ private slots:
     void deepRepliesAndPushesDropped();
     void closedConnectionLostAtOnce();
     void largeListAndOversizedBody();
+    void lateListFillsStore();
 };
 
 // The parsers refuse deep bodies without throwing and keep reading what
@@ -213,6 +216,23 @@ void TestHostile::largeListAndOversizedBody()
     QCOMPARE(s.server().connectionCount(), 1);
     QCOMPARE(m02->init(), 0);
     QCOMPARE(m02->m02List().size(), demo.size());
+}
+
+// A server that answers the list 5 s late: the request times out, then the
+// list replaces the store's and its list signal goes out as for any list.
+void TestHostile::lateListFillsStore()
+{
+    KyTestSession s;
+    KyM02ListMgr* m02 = KyM02ListMgr::instance();
+    std::vector<KyRow> rows = s.server().rows("mic02");
+    rows.pop_back();
+    s.server().setRows("mic02", rows);
+    KySignalLog lists(m02, SIGNAL(gotM02List()));
+    s.server().setDelay("SqlConfig", 5000);
+    QCOMPARE(m02->init(), int(KY_TIMEOUT));
+    QCOMPARE(lists.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(lists.count(), 1, 4000);
+    QCOMPARE(m02->m02List().size(), rows.size());
 }
 
 QTEST_MAIN(TestHostile)

@@ -310,6 +310,22 @@ private slots:
         QCOMPARE(listSize(1), 2);
         QCOMPARE(int(env.server().received("SqlConfig").size()), lists + 1);
     }
+
+    // A list that comes after its request timed out fills the kind it was
+    // asked for, though another kind was asked for (and answered) since.
+    void lateListKeepsItsKind()
+    {
+        env.server().setDelay("SqlConfig", 4000);
+        QCOMPARE(store->requestList(1), 3);
+        env.server().setDelay("SqlConfig", 0);
+        QCOMPARE(store->requestList(2), 0);
+        QCOMPARE(takeSeen().size(), size_t(1));
+        QTRY_COMPARE_WITH_TIMEOUT(seenCount(), 1, 3000);
+        const auto events = takeSeen();
+        QCOMPARE(events[0].kind, 1);
+        QCOMPARE(events[0].listSize, 2);
+        QCOMPARE(listSize(2), 0);
+    }
 };
 
 QTEST_MAIN(TestOrgSchemes)
