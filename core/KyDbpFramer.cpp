@@ -6,15 +6,51 @@
 
 namespace {
 
-bool startsMessage(const char* p, size_t n)
+struct Start {
+    const char* text;
+    size_t len;
+};
+// The lines that start a message; each ends in "DBP/1.0", the reply's in a blank after it.
+const Start kStarts[] = {{"DBP/1.0 ", 8}, {"GET DBP/1.0", 11}, {"POST DBP/1.0", 12}, {"LOGIN DBP/1.0", 13}};
+const size_t kVersionLen = 7;   // "DBP/1.0"
+// A start may begin this close to the end of the bytes at hand and still be incomplete.
+const size_t kStartTail = 12;
+const size_t kNone = static_cast<size_t>(-1);
+
+// Length of the message start at p, 0 when none.
+size_t startLength(const char* p, size_t n)
 {
-    static const char* const starts[] = {"DBP/1.0 ", "GET DBP/1.0", "POST DBP/1.0", "LOGIN DBP/1.0"};
-    for (const char* s : starts) {
-        size_t len = std::strlen(s);
-        if (n >= len && std::memcmp(p, s, len) == 0)
-            return true;
+    for (const Start& s : kStarts)
+        if (n >= s.len && p[0] == s.text[0] && std::memcmp(p, s.text, s.len) == 0)
+            return s.len;
+    return 0;
+}
+
+// First message start lying whole in [minStart, to) of p whose "DBP/1.0" is
+// at 'from' or later; kNone when none. len gets its length.
+size_t findStart(const char* p, size_t from, size_t to, size_t minStart, size_t& len)
+{
+    while (from + kVersionLen <= to) {
+        const char* d = static_cast<const char*>(std::memchr(p + from, 'D', to - from));
+        if (!d)
+            return kNone;
+        const size_t q = static_cast<size_t>(d - p);
+        if (q + kVersionLen <= to && std::memcmp(d, "DBP/1.0", kVersionLen) == 0) {
+            for (const Start& s : kStarts) {
+                const size_t method = s.len - kVersionLen;   // "GET " ...; none for the reply
+                if (method && q >= minStart + method && std::memcmp(d - method, s.text, method) == 0) {
+                    len = s.len;
+                    return q - method;
+                }
+            }
+            if (q >= minStart && q + kVersionLen < to && d[kVersionLen] == ' ') {
+                len = kStarts[0].len;
+                return q;
+            }
+        }
+        from = q + 1;
     }
-    return false;
+    return kNone;
 }
 
 // Trims blanks (and a CR at the end) from [b, e).
@@ -131,6 +167,8 @@ bool KyDbpFramer::parseHeader(const char* data, size_t size, KyDbpMessage& msg, 
 
 void KyDbpFramer::reset()
 {
+    if (m_dropping)
+        endDrop();
     m_buf.clear();
     advanceTo(0);
     m_skip = 0;
@@ -182,6 +220,7 @@ void KyDbpFramer::advanceTo(size_t pos)
 {
     m_pos = pos;
     m_scan = 0;
+    m_startScan = 0;
     m_haveHeader = false;
     m_head.clear();   // keeps its strings' memory for the next message
     m_headOk = false;
@@ -197,29 +236,76 @@ void KyDbpFramer::compact()
     }
 }
 
-// Drops bytes from m_pos up to the next line that starts a message at or
-// after 'from'; keeps a short tail that may be the start of one.
-void KyDbpFramer::resync(size_t from)
+// A message start inside the header [.., end) other than its own means the
+// header was cut short: it is dropped up to the last such start. The search
+// goes on from where it stopped before.
+bool KyDbpFramer::cutAtLastStart(size_t end)
 {
-    static const size_t kTail = 16;
-    size_t p = from;
-    while (true) {
-        const char* hit = p < m_size ? static_cast<const char*>(std::memchr(m_data + p, '\n', m_size - p)) : nullptr;
-        if (!hit) {
-            size_t keep = std::max(from, m_size > kTail ? m_size - kTail : size_t(0));
-            keep = std::min(keep, m_size);
-            m_dropped += keep - m_pos;
-            advanceTo(keep);
-            return;
-        }
-        const size_t nl = static_cast<size_t>(hit - m_data);
-        if (startsMessage(m_data + nl + 1, m_size - nl - 1) || m_size - nl - 1 < kTail) {
-            m_dropped += nl + 1 - m_pos;
-            advanceTo(nl + 1);
-            return;
-        }
-        p = nl + 1;
+    const char* base = m_data + m_pos;
+    const size_t own = startLength(base, end);
+    size_t minStart = own ? own : 1;
+    size_t from = std::max(m_startScan, minStart);
+    size_t last = 0, len = 0;
+    for (size_t s; (s = findStart(base, from, end, minStart, len)) != kNone;) {
+        last = s;
+        from = minStart = s + len;
     }
+    m_startScan = std::max(from, end > kStartTail ? end - kStartTail : 0);
+    if (last == 0)
+        return false;
+    beginDrop("header cut short by the next message");
+    skip(last);
+    endDrop();
+    return true;
+}
+
+void KyDbpFramer::beginDrop(std::string why)
+{
+    m_dropWhy = std::move(why);
+    m_dropRun = 0;
+}
+
+// Drops the header at m_pos up to the next message start after its own one.
+void KyDbpFramer::dropHeader(std::string why)
+{
+    beginDrop(std::move(why));
+    m_dropping = true;
+    m_startScan = std::max<size_t>(m_startScan, 1);
+    skip(1);
+}
+
+// Skips bytes up to the next message start, wherever it stands; false while
+// none has come. Only the last bytes, which may begin one, are searched again.
+bool KyDbpFramer::dropToStart()
+{
+    const size_t avail = m_size - m_pos;
+    size_t len = 0;
+    const size_t s = findStart(m_data + m_pos, m_startScan, avail, 0, len);
+    if (s == kNone) {
+        const size_t keep = avail > kStartTail ? avail - kStartTail : 0;
+        m_startScan = std::max(m_startScan, keep);
+        skip(keep);
+        return false;
+    }
+    skip(s);
+    endDrop();
+    return true;
+}
+
+// Drops n bytes at m_pos; the start search goes on where it was.
+void KyDbpFramer::skip(size_t n)
+{
+    const size_t scan = m_startScan > n ? m_startScan - n : 0;
+    m_dropped += n;
+    m_dropRun += n;
+    advanceTo(m_pos + n);
+    m_startScan = scan;
+}
+
+void KyDbpFramer::endDrop()
+{
+    std::fprintf(stderr, "dbp: %s: %zu bytes skipped\n", m_dropWhy.c_str(), m_dropRun);
+    m_dropping = false;
 }
 
 // The header ends at a line feed followed by an empty line (CRLF or LF).
@@ -229,9 +315,10 @@ bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
 {
     const char* base = m_data + m_pos;
     const size_t avail = m_size - m_pos;
+    const size_t limit = std::min(avail, kMaxHeader + 1);   // no header is longer
     size_t i = m_scan;
-    while (i < avail) {
-        const char* lf = static_cast<const char*>(std::memchr(base + i, '\n', avail - i));
+    while (i < limit) {
+        const char* lf = static_cast<const char*>(std::memchr(base + i, '\n', limit - i));
         if (!lf)
             break;
         const size_t at = static_cast<size_t>(lf - base);
@@ -256,7 +343,7 @@ bool KyDbpFramer::findHeaderEnd(size_t& hdrSize, size_t& sepLen)
         }
         i = at + 1;
     }
-    m_scan = avail;
+    m_scan = limit;
     return false;
 }
 
@@ -278,44 +365,57 @@ void KyDbpFramer::deliver(const Handler& onMessage)
         std::string().swap(m_head.body);
 }
 
+// Reads the header at m_pos. False when more bytes are needed; true once it
+// is in (m_haveHeader), dropped, or its message is to be read past.
+bool KyDbpFramer::readHeader()
+{
+    size_t p = m_pos;   // blank lines between messages
+    while (p < m_size && (m_data[p] == '\r' || m_data[p] == '\n'))
+        ++p;
+    if (p != m_pos)
+        advanceTo(p);
+    if (m_pos >= m_size)
+        return false;
+    size_t hdrSize = 0, sepLen = 0;
+    const bool ended = findHeaderEnd(hdrSize, sepLen);
+    if (!ended && m_size - m_pos <= kMaxHeader + 2)
+        return false;   // a line feed at the bound may still be followed by the blank line
+    if (cutAtLastStart(ended ? hdrSize : kMaxHeader + 1))
+        return true;
+    if (!ended) {
+        dropHeader("header over " + std::to_string(kMaxHeader) + " bytes without an end");
+        return true;
+    }
+    if (!m_headOk || m_length == -2) {
+        const char* base = m_data + m_pos;
+        const size_t shown = std::min<size_t>(std::strcspn(base, "\r\n"), std::min<size_t>(hdrSize, 60));
+        dropHeader("malformed header \"" + std::string(base, shown) + "\"");
+        return true;
+    }
+    const long long length = m_length < 0 ? 0 : m_length;
+    if (static_cast<unsigned long long>(length) > kMaxBody) {
+        std::fprintf(stderr, "dbp: %s %s CSeq %d: body of %lld bytes over the limit of %zu, read past and dropped\n",
+                     m_head.firstLine.c_str(), m_head.packetType.c_str(), m_head.cseq, length, kMaxBody);
+        m_skip = hdrSize + sepLen + static_cast<size_t>(length);
+        return true;
+    }
+    m_bodyOffset = hdrSize + sepLen;
+    m_total = m_bodyOffset + static_cast<size_t>(length);
+    m_haveHeader = true;
+    return true;
+}
+
 bool KyDbpFramer::extractOne(const Handler& onMessage)
 {
     if (m_skip > 0 && !skipOversized())
         return false;
+    if (m_dropping && !dropToStart())
+        return false;
     if (!m_haveHeader) {
-        size_t p = m_pos;   // blank lines between messages
-        while (p < m_size && (m_data[p] == '\r' || m_data[p] == '\n'))
-            ++p;
-        if (p != m_pos)
-            advanceTo(p);
-        if (m_pos >= m_size)
+        if (!readHeader())
             return false;
-        size_t hdrSize = 0, sepLen = 0;
-        if (!findHeaderEnd(hdrSize, sepLen)) {
-            if (m_size - m_pos > kMaxHeader) {
-                std::fprintf(stderr, "dbp: header over %zu bytes without an end, dropped\n", kMaxHeader);
-                resync(m_pos + 1);
-                return true;
-            }
-            return false;
-        }
-        const char* base = m_data + m_pos;
-        if (hdrSize > kMaxHeader || !m_headOk || m_length == -2) {
-            const size_t shown = std::min<size_t>(std::strcspn(base, "\r\n"), std::min<size_t>(hdrSize, 60));
-            std::fprintf(stderr, "dbp: malformed header dropped: %s\n", std::string(base, shown).c_str());
-            resync(m_pos + 1);
-            return true;
-        }
-        const long long length = m_length < 0 ? 0 : m_length;
-        if (static_cast<unsigned long long>(length) > kMaxBody) {
-            std::fprintf(stderr, "dbp: %s %s CSeq %d: body of %lld bytes over the limit of %zu, read past and dropped\n",
-                         m_head.firstLine.c_str(), m_head.packetType.c_str(), m_head.cseq, length, kMaxBody);
-            m_skip = hdrSize + sepLen + static_cast<size_t>(length);
-            return true;
-        }
-        m_bodyOffset = hdrSize + sepLen;
-        m_total = m_bodyOffset + static_cast<size_t>(length);
-        m_haveHeader = true;
+        if (!m_haveHeader)
+            return true;   // dropped or read past: go on from there
     }
     if (m_size - m_pos < m_total) {
         if (m_data == m_buf.data() && m_buf.capacity() < m_pos + m_total) {

@@ -12,10 +12,12 @@
 // the console and the stand-in server.
 //
 // Malformed input is logged and dropped: a header block over kMaxHeader bytes
-// without a blank line, or a non-numeric Content-Length, drops the buffered
-// bytes up to the next line that starts a message. A message whose
-// Content-Length is over kMaxBody is read past without being kept (logged,
-// counted in dropped()); the stream goes on after it.
+// without a blank line, a first line that starts no message, or a bad status
+// or Content-Length drops the bytes up to the next message start, wherever it
+// stands. A message start inside a header (past its own) means the header was
+// cut short: it is dropped up to that start. Each drop logs one line with its
+// byte count. A message whose Content-Length is over kMaxBody is read past
+// without being kept (logged, counted in dropped()); the stream goes on after it.
 class KyDbpFramer {
 public:
     static constexpr size_t kMaxHeader = 64 * 1024;
@@ -51,11 +53,17 @@ private:
 
     void frame(const char* data, size_t size, const Handler& onMessage);
     bool extractOne(const Handler& onMessage);
+    bool readHeader();
     void deliver(const Handler& onMessage);
     bool skipOversized();
     bool findHeaderEnd(size_t& hdrSize, size_t& sepLen);
+    bool cutAtLastStart(size_t end);
+    void beginDrop(std::string why);
+    void dropHeader(std::string why);
+    bool dropToStart();
+    void skip(size_t n);
+    void endDrop();
     void advanceTo(size_t pos);
-    void resync(size_t from);
     void compact();
 
     std::string m_buf;
@@ -63,6 +71,7 @@ private:
     size_t m_size = 0;
     size_t m_pos = 0;
     size_t m_scan = 0;          // header-end search resumes here (from m_pos)
+    size_t m_startScan = 0;     // and the search for a message start
     bool m_haveHeader = false;  // header parsed, body still incomplete
     KyDbpMessage m_head;        // header lines parsed so far, then the message
     size_t m_lineStart = 0;     // next header line to parse (from m_pos)
@@ -72,4 +81,7 @@ private:
     size_t m_total = 0;         // and its body
     size_t m_skip = 0;          // bytes of an oversized message still to read past
     size_t m_dropped = 0;
+    bool m_dropping = false;    // skipping up to the next message start
+    size_t m_dropRun = 0;       // bytes skipped by the drop in progress
+    std::string m_dropWhy;      // what it logs
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "KyDbpFramer.h"
+#include "KyTestBadHeaders.h"
 
 namespace {
 
@@ -126,8 +127,11 @@ void TestFramer::headerForms()
 
 void TestFramer::malformedInputIsDroppedAndStreamRecovers()
 {
-    const std::string good = reply(7, "GetSystemTime", "{\"SystemTime\":\"1700000000\"}\n");
-    const std::vector<std::string> garbage = {
+    // What follows a bad header (a push and a reply) is read whole: exactly
+    // the bad bytes are dropped, whatever the segmentation.
+    const std::string time = "{\"SystemTime\":\"1700000000\"}\n";
+    const std::string good = push("SqlConfig", "mic02", "<Result/>\n") + reply(7, "GetSystemTime", time);
+    std::vector<std::string> garbage = {
         "DBP/1.0 200 OK\r\nCSeq:1\r\nContent-Length:abc\r\n\r\nxyz\r\n",     // non-numeric length
         "DBP/1.0 200 OK\r\nContent-Length:-5\r\n\r\n",                      // negative length
         "DBP/1.0 2x0 OK\r\nCSeq:1\r\n\r\n",                                 // bad status
@@ -136,17 +140,26 @@ void TestFramer::malformedInputIsDroppedAndStreamRecovers()
         "\x01\x02\x03\xff\r\n\r\n",                                        // binary
         "DBP/1.0 200 OK\r\nContent-Length:99999999999999999999\r\n\r\n",    // length too long to parse
     };
+    for (const std::string& g : kyBadHeaders())
+        garbage.push_back(g);
     for (const std::string& g : garbage) {
-        const std::string stream = g + good + good;
+        const std::string stream = g + good;
         for (size_t piece : {size_t(1), size_t(3), stream.size()}) {
             KyDbpFramer f;
             std::vector<KyDbpMessage> out;
             for (size_t pos = 0; pos < stream.size(); pos += piece)
                 f.feed(stream.data() + pos, std::min(piece, stream.size() - pos), out);
-            QVERIFY2(out.size() == 2, qPrintable(QString::fromStdString(g)));
-            QCOMPARE(out[0].cseq, 7);
-            QCOMPARE(out[1].body, std::string("{\"SystemTime\":\"1700000000\"}\n"));
-            QVERIFY(f.dropped() > 0);
+            const QByteArray shown = QByteArray::fromStdString(g.substr(0, 40)).replace("\r", "\\r").replace("\n", "\\n");
+            const QString what = QString::fromLatin1(shown) + " in pieces of " + QString::number(piece);
+            QVERIFY2(out.size() == 2, qPrintable(what));
+            QVERIFY(!out[0].isReply);
+            QCOMPARE(out[0].pushName(), std::string("SqlConfig_mic02"));
+            QCOMPARE(out[0].body, std::string("<Result/>\n"));
+            QVERIFY(out[1].isReply);
+            QCOMPARE(out[1].cseq, 7);
+            QCOMPARE(out[1].packetType, std::string("GetSystemTime"));
+            QCOMPARE(out[1].body, time);
+            QVERIFY2(f.dropped() == g.size(), qPrintable(what + ": " + QString::number(f.dropped())));
         }
     }
 }

@@ -16,6 +16,7 @@
 #include "KyNetManage.h"
 #include "KyResult.h"
 #include "KySignalLog.h"
+#include "KyTestBadHeaders.h"
 #include "KyTestSession.h"
 
 namespace {
@@ -59,6 +60,7 @@ private slots:
     void closedConnectionLostAtOnce();
     void largeListAndOversizedBody();
     void lateListFillsStore();
+    void badHeaderCostsNotTheNextPush();
 };
 
 // The parsers refuse deep bodies without throwing and keep reading what
@@ -233,6 +235,32 @@ void TestHostile::lateListFillsStore()
     QCOMPARE(lists.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(lists.count(), 1, 4000);
     QCOMPARE(m02->m02List().size(), rows.size());
+}
+
+// Bytes that start no readable header are skipped up to the next message:
+// the push behind them is applied and the request's own reply still arrives.
+void TestHostile::badHeaderCostsNotTheNextPush()
+{
+    KyTestSession s;
+    QVERIFY(s.loggedIn());
+    KyM02ListMgr* m02 = KyM02ListMgr::instance();
+    QCOMPARE(m02->init(), 0);
+    QVERIFY(!m02->m02List().empty());
+    const int id = m02->m02List().front().id;
+    KySignalLog changed(m02, SIGNAL(m02Changed(int)));
+    const std::vector<std::string> bad = kyBadHeaders();
+    for (size_t i = 0; i < bad.size(); ++i) {
+        const std::string name = "推送" + std::to_string(i);
+        const KyCommandRequest push("POST", "SqlConfig", "mic02", mic02Row(id, name.c_str()));
+        s.server().injectPushBeforeReply("GetSystemTime", bad[i] + push.toString());
+        KyCommandRequest req("GET", "GetSystemTime");
+        QCOMPARE(mcSendRequest(s.center(), KyManageCenter::RT_SYSTEM_TIME, req), 0);
+        QTRY_COMPARE(changed.count(), int(i) + 1);
+        QCOMPARE(changed.ids().last(), id);
+        KyMic m;
+        QVERIFY(m02->getM02(id, m));
+        QCOMPARE(QString::fromStdString(m.name), QString::fromStdString(name));
+    }
 }
 
 QTEST_MAIN(TestHostile)
