@@ -38,13 +38,16 @@ size_t startTagEnd(const std::string& s, size_t i)
 
 // TinyXML parses element nesting recursively, so a deep body could exhaust
 // the stack: one scan refuses it first. Where the markup the parser would see
-// is given (*start skips a leading declaration, which is not handed on),
-// false for nesting beyond kMaxRowDepth or for comments, DOCTYPEs, CDATA and
+// is given (*start skips a leading declaration, which is not handed on;
+// *end follows the root element's end, npos while it has none), false for
+// nesting beyond kMaxRowDepth or for comments, DOCTYPEs, CDATA and
 // processing instructions, which row sets never carry. The scan reads markup
 // as TinyXML does (quoted values in start tags, other "<x" up to the next
-// '>'), so it never counts fewer levels than the parser builds.
-bool rowMarkupShallow(const std::string& s, size_t* start)
+// '>'), so it never counts fewer levels than the parser builds. It ends at
+// the root's end: what follows is no part of the set.
+bool rowMarkupShallow(const std::string& s, size_t* start, size_t* end)
 {
+    *end = std::string::npos;
     size_t i = s.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])))
         ++i;
@@ -56,27 +59,36 @@ bool rowMarkupShallow(const std::string& s, size_t* start)
     }
     *start = i;
     int depth = 0;
+    bool rooted = false;   // the root element has begun
     while ((i = s.find('<', i)) != std::string::npos && ++i < s.size()) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
         if (c == '?' || c == '!')
             return false;
         const bool element = c >= 127 || c == '_' || std::isalpha(c);
-        const size_t end = element ? startTagEnd(s, i) : s.find('>', i);
-        if (end == std::string::npos)
+        const size_t close = element ? startTagEnd(s, i) : s.find('>', i);
+        if (close == std::string::npos)
             return true;   // unterminated: the parser stops there
         if (c == '/' && depth > 0)
             --depth;
-        else if (element && s[end - 1] != '/' && ++depth > kMaxRowDepth)
+        else if (element && s[close - 1] != '/' && ++depth > kMaxRowDepth)
             return false;
-        i = end + 1;
+        rooted = rooted || element;
+        i = close + 1;
+        if (rooted && depth == 0) {
+            *end = i;
+            return true;
+        }
     }
     return true;
 }
 
-// With masked bytes in the body, a character reference to U+F700..U+F7FF
-// would read back as a masked byte: it becomes the masked form of its UTF-8.
-std::string maskReferences(const std::string& xml)
+// TinyXML cuts a text at the NUL of a reference to it, and with masked bytes
+// in the body a reference to U+F700..U+F7FF would read back as a masked
+// byte: such a reference becomes the masked form of its UTF-8. *masked tells
+// whether one did.
+std::string maskReferences(const std::string& xml, bool* masked)
 {
+    *masked = false;
     std::string out;
     size_t i = 0;
     for (size_t amp; (amp = xml.find("&#", i)) != std::string::npos;) {
@@ -88,9 +100,10 @@ std::string maskReferences(const std::string& xml)
         const bool number = !digits.empty()
             && digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") == std::string::npos;
         const unsigned long cp = number ? std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10) : 0;
-        if (cp >= 0xF700 && cp <= 0xF7FF) {
-            const char utf8[] = {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F)), 0};
-            out += kyMaskBytes(utf8);
+        if (number && (cp == 0 || (cp >= 0xF700 && cp <= 0xF7FF))) {
+            const char utf8[] = {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))};
+            out += kyMaskBytes(cp == 0 ? std::string(1, '\0') : std::string(utf8, 3));
+            *masked = true;
             i = semi + 1;
         } else {
             out += "&#";
@@ -247,11 +260,19 @@ bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
     // NUL: it gets well-formed UTF-8 without NUL, the fields the bytes as sent.
     bool masked = false;
     std::string xml = kyMaskBytes(body, &masked);
-    if (masked)
-        xml = maskReferences(xml);
-    size_t start = 0;
-    if (!rowMarkupShallow(xml, &start))
+    if (masked || xml.find("&#") != std::string::npos) {
+        bool referenced = false;
+        xml = maskReferences(xml, &referenced);
+        masked = masked || referenced;
+    }
+    size_t start = 0, end = 0;
+    if (!rowMarkupShallow(xml, &start, &end))
         return false;
+    if (end != std::string::npos && skipBlanks(xml, end) < xml.size()) {
+        const std::string tail = kyUnmaskBytes(xml.substr(skipBlanks(xml, end)));
+        std::fprintf(stderr, "row set: %zu bytes after its end ignored: %.40s\n", tail.size(), tail.c_str());
+        xml.resize(end);
+    }
     if (parseRowByRow(xml, start, masked, rows))
         return true;
     return parseDocument(xml.c_str() + start, masked, rows);

@@ -21,8 +21,9 @@ struct KyRow {
 };
 
 // Parses "<Result><Row><Field Name="k">v</Field>...</Row>...</Result>".
-// False (rows empty) when the body is not such a row set. Texts keep the
-// bytes as sent, bytes that are not UTF-8 and NULs too (such a row is logged).
+// False (rows empty) when the body is not such a row set; bytes after its
+// closing element are ignored (logged). Texts keep the bytes as sent, bytes
+// that are not UTF-8 and NULs too (such a row is logged).
 bool kyParseRows(const std::string& body, std::vector<KyRow>& rows);
 
 // Writes a row set in the same form (used by the stand-in server and tests).

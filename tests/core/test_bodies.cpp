@@ -6,6 +6,15 @@
 #include "KyDbpRows.h"
 #include "KyJson.h"
 
+namespace {
+KyRow row(const char* id)
+{
+    KyRow r;
+    r.add("id", id);
+    return r;
+}
+}  // namespace
+
 class TestBodies : public QObject {
     Q_OBJECT
 private slots:
@@ -65,6 +74,17 @@ void TestBodies::awkwardBodies()
     // A reference to such a character reads as that character, also beside such bytes.
     QVERIFY(kyParseRows("<Result><Row><Field Name=\"a\">&#xF700;&#63487;\xff</Field></Row></Result>", out));
     QCOMPARE(out[0].text("a"), std::string("\xef\x9c\x80\xef\x9f\xbf\xff"));
+    // A NUL sent as a reference, as the writer sends it, arrives whole.
+    for (const char* nul : {"l&#0;r", "l&#x00;r"}) {
+        QVERIFY(kyParseRows(std::string("<Result><Row><Field Name=\"a\">") + nul + "</Field></Row></Result>", out));
+        QCOMPARE(out[0].text("a"), std::string("l\0r", 3));
+    }
+    // Bytes after the closing element cost none of the rows before it.
+    const std::string set = kyWriteRows({row("1"), row("2")});
+    for (const char* tail : {"garbage", "<!-- x -->", "<Row>", "<Result><Row>", "<?xml version=\"1.0\"?><Result/>"}) {
+        QVERIFY2(kyParseRows(set + tail, out) && out.size() == 2 && out[1].text("id") == "2", tail);
+        QVERIFY2(kyParseRows("<Result>\n<Row/><Other/></Result>\n" + std::string(tail), out) && out.size() == 1, tail);
+    }
     // A pretty-printed set and a Field without a name.
     const char* body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Result>\n  <Row>\n"
                        "    <Field Name=\"id\">12</Field>\n    <Field>x</Field>\n  </Row>\n</Result>\n";
@@ -94,6 +114,11 @@ void TestBodies::jsonMemberTexts()
     QCOMPARE(kyJsonText(v, "h"), std::string("18446744073709551615"));
     QCOMPARE(kyJsonText(v, "i"), std::string("前"));
     QCOMPARE(kyJsonText(v, "missing"), std::string());
+    // A NUL inside a text is kept both ways.
+    QVERIFY(kyJsonParse("{\"n\":\"l\\u0000r\"}", v));
+    QCOMPARE(kyJsonText(v, "n"), std::string("l\0r", 3));
+    QVERIFY(kyJsonParse(kyJsonWrite(v), v));
+    QCOMPARE(kyJsonText(v, "n"), std::string("l\0r", 3));
     for (const char* bad : {"", "[1,2]", "\"x\"", "{\"a\":", "{\"a\" 1}"})
         QVERIFY2(!kyJsonParse(bad, v), bad);
 }
