@@ -5,6 +5,7 @@
 
 #include "KyDbpMessage.h"
 #include "KyDbpRows.h"
+#include "KyModelUtil.h"
 
 KyLevelManage::KyLevelManage() : KyTermBaseManage("KyLevelManage")
 {
@@ -31,6 +32,7 @@ void KyLevelManage::onReply(int requestType, const KyDbpMessage& msg)
         std::fprintf(stderr, "KyLevelManage: level list reply is not a row set, dropped\n");
         return;
     }
+    kyKeepRowsWithIds(name(), "id", true, rows);
     std::vector<KyLevel> levels;
     levels.reserve(rows.size());
     for (const KyRow& row : rows) {

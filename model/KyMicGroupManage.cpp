@@ -3,7 +3,7 @@
 #include "KyJson.h"
 
 KyMicGroupManage::KyMicGroupManage()
-    : KyOrgListManage("KyMicGroupManage", RT_LIST, RT_SAVE, "DELETE_MicGroup", &KyMicGroupManage::fromRow)
+    : KyOrgListManage("KyMicGroupManage", RT_LIST, RT_SAVE, "DELETE_MicGroup", "groupId", &KyMicGroupManage::fromRow)
 {
 }
 

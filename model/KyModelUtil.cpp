@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <sstream>
+#include <unordered_set>
 
 #include "KyBaseMgr.h"
 #include "KyDbpRows.h"
@@ -54,6 +55,35 @@ bool kyParseRowsLogged(const std::string& who, const std::string& body, std::vec
         return true;
     std::fprintf(stderr, "%s: body is not a row set, dropped (%zu bytes)\n", who.c_str(), body.size());
     return false;
+}
+
+void kyKeepRowsWithIds(const std::string& who, const char* key, bool distinct, std::vector<KyRow>& rows)
+{
+    std::vector<bool> drop(rows.size());
+    std::unordered_set<int> seen;
+    if (distinct)
+        seen.reserve(rows.size());
+    size_t idless = 0, repeated = 0;
+    for (size_t i = rows.size(); i-- > 0;) {
+        const int id = rows[i].toInt(key, -1);
+        const bool usable = id >= 0;
+        drop[i] = !usable || (distinct && !seen.insert(id).second);
+        idless += !usable;
+        repeated += usable && drop[i];
+    }
+    if (idless + repeated == 0)
+        return;
+    size_t kept = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (drop[i])
+            continue;
+        if (kept != i)
+            rows[kept] = std::move(rows[i]);
+        ++kept;
+    }
+    rows.resize(kept);
+    std::fprintf(stderr, "%s: %zu rows without a usable %s and %zu naming an id again (the later row kept) dropped\n",
+                 who.c_str(), idless, key, repeated);
 }
 
 void kyAttachManager(KyBaseMgr* mgr)

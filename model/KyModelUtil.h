@@ -23,6 +23,11 @@ bool kyParseNotice(const std::string& who, const std::string& body, KyNotice& ou
 // Rows of a reply or push body; false (logged) when it is not a row set.
 bool kyParseRowsLogged(const std::string& who, const std::string& body, std::vector<KyRow>& rows);
 
+// Drops the rows without a usable id in field key (missing, empty, not a
+// decimal number, negative) and, for a whole list (distinct), each row whose
+// id a later row names again; one stderr line tells how many went.
+void kyKeepRowsWithIds(const std::string& who, const char* key, bool distinct, std::vector<KyRow>& rows);
+
 // Registers a manager with the current hub (no-op without a hub or when it
 // is already registered there).
 void kyAttachManager(KyBaseMgr* mgr);

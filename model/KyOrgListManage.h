@@ -30,6 +30,7 @@ public:
         std::vector<KyRow> rows;
         if (requestType != m_listType || !kyParseRowsLogged(name(), msg.body, rows))
             return;
+        kyKeepRowsWithIds(name(), m_idKey, true, rows);
         std::vector<T> records;
         for (const KyRow& row : rows)
             records.push_back(m_fromRow(row));
@@ -47,9 +48,10 @@ public:
     bool handlesCode(const std::string& pushName) const override { return pushName == m_deleteName; }
 
 protected:
+    // idKey: the rows' field holding the record id.
     KyOrgListManage(const std::string& name, int listType, int saveType, const std::string& deleteName,
-                    FromRow fromRow)
-        : KyBaseMgr(name), m_listType(listType), m_deleteName(deleteName), m_fromRow(fromRow)
+                    const char* idKey, FromRow fromRow)
+        : KyBaseMgr(name), m_listType(listType), m_deleteName(deleteName), m_idKey(idKey), m_fromRow(fromRow)
     {
         addListType(listType);
         addReplyType(saveType);
@@ -58,5 +60,6 @@ protected:
 private:
     int m_listType;
     std::string m_deleteName;
+    const char* m_idKey;
     FromRow m_fromRow;
 };

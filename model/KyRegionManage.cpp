@@ -3,7 +3,7 @@
 #include "KyJson.h"
 
 KyRegionManage::KyRegionManage()
-    : KyOrgListManage("KyRegionManage", RT_LIST, RT_SAVE, "DELETE_Region", &KyRegionManage::fromRow)
+    : KyOrgListManage("KyRegionManage", RT_LIST, RT_SAVE, "DELETE_Region", "regionId", &KyRegionManage::fromRow)
 {
 }
 

@@ -89,6 +89,7 @@ void KySchemeManage::reportRows(const std::string& body)
     std::vector<KyRow> rows;
     if (!kyParseRowsLogged(name(), body, rows))
         return;
+    kyKeepRowsWithIds(name(), "id", false, rows);
     for (const KyRow& row : rows) {
         const KyScheme s = fromRow(row, 0);
         if (s.kind < 0 || s.kind > 3) {
@@ -104,6 +105,7 @@ void KySchemeManage::reportDeleted(const std::string& body)
     std::vector<KyRow> rows;
     if (!kyParseRowsLogged(name(), body, rows))
         return;
+    kyKeepRowsWithIds(name(), "id", false, rows);
     for (const KyRow& row : rows) {
         const KyScheme s = fromRow(row, 0);
         Report::removed(*this, s.id, s.kind);
@@ -116,6 +118,7 @@ void KySchemeManage::reportList(const std::string& body, int kind)
     std::vector<KyRow> rows;
     if (!kyParseRowsLogged(name(), body, rows))
         return;
+    kyKeepRowsWithIds(name(), "id", true, rows);
     if (kind < 0) {
         kind = rows.empty() ? -1 : rows.front().toInt("kind", -1);
         for (const KyRow& row : rows)

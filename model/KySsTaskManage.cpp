@@ -79,6 +79,7 @@ void KySsTaskManage::reportRows(const std::string& body, bool asList)
         std::vector<KyRow> rows;
         if (!kyParseRowsLogged(name(), body, rows))
             return;
+        kyKeepRowsWithIds(name(), "id", asList, rows);
         tasks.reserve(rows.size());
         for (const KyRow& row : rows)
             tasks.push_back(fromRow(row));

@@ -10,18 +10,22 @@
 #include "KyDbpRows.h"
 #include "KyJson.h"
 #include "KyListEvents.h"
+#include "KyModelUtil.h"
 #include "KyTermBaseManage.h"
 #include "KyTermRows.h"
 
 // Parses a row set into records; false (logged) when the body is no row set.
+// With an id key, a whole list: only rows with a usable id, one an id.
 template <class T>
-bool kyRowsTo(const std::string& body, std::vector<T>& out, const char* who)
+bool kyRowsTo(const std::string& body, std::vector<T>& out, const char* who, const char* idKey = nullptr)
 {
     std::vector<KyRow> rows;
     if (!kyParseRows(body, rows)) {
         std::fprintf(stderr, "%s: body is not a row set, dropped\n", who);
         return false;
     }
+    if (idKey)
+        kyKeepRowsWithIds(who, idKey, true, rows);
     out.resize(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
         kyReadRow(rows[i], out[i]);
@@ -57,7 +61,7 @@ public:
     {
         if (requestType == m_listType) {
             std::vector<Rec> rows;
-            if (kyRowsTo(msg.body, rows, name().c_str()))
+            if (kyRowsTo(msg.body, rows, name().c_str(), kIdKey))
                 Report::list(*this, 0, rows);
         } else if (m_rowTypes.count(requestType)) {
             deliverRows(msg.body);
@@ -124,14 +128,12 @@ private:
             std::fprintf(stderr, "%s: changed rows are not a row set, dropped\n", name().c_str());
             return;
         }
-        for (const KyRow& row : rows) {
-            const int id = row.toInt("terminalId", -1);
-            if (id < 0)
-                std::fprintf(stderr, "%s: changed row without terminalId, dropped\n", name().c_str());
-            else
-                Report::changed(*this, id, row);
-        }
+        kyKeepRowsWithIds(name(), kIdKey, false, rows);
+        for (const KyRow& row : rows)
+            Report::changed(*this, row.toInt(kIdKey), row);
     }
+
+    static constexpr const char* kIdKey = "terminalId";
 
     int m_listType;
     std::string m_listSubtype;

@@ -6,6 +6,7 @@
 #include "KyExecTime.h"
 #include "KyOrgTestSupport.h"
 #include "KySsTaskDataMgr.h"
+#include "KyTestRow.h"
 
 class TestOrgTasks : public QObject {
     Q_OBJECT
@@ -232,6 +233,33 @@ private slots:
         env.server().pushToAll("DELETE", "SoundSource", "{\"Id\":\"" + std::to_string(id) + "\",\"Result\":\"\"}\n");
         KyOrgSignalLog::settle();
         QCOMPARE(log.count("taskDeleted"), 1);
+    }
+
+    // Rows without a usable id are no tasks, in a list or pushed (however
+    // often); an id named twice is one task (the later row); bytes after the
+    // list's end cost none of its rows.
+    void rowsWithoutUsableIds()
+    {
+        const auto rows = env.server().rows("soundsource");
+        const std::vector<KyRow> bad = {kyTestRow({{"name", "无号"}}), kyTestRow({{"id", ""}}),
+                                        kyTestRow({{"id", "abc"}, {"name", "abc"}}), kyTestRow({{"id", "-4"}})};
+        std::vector<KyRow> list = bad;
+        list.push_back(kyTestRow({{"id", "71"}, {"name", "旧"}}));
+        list.push_back(kyTestRow({{"id", "72"}, {"name", "乙"}}));
+        list.push_back(kyTestRow({{"id", "71"}, {"name", "新"}}));
+        env.server().setStatus("SqlConfig", 200, 1, kyWriteRows(list) + "<Result><Row>");
+        QCOMPARE(tasks->requestList(), 0);
+        std::vector<std::pair<int, std::string>> stored;
+        for (const KySsTask& t : tasks->taskList())
+            stored.emplace_back(t.id, t.name);
+        QVERIFY(stored == (std::vector<std::pair<int, std::string>>{{72, "乙"}, {71, "新"}}));
+        for (int i = 0; i < 3; ++i)
+            env.server().pushToAll("SqlConfig", "soundsource", kyWriteRows(bad));
+        KyOrgSignalLog::settle();
+        QCOMPARE(log.count("taskChanged"), 0);
+        QCOMPARE(tasks->taskList().size(), size_t(2));
+        QCOMPARE(tasks->requestList(), 0);
+        QCOMPARE(tasks->taskList().size(), rows.size());
     }
 
     void emptyListReply()

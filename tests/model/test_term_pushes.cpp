@@ -19,6 +19,15 @@ std::string pushText(const std::string& type, const std::string& subtype, const 
            "\r\nContent-Length:" + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
+// Rows without a usable id, a name given twice, the valid rows around them.
+std::vector<KyRow> rowsWithBadIds(const char* key)
+{
+    return {kyTestRow({{key, "1001"}, {"name", "甲"}}), kyTestRow({{"name", "无号"}}),
+            kyTestRow({{key, ""}}),                      kyTestRow({{key, "abc"}}),
+            kyTestRow({{key, "-4"}}),                    kyTestRow({{key, "1002"}, {"name", "旧"}}),
+            kyTestRow({{key, "1003"}, {"name", "丙"}}),  kyTestRow({{key, "1002"}, {"name", "新"}})};
+}
+
 std::vector<int> ids(const std::vector<KyBookEntry>& book)
 {
     std::vector<int> out;
@@ -35,6 +44,7 @@ private slots:
     void booksReadRightAfterTheReply();
     void pushesChangeExactlyThePushedRecord();
     void rowParsersOnAwkwardRows();
+    void rowsWithoutUsableIds();
     void eventsOfAnotherKindAreDropped();
 };
 
@@ -260,6 +270,37 @@ void TestTermPushes::rowParsersOnAwkwardRows()
     std::list<KyCap>* list = caps->lockList();
     QCOMPARE(list->size(), size_t(2));
     caps->unlockList();
+}
+
+// A list keeps exactly its rows with usable ids, one record an id (the later
+// row), also with bytes after its end; pushed rows without one change nothing.
+void TestTermPushes::rowsWithoutUsableIds()
+{
+    KyTestSession s;
+    QVERIFY(s.loggedIn());
+    KyM02ListMgr* m02 = KyM02ListMgr::instance();
+    KySignalLog changed(m02, SIGNAL(m02Changed(int)));
+    for (const char* tail : {"", "<Result><Row>"}) {
+        s.server().setStatus("SqlConfig", 200, 1, kyWriteRows(rowsWithBadIds("terminalId")) + tail);
+        QCOMPARE(m02->init(), 0);
+        std::vector<std::pair<int, std::string>> stored;
+        for (const KyMic& m : m02->m02List())
+            stored.emplace_back(m.id, m.name);
+        QVERIFY2(stored == (std::vector<std::pair<int, std::string>>{{1001, "甲"}, {1003, "丙"}, {1002, "新"}}), tail);
+    }
+    s.server().pushToAll("SqlConfig", "mic02", kyWriteRows({kyTestRow({{"terminalId", "1002"}, {"status", "5"}})}));
+    QTRY_COMPARE(changed.ids(), QVector<int>{1002});
+    KyMic mic;
+    QVERIFY(m02->getM02(1002, mic));
+    QCOMPARE(mic.state, 5);
+    QCOMPARE(mic.name, std::string("新"));
+    std::vector<KyRow> bad = rowsWithBadIds("terminalId");
+    bad.erase(bad.begin() + 5, bad.end());
+    bad.erase(bad.begin());
+    s.server().pushToAll("SqlConfig", "mic02", kyWriteRows(bad));
+    QTest::qWait(150);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m02->m02List().size(), size_t(3));
 }
 
 namespace {
