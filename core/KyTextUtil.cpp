@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include <QTextCodec>
@@ -25,11 +26,12 @@ std::string formatSizeMB(int64_t bytes)
     return text;
 }
 
-QString localToQString(const char* text)
+QString localToQString(const std::string& text)
 {
-    if (!text)
-        return QString();
-    return QTextCodec::codecForLocale()->toUnicode(text);
+    QString shown = QTextCodec::codecForLocale()->toUnicode(text.data(), static_cast<int>(text.size()));
+    if (std::memchr(text.data(), 0, text.size()))
+        shown.replace(QChar(0), QChar(QChar::ReplacementCharacter));
+    return shown;
 }
 
 std::string fileNameOfPath(const std::string& path)

@@ -10,9 +10,10 @@
 std::string formatDuration(uint32_t seconds);
 // The byte count as single precision, times 1/1048576, printed "%0.2fMB".
 std::string formatSizeMB(int64_t bytes);
-// Zero-terminated local 8-bit text (UTF-8 once start-up has set the locale
-// codec) decoded to a QString; null gives an empty string.
-QString localToQString(const char* text);
+// Stored local 8-bit text (UTF-8 once start-up has set the locale codec)
+// decoded for display, all its bytes: a NUL shows U+FFFD, as any other byte
+// that is not text does.
+QString localToQString(const std::string& text);
 // The part of path after its last "/", the whole path when it has none.
 std::string fileNameOfPath(const std::string& path);
 // Seeds the standard generator with the time in seconds; 0..10.

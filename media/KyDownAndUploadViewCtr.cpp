@@ -300,7 +300,7 @@ int KyDownAndUploadViewCtr::refreshJobRow(int row, const KyTransferRecord* recor
     if (!record)
         return -1;
     setCellText(stateText(record->state), row, 0, record->id);
-    setCellText(QString::fromStdString(record->name), row, 1, static_cast<int>(record->size));
+    setCellText(localToQString(record->name), row, 1, static_cast<int>(record->size));
     setCellText(QString::fromStdString(formatSizeMB(record->size)), row, 3, 0);
     return 0;
 }

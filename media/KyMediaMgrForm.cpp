@@ -275,7 +275,7 @@ void KyMediaMgrForm::renameClicked()
     if (oldName == "..")
         return;
     BaseSetNameDialog dialog;
-    dialog.setName(oldName.c_str());
+    dialog.setName(oldName);
     if (!dialog.exec())
         return;
     const QString name = checkedNewName(QString::fromLocal8Bit(dialog.getName().c_str()), isDir != 0);

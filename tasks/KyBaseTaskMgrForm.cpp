@@ -96,18 +96,18 @@ void KyBaseTaskMgrForm::addTaskRow(const KySsTask& task)
 
 void KyBaseTaskMgrForm::fillNewRow(int row, const KySsTask& task)
 {
-    setCellItem(std::to_string(task.id).c_str(), row, ColId, task.id);
+    setCellItem(std::to_string(task.id), row, ColId, task.id);
     fillTaskRow(row, task);
 }
 
 void KyBaseTaskMgrForm::fillTaskRow(int row, const KySsTask& task)
 {
-    setCellItem(task.name.c_str(), row, ColName, task.id);
-    setCellItem(startTimeText(task).c_str(), row, ColStart, 0);
+    setCellItem(task.name, row, ColName, task.id);
+    setCellItem(startTimeText(task), row, ColStart, 0);
     setCellText(cachedText(m_typeTexts, task.sourceType, typeText), row, ColType, 0);
     setCellText(cachedText(m_stateTexts, task.status, stateText), row, ColState, task.status);
-    setCellItem(std::to_string(task.playVol).c_str(), row, ColVolume, 0);
-    setCellItem(countText(task).c_str(), row, ColCount, 0);
+    setCellItem(std::to_string(task.playVol), row, ColVolume, 0);
+    setCellItem(countText(task), row, ColCount, 0);
     static const QString noTime = QString::fromLatin1(kNoTime);
     setCellText(noTime, row, ColContent, 0);
 }

@@ -48,7 +48,7 @@ void KyMicGroupEditDialog::fillMemberTable()
 
 void KyMicGroupEditDialog::addMemberRow(KyTableBatch& rows, const KyMic& mic, bool member)
 {
-    appendMemberRow(rows, {localToQString(mic.name.c_str()), QString::number(mic.id), localToQString(mic.ip.c_str())},
+    appendMemberRow(rows, {localToQString(mic.name), QString::number(mic.id), localToQString(mic.ip)},
                     mic.id, member);
 }
 

@@ -64,7 +64,7 @@ void KyMicGroupInfoForm::addGroupRow(const KyMicGroup* group)
 // Rewrites the name (with the id), the rule and the ring time; the id column stays.
 void KyMicGroupInfoForm::updateGroupRow(int row, const KyMicGroup* group)
 {
-    setCellItem(group->name.c_str(), row, 0, group->id);
+    setCellItem(group->name, row, 0, group->id);
     setCellText(ruleText(group->callWaitRule), row, 2, 0);
     setCellText(QStringLiteral("%1 s").arg(group->ringTime), row, 3, 0);
 }

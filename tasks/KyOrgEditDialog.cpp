@@ -30,7 +30,7 @@ void KyOrgEditDialog::setupEditor(const KyOrgEditWidgets& form, QStringList head
     setWindowTitle(title);
     form.title->setText(title);
     if (!isNew)
-        form.name->setText(localToQString(name.c_str()));
+        form.name->setText(localToQString(name));
     m_shownName = form.name->text().toLocal8Bit().toStdString();
 
     connect(form.selectAll, &QCheckBox::stateChanged, this, &KyOrgEditDialog::slot_stateChanged);

@@ -74,7 +74,7 @@ void KyOrgInfoPage::showMembers(const std::vector<std::pair<int, std::string>>& 
     clearMembers();
     KyTableBatch rows(m_form.members);
     for (const auto& member : members)
-        rows.setItem(rows.appendRow(), 0, new KyCellItem(localToQString(member.second.c_str()), member.first));
+        rows.setItem(rows.appendRow(), 0, new KyCellItem(localToQString(member.second), member.first));
 }
 
 void KyOrgInfoPage::widget_item_clicked(QTableWidgetItem*)

@@ -2,6 +2,7 @@
 
 #include "KySsTask.h"
 #include "KyTaskEditCommon.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fTaskEditDialog.h"
 
@@ -17,7 +18,7 @@ KyPlanTaskEditDialog::KyPlanTaskEditDialog(KySsTask* task)
     } else {
         setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, tr("Sound Source Task Edit"));
         setWindowTitle(tr("Edit"));
-        ui->fNameEdit->setText(QString::fromUtf8(task->name.c_str()));
+        ui->fNameEdit->setText(localToQString(task->name));
     }
     m_common->openVolume();
     m_common->openPlayMode();

@@ -63,8 +63,8 @@ void KyRegionEditDialog::fillTerminalTable()
 void KyRegionEditDialog::addTerminalRow(KyTableBatch& rows, const KyBaseTerminal& term)
 {
     appendMemberRow(rows,
-                    {localToQString(term.name.c_str()), QString::number(term.id), localToQString(term.type.c_str()),
-                     localToQString(term.ip.c_str())},
+                    {localToQString(term.name), QString::number(term.id), localToQString(term.type),
+                     localToQString(term.ip)},
                     term.id, isMember(term.id));
 }
 

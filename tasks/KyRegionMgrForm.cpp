@@ -51,7 +51,7 @@ KyRegionMgrForm::~KyRegionMgrForm() = default;
 void KyRegionMgrForm::addRegionRow(const KyRegion* region)
 {
     table()->insertRow(0);
-    setIdItem(region->name.c_str(), 0, region->id);
+    setIdItem(region->name, 0, region->id);
     setCellText(QString::number(region->id), 0, 1, 0);
 }
 
@@ -59,7 +59,7 @@ void KyRegionMgrForm::updateRow(int row, int id)
 {
     KyRegion region;
     if (KyRegionPageKind::get(id, &region))
-        setCellItem(region.name.c_str(), row, 0, region.id);
+        setCellItem(region.name, row, 0, region.id);
 }
 
 // The mic04 block first, then mic02, then play terminals, each in member order.

@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "KyTextUtil.h"
+
 KySchemeViewCtrl::KySchemeViewCtrl(QTableWidget* table) : KyDataViewCtrl(table)
 {
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -10,10 +12,10 @@ KySchemeViewCtrl::KySchemeViewCtrl(QTableWidget* table) : KyDataViewCtrl(table)
 
 void KySchemeViewCtrl::setRowScheme(int row, const KyScheme& scheme)
 {
-    m_ref.setText(row, 0, QString::fromLocal8Bit(scheme.name.c_str()));
+    m_ref.setText(row, 0, localToQString(scheme.name));
     setCellData(row, scheme.id);
     m_ref.setText(row, 1, scheme.enable == 1 ? QString::fromUtf8("启用") : QString::fromUtf8("禁用"));
-    m_ref.setText(row, 2, QString::fromLocal8Bit(scheme.comment.c_str()));
+    m_ref.setText(row, 2, localToQString(scheme.comment));
 }
 
 void KySchemeViewCtrl::appendScheme(const KyScheme& scheme)

@@ -159,9 +159,9 @@ void KyTaskEditCommon::fillCapTable(const QStringList& headers)
     KyTableBatch rows(table);
     for (const KyCap& cap : *list) {
         const int row = rows.appendRow();
-        rows.setItem(row, 0, KyTableUtil::checkableItem(QString::fromUtf8(cap.name.c_str()), Qt::Unchecked, cap.id));
+        rows.setItem(row, 0, KyTableUtil::checkableItem(localToQString(cap.name), Qt::Unchecked, cap.id));
         rows.setItem(row, 1, new QTableWidgetItem(QString::number(cap.id)));
-        rows.setItem(row, 2, new QTableWidgetItem(QString::fromUtf8(cap.ip.c_str())));
+        rows.setItem(row, 2, new QTableWidgetItem(localToQString(cap.ip)));
     }
 }
 
@@ -170,7 +170,7 @@ void KyTaskEditCommon::showStoredContent()
     switch (m_task->sourceType) {
     case KY_BROADCAST_FILES:
         for (const std::string& piece : m_storedFiles)
-            appendPlayEntry(QString::fromUtf8(piece.c_str()), QString::fromUtf8(fileNameOfPath(piece).c_str()));
+            appendPlayEntry(localToQString(piece), localToQString(fileNameOfPath(piece)));
         break;
     case KY_BROADCAST_CAP: {
         const int id = std::atoi(m_task->sourceContent.c_str());
@@ -186,7 +186,7 @@ void KyTaskEditCommon::showStoredContent()
         break;
     }
     case KY_BROADCAST_TTS:
-        w.tts->setPlainText(QString::fromUtf8(m_task->sourceContent.c_str()));
+        w.tts->setPlainText(localToQString(m_task->sourceContent));
         showTtsCounter();
         break;
     default:

@@ -12,6 +12,7 @@
 #include "KyTableUtil.h"
 #include "KyTaskEditCommon.h"
 #include "KyTaskVocabulary.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fTimerTaskEditDialog.h"
 
@@ -47,7 +48,7 @@ KyTimerTaskEditDialog::KyTimerTaskEditDialog(KySsTask* task)
     } else {
         setTitleBar(ui->iconLabel, ui->titleNameLabel, ui->dialogCloseBtn, QString::fromUtf8("任务编辑"));
         setWindowTitle(QString::fromUtf8("编辑"));
-        ui->fNameEdit->setText(QString::fromUtf8(task->name.c_str()));
+        ui->fNameEdit->setText(localToQString(task->name));
     }
     m_common->openVolume();
     m_common->openPlayMode();

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "KySchemeDataMgr.h"
+#include "KyTextUtil.h"
 #include "QtSchemeInfo.h"
 #include "ui_fTaskInfoForm.h"
 
@@ -51,7 +52,7 @@ void KyTimerTaskMgrForm::showSchemeName(int id)
 {
     KyScheme scheme;
     const bool found = KySchemeDataMgr::instance()->findScheme(id, kTimerSchemes, &scheme);
-    ui->fSchemeNameText->setText(found ? QString::fromLocal8Bit(scheme.name.c_str()) : QString());
+    ui->fSchemeNameText->setText(found ? localToQString(scheme.name) : QString());
 }
 
 void KyTimerTaskMgrForm::slot_addClicked()

@@ -4,6 +4,7 @@
 #include "KyQtViewCtrl.h"
 #include "KySchemeDataMgr.h"
 #include "KySchemeViewCtrl.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "QtSchemePropertyDialog.h"
 #include "ui_QtSchemeInfo.h"
@@ -135,7 +136,7 @@ void QtSchemeInfo::editSchemeClicked()
     if (!currentScheme(stored))
         return;
     QtSchemePropertyDialog dlg(this);
-    dlg.setValues(QString::fromLocal8Bit(stored.name.c_str()), QString::fromLocal8Bit(stored.comment.c_str()));
+    dlg.setValues(localToQString(stored.name), localToQString(stored.comment));
     if (dlg.exec() != QDialog::Accepted)
         return;
     KyScheme changed = stored;

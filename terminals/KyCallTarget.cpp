@@ -9,6 +9,7 @@
 #include "KyMicBtnCall.h"
 #include "KyMicGroup.h"
 #include "KyMicListMgr.h"
+#include "KyTextUtil.h"
 
 namespace {
 
@@ -60,9 +61,9 @@ void KyCallTarget::syncCombos()
 void KyCallTarget::fill(const Microphones& mics, const std::list<KyMicGroup>& groups)
 {
     for (const auto& mic : mics)
-        m_micCombo->addItem(QString::fromLocal8Bit(mic.first.c_str()), mic.second);
+        m_micCombo->addItem(localToQString(mic.first), mic.second);
     for (const KyMicGroup& group : groups)
-        m_groupCombo->addItem(QString::fromLocal8Bit(group.name.c_str()), group.id);
+        m_groupCombo->addItem(localToQString(group.name), group.id);
 }
 
 void KyCallTarget::load(const KyMicBtnCall& call)

@@ -106,9 +106,9 @@ void KyCapInfoForm::insertTopRow(const KyCap& cap)
 void KyCapInfoForm::writeCells(int row, const KyCap& cap)
 {
     setCellText(QString::number(cap.id), row, 0, cap.id);
-    setRowTexts(row, 1, {localToQString(cap.name.c_str()), QString::number(cap.capVol),
+    setRowTexts(row, 1, {localToQString(cap.name), QString::number(cap.capVol),
                          cachedText(m_qualityTexts, cap.capSamplerate, qualityText),
-                         cachedText(m_stateTexts, cap.state, stateText), localToQString(cap.ip.c_str())});
+                         cachedText(m_stateTexts, cap.state, stateText), localToQString(cap.ip)});
 }
 
 void KyCapInfoForm::updateRow(int row, int id)

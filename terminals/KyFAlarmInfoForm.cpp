@@ -92,10 +92,10 @@ void KyFAlarmInfoForm::writeCells(int row, const KyFAlarm& alarm)
         cell = m_stateCells.emplace(state, QTableWidgetItem(state)).first;
         cell->second.setForeground(colour);
     }
-    setCellText(localToQString(alarm.name.c_str()), row, 0, alarm.id);
+    setCellText(localToQString(alarm.name), row, 0, alarm.id);
     setCellText(QString::number(alarm.id), row, 1, 0);
     placeItem(row, 2, new QTableWidgetItem(cell->second));
-    setCellText(localToQString(alarm.ip.c_str()), row, 3, 0);
+    setCellText(localToQString(alarm.ip), row, 3, 0);
 }
 
 void KyFAlarmInfoForm::updateRow(int row, int id)

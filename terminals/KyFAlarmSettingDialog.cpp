@@ -10,6 +10,7 @@
 #include "KyKeptValue.h"
 #include "KySsTaskDataMgr.h"
 #include "KyTableUtil.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fFAlarmSettingForm.h"
 
@@ -59,7 +60,7 @@ KyFAlarmSettingDialog::KyFAlarmSettingDialog(KyFAlarm* alarm) : ui(new Ui::fFAla
         m_openType = m_alarm->triggerType;
     }
     (m_openType == kNormalTrigger ? ui->fNormalCb : ui->fEmergencyCb)->setChecked(true);
-    ui->fNameEdit->setText(QString::fromLocal8Bit(m_openName.c_str()));
+    ui->fNameEdit->setText(localToQString(m_openName));
     m_shownName = ui->fNameEdit->text();
     m_shownType = checkedType();
 
@@ -111,7 +112,7 @@ void KyFAlarmSettingDialog::showChannelTask(int row, int taskId, const std::stri
 {
     QTableWidget* table = ui->fChannelTb;
     table->item(row, ColNumber)->setData(Qt::UserRole, taskId);
-    table->item(row, ColName)->setText(QString::fromLocal8Bit(name.c_str()));
+    table->item(row, ColName)->setText(localToQString(name));
     table->item(row, ColName)->setData(kStoredName, QByteArray::fromStdString(name));
     table->item(row, ColTask)->setText(taskText(taskId));
     setRowBackground(table, row, taskId == 0 ? kWhite : kBoundGrey);
@@ -123,7 +124,7 @@ QString KyFAlarmSettingDialog::taskText(int taskId) const
         return "[未配置]";
     for (const KySsTask& task : m_tasks) {
         if (task.id == taskId)
-            return QString::fromLocal8Bit(task.name.c_str());
+            return localToQString(task.name);
     }
     return "[任务不存在]";
 }

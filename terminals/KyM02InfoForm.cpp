@@ -62,13 +62,13 @@ int KyM02InfoForm::removeRecord(KyMic& mic)
 
 void KyM02InfoForm::writeRow(int row, const KyMic& mic)
 {
-    setCellItem(mic.name.c_str(), row, COL_NAME, mic.id);
+    setCellItem(mic.name, row, COL_NAME, mic.id);
     setCellText(QString::number(mic.id), row, COL_CODE, 0);
     // Each flag under the header that names it.
     setCellText(pageText(flagSource(mic.aec)), row, COL_AEC, 0);
     setCellText(pageText(flagSource(mic.ppt)), row, COL_PPT, 0);
     setStateCell(row, COL_STATUS, mic.state);
-    setCellItem(mic.ip.c_str(), row, COL_IP, 0);
+    setCellItem(mic.ip, row, COL_IP, 0);
 }
 
 void KyM02InfoForm::updateRow(int row, int id)
@@ -76,9 +76,9 @@ void KyM02InfoForm::updateRow(int row, int id)
     KyMic mic;
     if (!copyRecord(id, mic))
         return;
-    setCellItem(mic.name.c_str(), row, COL_NAME, mic.id);
+    setCellItem(mic.name, row, COL_NAME, mic.id);
     setStateCell(row, COL_STATUS, mic.state);
-    setCellItem(mic.ip.c_str(), row, COL_IP, 0);
+    setCellItem(mic.ip, row, COL_IP, 0);
 }
 
 void KyM02InfoForm::slot_showM02List()

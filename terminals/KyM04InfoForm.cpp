@@ -85,13 +85,13 @@ void KyM04InfoForm::writeRow(int row, const KyMic& mic)
 
 void KyM04InfoForm::writeChangingCells(int row, const KyMic& mic)
 {
-    setCellItem(mic.name.c_str(), row, COL_NAME, mic.id);
+    setCellItem(mic.name, row, COL_NAME, mic.id);
     setStateCell(row, COL_STATUS, mic.state);
     setCellText(QString::number(mic.vol[KyMic::VOL_BROADCAST]), row, COL_VOLUME, 0);
-    setCellItem(mic.ip.c_str(), row, COL_IP, 0);
+    setCellItem(mic.ip, row, COL_IP, 0);
     setCellText(pageText(KyM04SettingDialog::moveModeSource(mic.switchMode)), row, COL_MOVE, 0);
     setCellText(pageText(colourSource(mic.ledColor)), row, COL_COLOUR, 0);
-    setCellItem(mic.ledTxt.c_str(), row, COL_TEXT, 0);
+    setCellItem(mic.ledTxt, row, COL_TEXT, 0);
 }
 
 void KyM04InfoForm::updateRow(int row, int id)

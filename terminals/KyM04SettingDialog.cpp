@@ -5,6 +5,7 @@
 #include "KyKeptValue.h"
 #include "KyM04ListMgr.h"
 #include "KyMicGroupListMgr.h"
+#include "KyTextUtil.h"
 #include "ui_fM04SettingForm.h"
 
 namespace {
@@ -65,7 +66,7 @@ void KyM04SettingDialog::initForm()
 
 void KyM04SettingDialog::initLed()
 {
-    ui->fDispTextLineEdit->setText(QString::fromLocal8Bit(m_mic->ledTxt.c_str()));
+    ui->fDispTextLineEdit->setText(localToQString(m_mic->ledTxt));
     ui->fSwitchTimeSpinBox->setRange(1, 255);
     ui->fSwitchTimeSpinBox->setValue(m_mic->displayTime);
     for (int mode = kFirstMode; mode <= kLastMode; ++mode)

@@ -32,7 +32,7 @@ bool eligible(const KySsTask& task)
 
 void appendTask(KyTableBatch& rows, const std::string& name, int id)
 {
-    auto* item = new QTableWidgetItem(localToQString(name.c_str()));
+    auto* item = new QTableWidgetItem(localToQString(name));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     item->setData(Qt::UserRole, id);
     rows.setItem(rows.appendRow(), 0, item);
@@ -60,7 +60,7 @@ KyM11SettingDialog::KyM11SettingDialog(KyMic* mic) : ui(new Ui::fM11SettingForm)
     setWindowTitle(tr("Mic Setting"));
     setWindowIcon(QIcon(":/images/edit20x20.png"));
     ui->dialogCloseBtn->setFixedSize(23, 25);
-    ui->fNameEdit->setText(localToQString(mic->name.c_str()));
+    ui->fNameEdit->setText(localToQString(mic->name));
     m_opened.name = mic->name;
     std::copy(mic->vol, mic->vol + 4, m_opened.vol);
     m_opened.pttMode = mic->pttMode;

@@ -52,7 +52,7 @@ void KyM12InfoForm::fillRow(int row, const KyM12& m12)
     setCellText(id, row, 0, m12.id);
     setCellText(id, row, 1, m12.id);
     setCellText(isOffline(m12.state) ? QStringLiteral("断线") : QStringLiteral("空闲"), row, 2, m12.id);
-    setCellItem(m12.ip.c_str(), row, 3, m12.id);
+    setCellItem(m12.ip, row, 3, m12.id);
 }
 
 void KyM12InfoForm::insertTopRow(const KyM12& m12)

@@ -15,6 +15,7 @@
 #include "KyTableBatch.h"
 #include "KyTableUtil.h"
 #include "KyTerminalType.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fM12SettingForm.h"
 
@@ -54,7 +55,7 @@ KyM12SettingDialog::KyM12SettingDialog(KyM12* m12)
     m_form->dialogCloseBtn->setFixedSize(23, 25);
     m_form->fConfigTabWidget->setCurrentIndex(0);
     if (m_m12) {
-        m_form->fNameEdit->setText(QString::fromLocal8Bit(m_m12->name.c_str()));
+        m_form->fNameEdit->setText(localToQString(m_m12->name));
         // As shown: a stored name that is not UTF-8 is not sent back unless edited.
         m_openName = m_form->fNameEdit->text().toLocal8Bit().toStdString();
     }
@@ -145,7 +146,7 @@ void KyM12SettingDialog::addCheckRow(KyTableBatch& rows, int columns, bool check
 {
     const int row = rows.appendRow();
     rows.setItem(row, 0,
-                 KyTableUtil::checkableItem(QString::fromLocal8Bit(name.c_str()), checked ? Qt::Checked : Qt::Unchecked,
+                 KyTableUtil::checkableItem(localToQString(name), checked ? Qt::Checked : Qt::Unchecked,
                                             id));
     // The id cell's data: 1 while checked.
     auto* idItem = new QTableWidgetItem(QString::number(id));

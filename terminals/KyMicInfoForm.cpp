@@ -64,10 +64,10 @@ void KyMicInfoForm::addTopRow(const KyMic& mic)
 
 void KyMicInfoForm::fillRow(int row, const KyMic& mic)
 {
-    setCellItem(mic.name.c_str(), row, 0, mic.id);
+    setCellItem(mic.name, row, 0, mic.id);
     setCellText(QString::number(mic.id), row, 1, 0);
     setCellText(cachedText(m_stateTexts, mic.state, stateText), row, 2, 0);
-    setCellItem(mic.ip.c_str(), row, 3, 0);
+    setCellItem(mic.ip, row, 3, 0);
 }
 
 void KyMicInfoForm::slot_updateM11Row(int id)

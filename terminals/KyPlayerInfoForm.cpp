@@ -207,14 +207,14 @@ void KyPlayerInfoForm::fillRow(int row, const KyTerminal& term)
     // Out-of-range codes read as offline (black) and as no speaker state (red).
     QTableWidgetItem* items[COL_COUNT] = {
         cell(m_texts.type[typeKind(term)], term.id),
-        cell(localToQString(term.name.c_str()), term.id),
+        cell(localToQString(term.name), term.id),
         cell(QString::number(term.id), term.id),
         cell(QString::number(term.broVol), 0),
         copy(m_cells.state[term.state >= 0 && term.state < 6 ? term.state : 0]),
         copy(m_cells.power[term.power ? 1 : 0]),
         nullptr,
         copy(m_cells.speaker[term.spkState >= 0 && term.spkState < 4 ? term.spkState : 4]),
-        cell(localToQString(term.ip.c_str()), 0),
+        cell(localToQString(term.ip), 0),
     };
     if (term.type != "IP") {
         items[COL_TEMP] = copy(m_cells.noTemperature);
@@ -325,7 +325,7 @@ void KyPlayerInfoForm::slot_setTermClicked()
     if (!nameItem || !KyPlayTermListMgr::instance()->getTerminal(cellInt(row, COL_ID), term))
         return;
     BaseSetNameDialog dialog;
-    dialog.setName(term.name.c_str());
+    dialog.setName(term.name);
     if (dialog.exec() == 0)
         return;
     term.name = dialog.keptName(term.name);
@@ -333,7 +333,7 @@ void KyPlayerInfoForm::slot_setTermClicked()
         showMessage(tr("Setting Error!"));
         return;
     }
-    nameItem->setText(localToQString(term.name.c_str()));
+    nameItem->setText(localToQString(term.name));
 }
 
 void KyPlayerInfoForm::slot_delTermClicked()

@@ -3,6 +3,7 @@
 #include "BaseMessageDialog.h"
 #include "KyCap.h"
 #include "KyKeptValue.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fSetCapForm.h"
 
@@ -33,7 +34,7 @@ void KySetCapDialog::setCap(KyCap* cap)
     m_cap = cap;
     if (!cap)
         return;
-    ui->fNameEdit->setText(QString::fromLocal8Bit(cap->name.c_str()));
+    ui->fNameEdit->setText(localToQString(cap->name));
     ui->fCapVolSlider->setValue(cap->capVol);
     ui->fCapVolSpinBox->setValue(cap->capVol);
     ui->fNormalQualityRBtn->setChecked(cap->capSamplerate == kNormalRate);

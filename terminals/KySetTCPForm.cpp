@@ -8,6 +8,7 @@
 #include "KyListLock.h"
 #include "KyPlayTermListMgr.h"
 #include "KyTableBatch.h"
+#include "KyTextUtil.h"
 #include "ui_QtSetTCPForm.h"
 
 namespace {
@@ -61,7 +62,7 @@ void KySetTCPForm::fillPlayTerminals()
     for (const KyTerminal& term : *list) {
         const int row = rows.appendRow();
         rows.setItem(row, 0, new KyCellItem(QString::number(term.id), term.id));
-        rows.setItem(row, 1, new KyCellItem(QString::fromLocal8Bit(term.name.c_str()), term.id));
+        rows.setItem(row, 1, new KyCellItem(localToQString(term.name), term.id));
         rows.setItem(row, ColTcp,
                      KyTableUtil::checkableItem(QString(), term.transport_tcp == 1 ? Qt::Checked : Qt::Unchecked,
                                                 term.transport_tcp));

@@ -9,6 +9,7 @@
 #include "BaseMessageDialog.h"
 #include "KyKeptValue.h"
 #include "KyMic.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 
 KyTalkSettingDialog::KyTalkSettingDialog(KyMic* mic) : KyShadowDialog(nullptr), m_mic(mic) {}
@@ -23,7 +24,7 @@ void KyTalkSettingDialog::initTalkPart(const KyTalkFormRefs& refs, const QString
     setWindowTitle(title);
     refs.title->setText(title);
     refs.closeBtn->setFixedSize(23, 25);
-    refs.name->setText(QString::fromLocal8Bit(m_mic->name.c_str()));
+    refs.name->setText(localToQString(m_mic->name));
     for (int i = 0; i < 4; ++i) {
         refs.slider[i]->setRange(0, 100);
         refs.spin[i]->setRange(0, 100);

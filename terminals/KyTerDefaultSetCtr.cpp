@@ -8,6 +8,7 @@
 #include "KyCellItem.h"
 #include "KyListLock.h"
 #include "KyPlayTermListMgr.h"
+#include "KyTextUtil.h"
 #include "ui_TerDefaultSetForm.h"
 
 namespace {
@@ -122,7 +123,7 @@ void KyTerDefaultSetCtr::writeRow(int row, const KyTerminal& term)
         placeItem(row, column, item);
     };
     const int power = term.defaultPower ? 1 : 0;
-    cell(ColName, QString::fromLocal8Bit(term.name.c_str()), term.id);
+    cell(ColName, localToQString(term.name), term.id);
     cell(ColVolume, QString::number(term.defaultVolumn), term.defaultVolumn);
     cell(ColPower, cachedText(m_ampTexts, power, ampOnText), power);
     placeItem(row, ColIsDefault,

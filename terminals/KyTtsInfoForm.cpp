@@ -84,8 +84,8 @@ void KyTtsInfoForm::insertTopRow(const KyTts& tts)
 void KyTtsInfoForm::writeCells(int row, const KyTts& tts)
 {
     setCellText(QString::number(tts.id), row, 0, tts.id);
-    setRowTexts(row, 1, {localToQString(tts.name.c_str()), cachedText(m_stateTexts, tts.state, stateText),
-                         localToQString(tts.ip.c_str())});
+    setRowTexts(row, 1, {localToQString(tts.name), cachedText(m_stateTexts, tts.state, stateText),
+                         localToQString(tts.ip)});
 }
 
 void KyTtsInfoForm::updateRow(int row, int id)
@@ -131,7 +131,7 @@ void KyTtsInfoForm::slot_editTtsClicked()
     if (id == -1 || !mgr->getTts(id, tts))
         return;
     BaseSetNameDialog dialog;
-    dialog.setName(tts.name.c_str());
+    dialog.setName(tts.name);
     if (dialog.exec() == 0)
         return;
     tts.name = dialog.keptName(tts.name);

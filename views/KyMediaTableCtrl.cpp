@@ -34,6 +34,6 @@ void KyMediaTableCtrl::addMediaName(std::string name)
         return;
     const int row = mTable->rowCount();
     mTable->insertRow(row);
-    auto* item = new QTableWidgetItem(QIcon(QStringLiteral(":/images/file_mp3_24px.png")), localToQString(name.c_str()));
+    auto* item = new QTableWidgetItem(QIcon(QStringLiteral(":/images/file_mp3_24px.png")), localToQString(name));
     mTable->setItem(row, 0, item);
 }

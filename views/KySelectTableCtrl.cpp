@@ -59,8 +59,8 @@ void KySelectTableCtrl::addRow(Qt::CheckState state, std::string name, int id, s
     if (!table)
         return;
     const int row = nextRow();
-    setCell(row, 0, KyTableUtil::checkableItem(localToQString(name.c_str()), state, id));
-    const QString type = QString::fromUtf8(typeText.c_str());
+    setCell(row, 0, KyTableUtil::checkableItem(localToQString(name), state, id));
+    const QString type = localToQString(typeText);
     if (layout == 3 || layout == 4)
         setCell(row, 1, new QTableWidgetItem(QString::number(id)));
     else

@@ -9,6 +9,7 @@
 #include "KyLogText.h"
 #include "KyServerConfigMgr.h"
 #include "KyServiceLogMgr.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "LogExportDialog.h"
 #include "ui_fLogInfoForm.h"
@@ -90,7 +91,7 @@ void KyLogInfoFormBase::load()
     }
     recount();
     showList();
-    ui->fDataSourceLabel->setText(sourcePrefix() + QString::fromLocal8Bit(host.c_str()) + QStringLiteral(" ]"));
+    ui->fDataSourceLabel->setText(sourcePrefix() + localToQString(host) + QStringLiteral(" ]"));
 }
 
 void KyLogInfoFormBase::recount()
@@ -133,7 +134,7 @@ void KyLogInfoFormBase::addRows(const std::vector<KyLogEntry>& rows)
 
 void KyLogInfoFormBase::setCellText8(int row, int column, const std::string& text, int data)
 {
-    setCellItem(text.c_str(), row, column, data);
+    setCellItem(text, row, column, data);
 }
 
 void KyLogInfoFormBase::drawTalkCells(int row, const KyLogEntry& e, const QString& typeText, int idData)

@@ -7,6 +7,7 @@
 #include "KyServerConfigManage.h"
 #include "KyServerConfigMgr.h"
 #include "KySettings.h"
+#include "KyTextUtil.h"
 #include "TcpSocketClient.h"
 #include "ui_settingSystemSetForm.h"
 
@@ -27,7 +28,7 @@ void notice(const QString& text)
 // "host:port" split at every ":", empty parts kept.
 QStringList addressParts(const std::string& value)
 {
-    return QString::fromLocal8Bit(value.c_str()).split(QLatin1Char(':'));
+    return localToQString(value).split(QLatin1Char(':'));
 }
 }  // namespace
 
@@ -92,7 +93,7 @@ void KySystemSettingForm::slot_gotServerConfig()
 {
     bool named = false;
     for (const KySystemParameter& p : m_config->systemParameters()) {
-        const QString value = QString::fromLocal8Bit(p.value.c_str());
+        const QString value = localToQString(p.value);
         if (p.kind == 0 || p.kind == 1) {
             const QStringList parts = addressParts(p.value);
             if (parts.size() < 2)
@@ -180,7 +181,7 @@ void KySystemSettingForm::slot_setVadPttBtnClick()
         notice(QStringLiteral("超时时间必须大于或者等于300秒"));
         for (const KySystemParameter& p : m_config->systemParameters()) {
             if (p.kind == 2) {
-                ui->fVadlineEdit->setText(QString::fromLocal8Bit(p.value.c_str()));
+                ui->fVadlineEdit->setText(localToQString(p.value));
                 break;
             }
         }

@@ -3,6 +3,7 @@
 #include "KyLogDb.h"
 #include "KyLogText.h"
 #include "KyServiceLogMgr.h"
+#include "KyTextUtil.h"
 
 namespace {
 const char* const kCallTypes[] = {
@@ -27,7 +28,7 @@ QString KyTalkLogInfoForm::callTypeText(const std::string& type)
 {
     const uint64_t n = kyLeadingNumber(type);
     if (type.empty() || n >= sizeof kCallTypes / sizeof kCallTypes[0])
-        return QString::fromStdString(type);
+        return localToQString(type);
     return tr(kCallTypes[n]);
 }
 

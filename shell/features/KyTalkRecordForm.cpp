@@ -57,7 +57,7 @@ QString KyTalkRecordForm::recordTypeText(const std::string& type)
 {
     const uint64_t n = kyLeadingNumber(type);
     if (type.empty() || n >= sizeof kRecordTypes / sizeof kRecordTypes[0])
-        return QString::fromStdString(type);
+        return localToQString(type);
     return tr(kRecordTypes[n]);
 }
 

@@ -19,10 +19,11 @@ void KyTableUtil::setupTableWidget(QTableWidget* table)
     KyColumnFit::of(table);
 }
 
-QTableWidgetItem* KyTableUtil::setTableItem(QTableWidget* table, const char* text, int row, int column, int data)
+QTableWidgetItem* KyTableUtil::setTableItem(QTableWidget* table, const std::string& text, int row, int column,
+                                            int data)
 {
     // Data first: an item not yet in the table changes no view.
-    auto* item = new QTableWidgetItem(QString::fromLocal8Bit(text ? text : ""));
+    auto* item = new QTableWidgetItem(localToQString(text));
     item->setData(Qt::UserRole, data);
     table->setItem(row, column, item);
     return item;
@@ -95,9 +96,9 @@ int KyTableUtil::removeTableRow(QTableWidget* table, int row)
     return 0;
 }
 
-void KyTableUtil::setItemTextLocal(QTableWidgetItem* item, const char* text, int data)
+void KyTableUtil::setItemTextLocal(QTableWidgetItem* item, const std::string& text, int data)
 {
-    item->setText(QString::fromLocal8Bit(text ? text : ""));
+    item->setText(localToQString(text));
     item->setData(Qt::UserRole, data);
 }
 
@@ -111,7 +112,7 @@ int KyTableUtil::setRowBackground(QTableWidget* table, int row, const QColor& co
     return columns;
 }
 
-void KyTableUtil::setSelectedCellsInColumn(QTableWidget* table, int column, const char* text, int data)
+void KyTableUtil::setSelectedCellsInColumn(QTableWidget* table, int column, const std::string& text, int data)
 {
     const QList<QTableWidgetItem*> selected = table->selectedItems();
     for (QTableWidgetItem* item : selected) {

@@ -15,7 +15,7 @@ class QTableWidgetItem;
 class KyTableUtil {
 public:
     static void setupTableWidget(QTableWidget* table);
-    static QTableWidgetItem* setTableItem(QTableWidget* table, const char* text, int row, int column, int data);
+    static QTableWidgetItem* setTableItem(QTableWidget* table, const std::string& text, int row, int column, int data);
     static QTableWidgetItem* setTableItemU64(QTableWidget* table, const QString& text, int row, int column,
                                              uint64_t data);
     // A selectable, checkable item with the id in the user role, made from a
@@ -25,10 +25,10 @@ public:
     static void swapTableRows(QTableWidget* table, int rowA, int rowB, int columnCount);
     static int clearTableWidget(QTableWidget* table);
     static int removeTableRow(QTableWidget* table, int row);
-    static void setItemTextLocal(QTableWidgetItem* item, const char* text, int data);
+    static void setItemTextLocal(QTableWidgetItem* item, const std::string& text, int data);
     // Colours every cell of the row that has an item; returns the column count.
     static int setRowBackground(QTableWidget* table, int row, const QColor& colour);
-    static void setSelectedCellsInColumn(QTableWidget* table, int column, const char* text, int data);
+    static void setSelectedCellsInColumn(QTableWidget* table, int column, const std::string& text, int data);
     static QColor pickColor(int a, int b, const QColor& ifEqual, const QColor& otherwise);
     static void setItemAlignColor(QTableWidgetItem* item, int alignment, const QColor& colour);
     static void splitToInts(const std::string& text, std::vector<int>& out, const std::string& separator);

@@ -8,6 +8,7 @@
 #include "KyLevelList.h"
 #include "KyRowIndex.h"
 #include "KyRowUpdates.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 
 int KyTerBaseCtr::getLevel(KyLevelList* list, KyLevel& out)
@@ -52,14 +53,14 @@ void KyTerBaseCtr::setupTable()
     m_tableUtil.setupTableWidget(table());
 }
 
-QTableWidgetItem* KyTerBaseCtr::setIdItem(const char* text, int column, int data)
+QTableWidgetItem* KyTerBaseCtr::setIdItem(const std::string& text, int column, int data)
 {
     return m_tableUtil.setTableItem(table(), text, 0, column, data);
 }
 
-QTableWidgetItem* KyTerBaseCtr::setCellItem(const char* text, int row, int column, int data)
+QTableWidgetItem* KyTerBaseCtr::setCellItem(const std::string& text, int row, int column, int data)
 {
-    return placeCell(QString::fromLocal8Bit(text ? text : ""), row, column, data);
+    return placeCell(localToQString(text), row, column, data);
 }
 
 QTableWidgetItem* KyTerBaseCtr::setCellText(const QString& text, int row, int column, int data)
@@ -108,7 +109,7 @@ int KyTerBaseCtr::removeRow(int row)
     return m_tableUtil.removeTableRow(table(), row);
 }
 
-void KyTerBaseCtr::setItemTextAndId(QTableWidgetItem* item, const char* text, int data)
+void KyTerBaseCtr::setItemTextAndId(QTableWidgetItem* item, const std::string& text, int data)
 {
     m_tableUtil.setItemTextLocal(item, text, data);
 }

@@ -31,13 +31,13 @@ public:
     int removeRowById(int id);
     int refreshRowById(int id);
     void setupTable();
-    QTableWidgetItem* setIdItem(const char* text, int column, int data);
-    QTableWidgetItem* setCellItem(const char* text, int row, int column, int data);
+    QTableWidgetItem* setIdItem(const std::string& text, int column, int data);
+    QTableWidgetItem* setCellItem(const std::string& text, int row, int column, int data);
     QTableWidgetItem* setCellText(const QString& text, int row, int column, int data);
     int cellInt(int row, int column);
     int clearTable();
     int removeRow(int row);
-    void setItemTextAndId(QTableWidgetItem* item, const char* text, int data);
+    void setItemTextAndId(QTableWidgetItem* item, const std::string& text, int data);
     // text(code), made once per code, so that the rows share their texts.
     static const QString& cachedText(std::map<int, QString>& texts, int code, QString (*text)(int));
     static bool isOffline(int state);

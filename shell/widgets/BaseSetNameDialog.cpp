@@ -1,6 +1,7 @@
 #include "BaseSetNameDialog.h"
 
 #include "BaseMessageDialog.h"
+#include "KyTextUtil.h"
 #include "KyTipsInfo.h"
 #include "ui_fSetNameDialog.h"
 
@@ -19,11 +20,18 @@ BaseSetNameDialog::BaseSetNameDialog() : KyShadowDialog(nullptr), ui(new Ui::fSe
     connect(ui->fCloseBtn, &QPushButton::clicked, this, &BaseSetNameDialog::reject);
 }
 
+void BaseSetNameDialog::setName(const std::string& text)
+{
+    ui->fNameEdit->setText(localToQString(text));
+    m_shown = ui->fNameEdit->text();
+}
+
 void BaseSetNameDialog::setName(const char* text)
 {
     if (text)
-        ui->fNameEdit->setText(QString::fromLocal8Bit(text));
-    m_shown = ui->fNameEdit->text();
+        setName(std::string(text));
+    else
+        m_shown = ui->fNameEdit->text();
 }
 
 void BaseSetNameDialog::setTitle(const QString& title)

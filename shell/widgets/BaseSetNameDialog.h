@@ -17,6 +17,8 @@ public:
     BaseSetNameDialog();
     ~BaseSetNameDialog() override;
 
+    // A stored name, every byte of it; null leaves the field as it is.
+    void setName(const std::string& text);
     void setName(const char* text);
     void setTitle(const QString& title);
     std::string getName() const;

@@ -79,7 +79,9 @@ private slots:
 
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
         QCOMPARE(localToQString("管理中心"), QString::fromUtf8("管理中心"));
-        QCOMPARE(localToQString(nullptr), QString());
+        // Every byte is shown: a NUL as U+FFFD, like a byte that is not UTF-8.
+        QCOMPARE(localToQString(std::string("l\0r\xff", 4)), QString::fromUtf8("l\uFFFDr\uFFFD"));
+        QCOMPARE(localToQString(std::string()), QString());
     }
 
     void splitting()

@@ -252,6 +252,19 @@ void TestCapture::pushesAndRemovals()
     QCOMPARE(page.findRowById(6201), -1);
     QCOMPARE(catcher.texts.size(), 3);
     QCOMPARE(server.received("RemoveDevice").size(), size_t(3));   // the other console's, the refused, the last
+
+    // A NUL in a name shows U+FFFD; an unchanged OK sends the stored bytes back.
+    const std::string nulName("left\0right", 10);
+    KyRow odd = capRow(6203, "", 1, 16000);
+    kySetField(odd, "name", nulName);
+    server.setRows("capm03", {odd});
+    server.pushToAll("SqlConfig", "capm03", kyWriteRows({odd}));
+    QTRY_COMPARE(cell(t, 6203, 1), QString::fromUtf8("left\uFFFDright"));
+    catcher.setHandler(pressOk());
+    kySelectIds(t, {6203});
+    page.findChild<QPushButton*>("fEditBtn")->click();
+    QCOMPARE(kyLastBody(server, "CapM03Set")["Name"].asString(), nulName);
+    QCOMPARE(server.rows("capm03").front().text("name"), nulName);
 }
 
 QTEST_MAIN(TestCapture)
