@@ -109,7 +109,7 @@ private:
     }
 
     template <class... E>
-    static bool deliverExtra(Events& events, int key, const void* data, std::tuple<E...>*)
+    static bool deliverExtra(Events& events, [[maybe_unused]] int key, [[maybe_unused]] const void* data, std::tuple<E...>*)
     {
         return (with<E>(data, [&](const E& v) { static_cast<KyExtraEvents<E>&>(events).extraArrived(key, v); }) ||
                 ...);

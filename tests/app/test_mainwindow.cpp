@@ -267,7 +267,7 @@ void TestMainWindow::textsAndColumn()
     QCOMPARE(ui.mSrvDateLe->text(), QStringLiteral("--------"));   // until the first tick
     QCOMPARE(ui.mSrvTimeLe->text(), QStringLiteral("--------"));
     QCOMPARE(ui.title_name_le->text(), QStringLiteral("管理中心"));
-    QVERIFY(ui.icon_le->pixmap() && !ui.icon_le->pixmap()->isNull());
+    QVERIFY(!ui.icon_le->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(ui.fCenterRightStacked->widget(0)->objectName(), QStringLiteral("page"));
     QCOMPARE(ui.fCenterRightStacked->widget(1)->objectName(), QStringLiteral("page_2"));
 

@@ -255,7 +255,7 @@ private slots:
         ui.fTypeComboBox->setCurrentIndex(2);
         QCOMPARE(ok.press(ui.fOkBtn), QString::fromUtf8("请输入TTS内容!"));
         QCOMPARE(ok.catcher.texts.size(), 9);
-        QVERIFY(ok.catcher.titles.toSet() == QSet<QString>({"Tips"}));
+        QVERIFY(QSet<QString>(ok.catcher.titles.begin(), ok.catcher.titles.end()) == QSet<QString>({"Tips"}));
 
         ui.fTypeComboBox->setCurrentIndex(1);
         kyClickCell(ui.fCapTableWidget, 3, 2);
