@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace KyFileRequest {
 
 const char* const kGetFileRoot = "{\"Command\":\"GetFileRoot\",\"CSeq\":\"%d\"}\r\n\r\n";
@@ -105,17 +107,27 @@ bool isRecordingPath(const QString& remotePath)
 
 bool isSafeName(const QString& name)
 {
-    return !name.isEmpty() && name != QLatin1String(".") && !name.contains(QLatin1String(".."))
-        && !name.contains('/') && !name.contains('\\') && !name.contains(QChar(0));
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && !name.contains('/')
+        && !name.contains('\\') && !name.contains(QChar(0));
 }
 
 bool isSafeLocalPath(const QString& localPath)
 {
     const QStringList parts = localPath.split(QRegularExpression(QStringLiteral("[/\\\\]")));
-    if (parts.contains(QStringLiteral("..")))
+    if (parts.contains(QStringLiteral("..")) || parts.contains(QStringLiteral(".")))
         return false;
     const int i = localPath.lastIndexOf('/');
     return isSafeName(localPath.mid(i + 1));
+}
+
+bool isSafeDownload(const QString& name, const QString& localPath)
+{
+    if (isSafeName(name) && isSafeLocalPath(localPath))
+        return true;
+    const QString nul = QStringLiteral("\\0");
+    fprintf(stderr, "download refused, unsafe name: %s -> %s\n", qPrintable(QString(name).replace(QChar(0), nul)),
+            qPrintable(QString(localPath).replace(QChar(0), nul)));
+    return false;
 }
 
 } // namespace KyFileRequest

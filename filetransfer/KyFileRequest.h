@@ -53,9 +53,12 @@ QString renameFolder(const QString& newPath, const QString& mediaRoot);
 // Recording paths are fetched from the record endpoint.
 bool isRecordingPath(const QString& remotePath);
 
-// A name taken from the server that may be joined to a local folder.
+// A name taken from the server that may be joined to a local folder: one
+// path component, not "." or "..", without a NUL.
 bool isSafeName(const QString& name);
-// Local target path: no ".." component, and its last component a safe name.
+// Local target path: no "." or ".." component, and its last component a safe name.
 bool isSafeLocalPath(const QString& localPath);
+// Both checks for a download of name to localPath; a refusal is logged.
+bool isSafeDownload(const QString& name, const QString& localPath);
 
 } // namespace KyFileRequest

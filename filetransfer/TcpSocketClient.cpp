@@ -168,10 +168,8 @@ void TcpSocketClient::getTaskFileList(const QString& dir)
 
 bool TcpSocketClient::getFile(const QString& remotePath, const QString& localPath, int id)
 {
-    if (!isSafeName(fileNameOfPath(remotePath)) || !isSafeLocalPath(localPath)) {
-        fprintf(stderr, "download refused, unsafe name: %s -> %s\n", qPrintable(remotePath), qPrintable(localPath));
+    if (!isSafeDownload(fileNameOfPath(remotePath), localPath))
         return false;
-    }
     queue(3, 3, remotePath, localPath, id);
     return true;
 }

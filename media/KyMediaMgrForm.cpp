@@ -12,6 +12,7 @@
 #include "KyCFtpClient.h"
 #include "KyDownAndUploadViewCtr.h"
 #include "KyFileChooser.h"
+#include "KyFileRequest.h"
 #include "KyFtpMng.h"
 #include "KyMediaViewCtrl.h"
 #include "KySettings.h"
@@ -211,6 +212,9 @@ void KyMediaMgrForm::slot_downloadClicked()
         if (entry.isDir != 0)
             continue;
         const QString local = folder + QLatin1Char('/') + entry.name;
+        // Checked here: the job takes C strings, which would end the name at a NUL.
+        if (!KyFileRequest::isSafeDownload(entry.name, local))
+            continue;
         const std::string remote = mMediaView->absolutePath(entry.name.toLocal8Bit().toStdString());
         mTransferView->addDownloadJob(entry.name.toLocal8Bit().constData(), remote.c_str(),
                                       local.toLocal8Bit().constData(), entry.size);

@@ -197,3 +197,15 @@ void KyTestFileService::setReplyPadding(const QString& command, qint64 bytes, in
 {
     setKnob(QStringLiteral("pad:") + command, bytes, 0, times);
 }
+
+void KyTestFileService::setListedName(const QString& name)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    mListedName = name;
+}
+
+QString KyTestFileService::listedName() const
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    return mListedName;
+}

@@ -60,6 +60,9 @@ public:
     void setListingNotJson(int times = 1, bool deep = false);
     // Writes bytes blanks ahead of the reply (JSON allows leading blanks).
     void setReplyPadding(const QString& command, qint64 bytes, int times = 1);
+    // Every listing names one more file, one that no file on disk can be (a NUL in its name); empty: none.
+    void setListedName(const QString& name);
+    QString listedName() const;
 
 private:
     struct Knob {
@@ -92,6 +95,7 @@ private:
     mutable std::condition_variable mChanged;
     std::vector<Request> mRequests;
     QMap<QString, Knob> mKnobs;
+    QString mListedName;
     bool mStarted = false;
     bool mListenFailed = false;
 };

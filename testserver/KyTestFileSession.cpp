@@ -176,6 +176,14 @@ void KyTestFileSession::fileList()
         e["CreatDate"] = fi.lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString();
         list.append(e);
     }
+    const QString extra = mService.listedName();
+    if (!extra.isEmpty()) {
+        Json::Value e(Json::objectValue);
+        e["FileName"] = extra.toStdString();
+        e["Size"] = "1";
+        e["CreatDate"] = "2024-01-01 00:00:00";
+        list.append(e);
+    }
     v["FileList"] = list;
     replyJson(mCommand, v);
 }

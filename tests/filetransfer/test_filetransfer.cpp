@@ -222,20 +222,30 @@ void TestFileTransfer::recordEndpointChoice()
 void TestFileTransfer::facadeResultsAndRefusals()
 {
     KyFileTestRig rig(TcpSocketClient::instance());
-    KyFileTestRig::writeFile(rig.srvDir() + "/music/ok.mp3", "ok");
+    for (const char* name : {"ok.mp3", "dots..mp3", "x", "b", "nul", "evil.mp3"})
+        KyFileTestRig::writeFile(rig.srvDir() + "/music/" + name, name);
     KyFtpMng* mng = KyFtpMng::instance();
     g_mediaRootPath8 = "/data/media";
     const std::string local = rig.localDir().toStdString();
+    // A server's name joined to the music folder and to the chosen folder, as the media page does.
+    const auto get = [&](const std::string& name, int id) {
+        return mng->downloadFile("/data/media/music/" + name, local + "/" + name, id);
+    };
 
-    // Names from the server that would leave the chosen folder are refused and nothing is sent.
-    QCOMPARE(mng->downloadFile("/data/media/music/..", local + "/..", 1), -1);
-    QCOMPARE(mng->downloadFile("/data/media/music/..\\..\\evil.mp3", local + "/..\\..\\evil.mp3", 2), -1);
+    // Names that are not one plain component of the chosen folder are refused and nothing is sent;
+    // ".." inside a name is no path component.
+    const std::string nul("nul\0evil.mp3", 12);
+    for (const std::string& name : {std::string(".."), std::string("."), std::string("./x"), std::string("a/../b"),
+                                    std::string("..\\..\\evil.mp3"), nul})
+        QCOMPARE(get(name, 1), -1);
     QCOMPARE(mng->downloadFile("/data/media/music/ok.mp3", local + "/../ok.mp3", 3), -1);
-    QCOMPARE(mng->downloadFile("/data/media/music/a..b.mp3", local + "/a..b.mp3", 4), -1);
-    QCOMPARE(mng->downloadFile("/data/media/music/ok.mp3", local + "/ok.mp3", 5), 0);
+    QCOMPARE(get("dots..mp3", 4), 0);
+    QCOMPARE(get("ok.mp3", 5), 0);
     QVERIFY(rig.drain());
-    QCOMPARE(int(rig.service->requests("GetFile").size()), 1);
-    QCOMPARE(KyFileTestRig::readFile(rig.localDir() + "/ok.mp3"), QByteArray("ok"));
+    QCOMPARE(int(rig.service->requests("GetFile").size()), 2);
+    QCOMPARE(entriesOf(rig.localDir()), (QStringList{"dots..mp3", "ok.mp3"}));
+    QCOMPARE(entriesOf(rig.tmp.path()), (QStringList{"local", "srv"}));
+    QCOMPARE(KyFileTestRig::readFile(rig.localDir() + "/dots..mp3"), QByteArray("dots..mp3"));
 
     // Queued requests answer 0; the facade's fixed answers; upload names remembered.
     const size_t before = kyUploadedNames().size();

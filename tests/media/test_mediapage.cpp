@@ -300,6 +300,21 @@ void TestMediaPage::downloads()
     QCOMPARE(QSettings(m_config, QSettings::IniFormat).value("MediaLastFilePath").toString(), answer);
     QTest::qWait(300);
     QCOMPARE(int(lib.rig.service->requests("GetFile").size()), 2);
+
+    // A listed name with a NUL is refused whole: not cut to the file "nul" before the check.
+    const QString nul = QString::fromUtf8("nul\0evil.mp3", 12);
+    lib.file("music/nul", "cut");
+    lib.rig.service->setListedName(nul);
+    p.enter("..");
+    QVERIFY(p.waitNames({"music", nul}));
+    p.enter("music");
+    QVERIFY(KyFileTestRig::waitUntil([&] { return p.rowOf("..") == 0 && p.rowOf(nul) > 0; }));
+    p.select({nul});
+    p.form.slot_downloadClicked();
+    QCOMPARE(p.jobs(), 0);
+    QVERIFY(lib.rig.drain());
+    QCOMPARE(int(lib.rig.service->requests("GetFile").size()), 2);
+    QVERIFY(!QFile::exists(answer + "/nul"));
 }
 
 void TestMediaPage::namesAndRenames()
