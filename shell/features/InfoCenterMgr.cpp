@@ -103,7 +103,12 @@ InfoCenterMgr::InfoCenterMgr(int maximize, const std::vector<KyPageEntry>& pages
     }
     connectButtons();
 
-    ui->title_widget->installEventFilter(new KyTitleDClicked(this, ui->title_widget));
+    ui->title_widget->installEventFilter(new KyTitleDClicked(this, ui->title_widget, [this] {
+        if (isMaximised())
+            normalWindow();
+        else
+            maxWindow();
+    }));
     m_normalGeometry = geometry();
     startClock();
     if (maximize != 0)

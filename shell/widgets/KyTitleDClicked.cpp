@@ -1,11 +1,11 @@
 #include "KyTitleDClicked.h"
 
 #include <QEvent>
+#include <QWidget>
+#include <utility>
 
-#include "InfoCenterMgr.h"
-
-KyTitleDClicked::KyTitleDClicked(QWidget* window, QWidget* title)
-    : QObject(window), m_window(window), m_title(title)
+KyTitleDClicked::KyTitleDClicked(QWidget* window, QWidget* title, std::function<void()> toggle)
+    : QObject(window), m_title(title), m_toggle(std::move(toggle))
 {
 }
 
@@ -18,12 +18,7 @@ bool KyTitleDClicked::eventFilter(QObject* watched, QEvent* event)
 
 bool KyTitleDClicked::handleEvent(QObject*, QEvent* event)
 {
-    auto* window = qobject_cast<InfoCenterMgr*>(m_window);
-    if (window && event->type() == QEvent::MouseButtonDblClick) {
-        if (window->isMaximised())
-            window->normalWindow();
-        else
-            window->maxWindow();
-    }
+    if (m_toggle && event->type() == QEvent::MouseButtonDblClick)
+        m_toggle();
     return false;
 }
