@@ -35,20 +35,17 @@ namespace {
 
 using Page = InfoCenterMgr::Page;
 
-// Shows a page as its button does.
-std::function<void(InfoCenterMgr&)> page(Page which)
+// Reaches a page as the operator does: the navigation row whose panel holds
+// the page's button, then the button (which the row may have made current).
+void reach(InfoCenterMgr& window, Page which)
 {
-    return [which](InfoCenterMgr& window) { window.showPage(which); };
+    window.navigationList()->setCurrentRow(window.navigationRow(which));
+    window.pageButton(which)->click();
 }
 
-// Shows the navigation panel that holds the page's button, then the page,
-// as the operator reaches it.
-std::function<void(InfoCenterMgr&)> panelPage(Page which)
+std::function<void(InfoCenterMgr&)> page(Page which)
 {
-    return [which](InfoCenterMgr& window) {
-        window.navigationList()->setCurrentRow(window.navigationRow(which));
-        window.showPage(which);
-    };
+    return [which](InfoCenterMgr& window) { reach(window, which); };
 }
 
 // The login dialog as the console opens it without login arguments, filled
@@ -64,7 +61,7 @@ void showLogin(InfoCenterMgr& window)
 // message) when it does not come.
 QTableWidget* tableWithRow(InfoCenterMgr& window, Page which, int row)
 {
-    window.showPage(which);
+    reach(window, which);
     QWidget* p = window.page(which);
     QTableWidget* table = p ? p->findChild<QTableWidget*>() : nullptr;
     QElapsedTimer clock;
@@ -183,7 +180,6 @@ bool writeSilentWav(const QString& path, int seconds)
 // null (and a message) when it does not.
 KyMediaMgrForm* listedMediaPage(InfoCenterMgr& window)
 {
-    window.navigationList()->setCurrentRow(window.navigationRow(InfoCenterMgr::PageMedia));
     auto* page = qobject_cast<KyMediaMgrForm*>(window.page(InfoCenterMgr::PageMedia));
     return page && tableWithRow(window, InfoCenterMgr::PageMedia, 0) ? page : nullptr;
 }
@@ -339,12 +335,20 @@ const std::vector<KyScreenshotAction>& kyScreenshotActions()
         {"media-views", showMediaViews},
         {"upload-chooser", uploadChooser},
         {"login", showLogin},
-        {"userlog", panelPage(InfoCenterMgr::PageUserLog)},
-        {"termlog", panelPage(InfoCenterMgr::PageTermLog)},
-        {"settings", panelPage(InfoCenterMgr::PageSystemSet)},
-        {"manualtask", panelPage(InfoCenterMgr::PageManualTask)},
+        {"userlog", page(InfoCenterMgr::PageUserLog)},
+        {"termlog", page(InfoCenterMgr::PageTermLog)},
+        {"settings", page(InfoCenterMgr::PageSystemSet)},
+        {"manualtask", page(InfoCenterMgr::PageManualTask)},
         // The confirmation that 删除 asks on the mic11 page.
         {"message", dialogFromRow(InfoCenterMgr::PageMic, "slot_delMicClicked")},
     };
     return actions;
+}
+
+const KyScreenshotAction* kyScreenshotAction(const std::string& name)
+{
+    for (const KyScreenshotAction& a : kyScreenshotActions())
+        if (name == a.name)
+            return &a;
+    return nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class InfoCenterMgr;
@@ -13,3 +14,5 @@ struct KyScreenshotAction {
 };
 
 const std::vector<KyScreenshotAction>& kyScreenshotActions();
+// The action of that name; null when there is none.
+const KyScreenshotAction* kyScreenshotAction(const std::string& name);

@@ -30,14 +30,6 @@ std::string g_out;
 const int kActionDelayMs = 500;
 const int kGrabDelayMs = 3500;
 
-const KyScreenshotAction* findAction(const std::string& name)
-{
-    for (const KyScreenshotAction& a : kyScreenshotActions())
-        if (name == a.name)
-            return &a;
-    return nullptr;
-}
-
 int run(QApplication& app, const KyCommandLine&)
 {
     KyManageCenter center;
@@ -49,7 +41,7 @@ int run(QApplication& app, const KyCommandLine&)
     if (result == 0) {
         result = 3;
         kyRunMainWindow(&center, 1, kyPageTable(), [&app, &result](InfoCenterMgr& window) {
-            const KyScreenshotAction* action = findAction(g_name);
+            const KyScreenshotAction* action = kyScreenshotAction(g_name);
             QTimer::singleShot(kActionDelayMs, &window, [action, &window] { action->run(window); });
             QTimer::singleShot(kGrabDelayMs, &app, [&result] {
                 const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
@@ -84,7 +76,7 @@ int main(int argc, char* argv[])
             args.push_back(argv[i]);
         }
     }
-    if (!findAction(g_name) || g_out.empty()) {
+    if (!kyScreenshotAction(g_name) || g_out.empty()) {
         fprintf(stderr, "usage: %s -shot NAME -out FILE.png [-serverip IP -user U -password P]\n"
                         "unknown or missing name \"%s\"; -list prints the names\n", argv[0], g_name.c_str());
         return 2;

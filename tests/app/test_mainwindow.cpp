@@ -35,6 +35,7 @@
 #include "KyMediaViewCtrl.h"
 #include "KyModalHelper.h"
 #include "KyPageTable.h"
+#include "KyScreenshotActions.h"
 #include "KyNetLosssHandle.h"
 #include "KyServerClock.h"
 #include "KySettings.h"
@@ -306,6 +307,20 @@ void TestMainWindow::navigation()
     w.changePage(nullptr, nav->item(0));   // no current item: the previous one's row
     QCOMPARE(ui.fCenterLeftStacked->currentIndex(), 0);
     QCOMPARE(w.currentPageButton(), ui.fSsTaskMgrBtn);
+
+    // The screenshot program shows a page under its own row, as the operator reaches it.
+    const std::map<std::string, InfoCenterMgr::Page> shots = {
+        {"player", InfoCenterMgr::PagePlayer},
+        {"m12", InfoCenterMgr::PageM12},
+        {"settings", InfoCenterMgr::PageSystemSet}};
+    for (const auto& [name, page] : shots) {
+        InfoCenterMgr shot(0, kyPageTable());
+        kyScreenshotAction(name)->run(shot);
+        QCOMPARE(shot.navigationList()->currentRow(), shot.navigationRow(page));
+        QCOMPARE(shot.form().fCenterLeftStacked->currentIndex(), shot.navigationRow(page));
+        QCOMPARE(shot.form().fCenterRightStacked->currentWidget(), shot.page(page));
+        QCOMPARE(shot.currentPageButton(), shot.pageButton(page));
+    }
 }
 
 void TestMainWindow::maximiseAndRestore()
