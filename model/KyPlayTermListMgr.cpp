@@ -64,12 +64,17 @@ int KyPlayTermListMgr::replaceTerminal(const KyTerminal& term)
     return m_cache.replaceExisting(term) ? 0 : -1;
 }
 
+void KyPlayTermListMgr::notifyList()
+{
+    ++m_lists;
+    emit gotPlayTermList();
+}
+
 void KyPlayTermListMgr::notifyChanged(int id, bool appended)
 {
     if (appended)
         emit gotPlayTermList();
-    else
-        emit playTermChanged(id);
+    emit playTermChanged(id);   // a new one too: a page adds its row alone
 }
 
 void KyPlayTermListMgr::removeFailed(int, const std::string& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 
 #include "KyIpAmpManage.h"
 #include "KyTermListBase.h"
@@ -37,16 +38,23 @@ public:
     // Replaces the cached record with the same id; -1 when there is none.
     int replaceTerminal(const KyTerminal& term);
 
+    // The nearest cached id above id (below it when !above); -1 when none.
+    int idNextTo(int id, bool above) const { return m_cache.idNextTo(id, above); }
+    // How many whole lists have arrived.
+    int listsArrived() const { return m_lists; }
+
 signals:
     void gotPlayTermList();       // list loaded, or a new terminal appended
-    void playTermChanged(int id);
+    void playTermChanged(int id); // a terminal changed or appended
     void delTermError(QString text);   // each failed-deletion notice with its own text
-    void playTermDeleted(int id); // declared for the pages; nothing emits it
+    void playTermDeleted(int id); // a terminal removed on the server's word
 
 private:
     KyPlayTermListMgr();
-    void notifyList() override { emit gotPlayTermList(); }
+    void notifyList() override;
     void notifyChanged(int id, bool appended) override;
-    void notifyDeleted(int) override {}
+    void notifyDeleted(int id) override { emit playTermDeleted(id); }
     void removeFailed(int id, const std::string& text) override;
+
+    std::atomic<int> m_lists{0};
 };

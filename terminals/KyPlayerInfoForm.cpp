@@ -35,8 +35,9 @@ KyPlayerInfoForm::KyPlayerInfoForm()
     ui->fTerListViewWidget->setColumnHidden(COL_SPEAKER, true);
 
     KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
-    connect(mgr, &KyPlayTermListMgr::gotPlayTermList, this, &KyPlayerInfoForm::showTerminals);
+    connect(mgr, &KyPlayTermListMgr::gotPlayTermList, this, &KyPlayerInfoForm::slot_listArrived);
     connect(mgr, &KyPlayTermListMgr::playTermChanged, this, &KyPlayerInfoForm::updateTer);
+    connect(mgr, &KyPlayTermListMgr::playTermDeleted, this, &KyPlayerInfoForm::delTer);
     connect(mgr, &KyPlayTermListMgr::delTermError, this, &KyPlayerInfoForm::slot_delError);
     connect(ui->fTerListViewWidget, &QTableWidget::itemSelectionChanged, this,
             &KyPlayerInfoForm::slot_tableItemSelected);
@@ -133,13 +134,24 @@ QString KyPlayerInfoForm::speakerText(int state)
     }
 }
 
+void KyPlayerInfoForm::showTerminals()
+{
+    m_shownList = KyPlayTermListMgr::instance()->listsArrived();
+    KyTermTbCtrl::showTerminals();
+}
+
+void KyPlayerInfoForm::slot_listArrived()
+{
+    if (KyPlayTermListMgr::instance()->listsArrived() != m_shownList)
+        showTerminals();
+}
+
 int KyPlayerInfoForm::addTerminalRow(KyTerminal* term)
 {
     if (!term)
         return -1;
-    QTableWidget* t = ui->fTerListViewWidget;
-    const int row = firstRowAfter(term->id);
-    t->insertRow(row);
+    const int row = rowForNewId(term->id);
+    ui->fTerListViewWidget->insertRow(row);
     fillRow(row, *term);
     return 0;
 }
@@ -160,21 +172,25 @@ void KyPlayerInfoForm::fillTerminals(const std::list<KyTerminal>& list)
     endFill();
 }
 
-int KyPlayerInfoForm::firstRowAfter(int id)
+int KyPlayerInfoForm::rowForNewId(int id)
 {
-    // Rows are in ascending id order; a full fill appends.
-    const int rows = ui->fTerListViewWidget->rowCount();
-    if (rows == 0 || cellInt(rows - 1, COL_ID) <= id)
-        return rows;
-    int low = 0, high = rows;
-    while (low < high) {
-        const int mid = (low + high) / 2;
-        if (cellInt(mid, COL_ID) <= id)
-            low = mid + 1;
-        else
-            high = mid;
+    // Both ways at once: a run of new ids in either order finds its neighbour at once.
+    const KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
+    int below = id;
+    int above = id;
+    while (below >= 0 || above >= 0) {
+        if (below >= 0 && (below = mgr->idNextTo(below, false)) >= 0) {
+            const int row = findRowById(below);
+            if (row >= 0)
+                return row + 1;
+        }
+        if (above >= 0 && (above = mgr->idNextTo(above, true)) >= 0) {
+            const int row = findRowById(above);
+            if (row >= 0)
+                return row;
+        }
     }
-    return low;
+    return ui->fTerListViewWidget->rowCount();
 }
 
 void KyPlayerInfoForm::updateTer(int id)
@@ -184,9 +200,14 @@ void KyPlayerInfoForm::updateTer(int id)
 
 void KyPlayerInfoForm::applyRowChange(int id)
 {
-    const int row = firstRowAfter(id) - 1;
-    if (row >= 0 && cellInt(row, COL_ID) == id)
-        updateRow(row, id);
+    const std::unique_ptr<KyTerminal> term(KyPlayTermListMgr::instance()->findTerminal(id));
+    if (!term)
+        return;   // gone: its deletion removes the row
+    const int row = findRowById(id);
+    if (row >= 0)
+        fillRow(row, *term);
+    else
+        addTerminalRow(term.get());
 }
 
 void KyPlayerInfoForm::updateRow(int row, int id)

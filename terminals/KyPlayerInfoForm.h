@@ -38,7 +38,10 @@ public:
     static QString speakerText(int state);
 
 public slots:
-    void showTerminals() { KyTermTbCtrl::showTerminals(); }
+    void showTerminals();
+    // The list signal: a whole list that arrived since the last fill refills
+    // the rows; a new terminal comes as its change and gets its row alone.
+    void slot_listArrived();
     void delTer(int id) { slot_delRowById(id); }
     void updateTer(int id);
     void slot_delError(QString text);
@@ -54,8 +57,9 @@ public slots:
 
 private:
     void fillRow(int row, const KyTerminal& term);
-    // The first row whose id is greater than id (the row count when none).
-    int firstRowAfter(int id);
+    // Where a row for id goes among the rows, which keep the store's
+    // ascending ids: next to the nearest id on either side that has a row.
+    int rowForNewId(int id);
     void setRowVolume(int row, int volume);
     void setSelectedPower(int state);
     QList<int> selectedRowsInColumn(int column) const;
@@ -84,4 +88,5 @@ private:
     KyJoinedNotice m_deleteFailures;   // failed-deletion pushes join one open notice
     CellPatterns m_cells;
     KyVolumeStepper* m_stepper;
+    int m_shownList = -1;   // the store's list count at the last fill
 };

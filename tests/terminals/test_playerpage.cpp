@@ -51,9 +51,12 @@ private slots:
     void volume();
     void powerAndRefusals();
     void deletionNoticeStorm();
+    void pushedNewAndDeleted();
 
 private:
     void selectRows(std::initializer_list<int> rows);
+    QList<int> rowIds() const;
+    QStringList selectedRowsInColumn2() const;
     KyTestSession* m_session = nullptr;
     KyPlayerInfoForm* m_page = nullptr;
     QTableWidget* m_table = nullptr;
@@ -88,6 +91,23 @@ void TestPlayerPage::selectRows(std::initializer_list<int> rows)
     for (int r : rows) {
         m_table->setCurrentCell(r, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
+}
+
+QStringList TestPlayerPage::selectedRowsInColumn2() const
+{
+    QStringList ids;
+    for (QTableWidgetItem* item : m_table->selectedItems())
+        if (item->column() == 2)
+            ids << item->text();
+    return ids;
+}
+
+QList<int> TestPlayerPage::rowIds() const
+{
+    QList<int> ids;
+    for (int r = 0; r < m_table->rowCount(); ++r)
+        ids << m_table->item(r, 2)->text().toInt();
+    return ids;
 }
 
 void TestPlayerPage::rowsAndCells()
@@ -269,6 +289,37 @@ void TestPlayerPage::deletionNoticeStorm()
     QTest::qWait(300);
     QCOMPARE(opened, 1);
     QCOMPARE(shown, expected.join('\n'));
+}
+
+// New terminals pushed at once get their rows in id order without a refill
+// (the selection stays); pushed deletions take their rows; a whole list
+// that comes again refills.
+void TestPlayerPage::pushedNewAndDeleted()
+{
+    KyTestServer& server = m_session->server();
+    QCOMPARE(rowIds(), QList<int>({10, 20}));
+    selectRows({1});
+    std::vector<KyRow> added;
+    for (int id : {25, 5, 15, 40, 35, 21, 22}) {
+        added.push_back(amp(std::to_string(id).c_str(), "PR", "--", "1", "0"));
+        kySetField(added.back(), "name", "t" + std::to_string(id));
+    }
+    server.pushToAll("SqlConfig", "ipamp", kyWriteRows(added));
+    server.pushToAll("DELETE", "IpAmp", "{\"Id\":\"22\"}");
+    QTRY_COMPARE(rowIds(), QList<int>({5, 10, 15, 20, 21, 25, 35, 40}));
+    server.pushToAll("DELETE", "IpAmp", "{\"Id\":\"10\"}");
+    QTRY_COMPARE(rowIds(), QList<int>({5, 15, 20, 21, 25, 35, 40}));
+    QList<int> stored;
+    for (const KyTerminal& t : KyPlayTermListMgr::instance()->copyRecords())
+        stored << t.id;
+    QCOMPARE(rowIds(), stored);
+    QCOMPARE(m_table->item(4, 1)->text(), QString("t25"));
+    QCOMPARE(m_table->item(0, 1)->text(), QString("t5"));
+    QCOMPARE(selectedRowsInColumn2(), QStringList({"20"}));
+
+    server.setRows("ipamp", {amp("7", "PR", "--", "1", "0")});
+    QCOMPARE(KyPlayTermListMgr::instance()->init(), 0);
+    QTRY_COMPARE(rowIds(), QList<int>({7}));
 }
 
 QTEST_MAIN(TestPlayerPage)
