@@ -219,17 +219,20 @@ void KyBaseTaskMgrForm::slot_updateTaskRow(int id)
 
 void KyBaseTaskMgrForm::applyRowChange(int id)
 {
+    KySsTask task;
+    const bool stored = KySsTaskDataMgr::instance()->getTask(id, task);
     int row = findRowById(id);
-    if (row >= 0) {
-        updateRow(row, id);
+    if (row >= 0 && stored && task.sourceCategory != m_taskKind) {
+        removeRow(row);   // of another kind now: the page of that kind lists it
+        row = -1;
+    } else if (row >= 0) {
+        if (stored)
+            fillTaskRow(row, task);
         if (row == table()->currentRow())
             widget_item_clicked(nullptr);
-    } else {
-        KySsTask task;
-        if (KySsTaskDataMgr::instance()->getTask(id, task) && belongsHere(task)) {
-            addTaskRow(task);
-            row = 0;
-        }
+    } else if (stored && belongsHere(task)) {
+        addTaskRow(task);
+        row = 0;
     }
     sortByStartTime(row);
 }

@@ -30,7 +30,8 @@ public:
     QWidget* widget() override { return this; }
     QTableWidget* table() override;
     void updateRow(int row, int id) override;
-    // A pushed change: the row refreshed or added, then sorted into place.
+    // A pushed change: the row refreshed or added, then sorted into place;
+    // a task whose kind changed leaves the page.
     void applyRowChange(int id) override;
 
     int taskKind() const { return m_taskKind; }

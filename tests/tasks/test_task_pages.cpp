@@ -241,6 +241,24 @@ private slots:
         QCOMPARE(sendOther(gone, 2), other);
     }
 
+    // A task whose kind changes leaves the page of its old kind for that of its new one.
+    void kindChangeMovesTask()
+    {
+        KySsTask task;
+        task.name = "换类任务";
+        task.sourceCategory = 2;
+        const int id = sendOther(task, 0);
+        QVERIFY(id > 0);
+        QTRY_VERIFY(kyRowIds(manual->table()).contains(id));
+        QVERIFY(store->getTask(id, task));
+        task.sourceCategory = 1;
+        QCOMPARE(sendOther(task, 1), id);
+        QTRY_VERIFY(kyRowIds(plan->table()).contains(id));
+        QTRY_VERIFY(!kyRowIds(manual->table()).contains(id));
+        QCOMPARE(sendOther(task, 2), id);
+        QTRY_VERIFY(!kyRowIds(plan->table()).contains(id));
+    }
+
     void deleteStartStop()
     {
         QTableWidget* t = manual->table();
