@@ -38,8 +38,6 @@ public:
     // Replaces the cached record with the same id; -1 when there is none.
     int replaceTerminal(const KyTerminal& term);
 
-    // The nearest cached id above id (below it when !above); -1 when none.
-    int idNextTo(int id, bool above) const { return m_cache.idNextTo(id, above); }
     // How many whole lists have arrived.
     int listsArrived() const { return m_lists; }
 

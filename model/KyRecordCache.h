@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <iterator>
 #include <list>
 #include <map>
 #include <mutex>
@@ -165,18 +164,6 @@ public:
     {
         Guard lock(m_mutex);
         return m_list;
-    }
-
-    // The nearest cached id above id (below it when !above); -1 when none.
-    int idNextTo(int id, bool above) const
-    {
-        Guard lock(m_mutex);
-        if (above) {
-            auto next = m_index.upper_bound(id);
-            return next == m_index.end() ? -1 : next->first;
-        }
-        auto next = m_index.lower_bound(id);
-        return next == m_index.begin() ? -1 : std::prev(next)->first;
     }
 
     // Largest cached id, never below 0.

@@ -150,7 +150,7 @@ int KyPlayerInfoForm::addTerminalRow(KyTerminal* term)
 {
     if (!term)
         return -1;
-    const int row = rowForNewId(term->id);
+    const int row = firstRowAfter(term->id);
     ui->fTerListViewWidget->insertRow(row);
     fillRow(row, *term);
     return 0;
@@ -172,25 +172,21 @@ void KyPlayerInfoForm::fillTerminals(const std::list<KyTerminal>& list)
     endFill();
 }
 
-int KyPlayerInfoForm::rowForNewId(int id)
+int KyPlayerInfoForm::firstRowAfter(int id)
 {
-    // Both ways at once: a run of new ids in either order finds its neighbour at once.
-    const KyPlayTermListMgr* mgr = KyPlayTermListMgr::instance();
-    int below = id;
-    int above = id;
-    while (below >= 0 || above >= 0) {
-        if (below >= 0 && (below = mgr->idNextTo(below, false)) >= 0) {
-            const int row = findRowById(below);
-            if (row >= 0)
-                return row + 1;
-        }
-        if (above >= 0 && (above = mgr->idNextTo(above, true)) >= 0) {
-            const int row = findRowById(above);
-            if (row >= 0)
-                return row;
-        }
+    // Rows are in ascending id order; a full fill appends.
+    const int rows = ui->fTerListViewWidget->rowCount();
+    if (rows == 0 || cellInt(rows - 1, COL_ID) <= id)
+        return rows;
+    int low = 0, high = rows;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (cellInt(mid, COL_ID) <= id)
+            low = mid + 1;
+        else
+            high = mid;
     }
-    return ui->fTerListViewWidget->rowCount();
+    return low;
 }
 
 void KyPlayerInfoForm::updateTer(int id)

@@ -57,9 +57,8 @@ public slots:
 
 private:
     void fillRow(int row, const KyTerminal& term);
-    // Where a row for id goes among the rows, which keep the store's
-    // ascending ids: next to the nearest id on either side that has a row.
-    int rowForNewId(int id);
+    // The first row whose id is greater than id (the row count when none).
+    int firstRowAfter(int id);
     void setRowVolume(int row, int volume);
     void setSelectedPower(int state);
     QList<int> selectedRowsInColumn(int column) const;
