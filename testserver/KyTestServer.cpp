@@ -73,9 +73,7 @@ struct KyTestConnection {
         long long dueUs = 0;
         long long seq = 0;
         std::string data;
-        size_t whole = 0;     // written at once, then
-        size_t piece = 0;     // this many bytes (0: all) every gapUs
-        long long gapUs = 0;
+        KyTestPace pace;
     };
 
     int id = 0;
@@ -92,9 +90,7 @@ struct KyTestConnection {
     long long nextSeq = 0;
     std::string current;
     size_t currentPos = 0;
-    size_t currentWhole = 0;
-    size_t currentPiece = 0;
-    long long currentGapUs = 0;
+    KyTestPace currentPace;
     bool blocked = false;
     long long nextByteUs = 0;
 };
@@ -610,9 +606,10 @@ void KyTestServer::reply(KyTestConnection& conn, const KyDbpMessage& req, int co
         std::fprintf(stderr, "testserver: #%d -> %d CSeq:%d %s/%s %.200s\n", conn.id, code, req.cseq,
                      req.packetType.c_str(), req.packetSubtype.c_str(), body.c_str());
     std::string text = replyText(code, req.cseq, req, body);
-    Pace pace{};
+    KyTestPace pace;
     if (trickle)
-        pace = Pace{text.size() - body.size(), static_cast<size_t>(trickle->trickleBytes), trickle->trickleGapMs * 1000LL};
+        pace = KyTestPace{text.size() - body.size(), static_cast<size_t>(trickle->trickleBytes),
+                          trickle->trickleGapMs * 1000LL};
     queue(conn, std::move(text), delayMs, pace);
 }
 
@@ -624,7 +621,7 @@ std::string KyTestServer::pushText(KyTestConnection& conn, const std::string& pa
     return push.toString();
 }
 
-void KyTestServer::queue(KyTestConnection& conn, std::string text, int delayMs, Pace pace)
+void KyTestServer::queue(KyTestConnection& conn, std::string text, int delayMs, KyTestPace pace)
 {
     long long due = nowUs() + delayMs * 1000LL;
     if (m_writeMode == Coalesced) {
@@ -639,10 +636,8 @@ void KyTestServer::queue(KyTestConnection& conn, std::string text, int delayMs, 
     out.seq = conn.nextSeq++;
     out.data = std::move(text);
     if (m_writeMode == ByteByByte)
-        pace = Pace{0, 1, kByteGapUs};
-    out.whole = pace.whole;
-    out.piece = pace.piece;
-    out.gapUs = pace.gapUs;
+        pace = KyTestPace{0, 1, kByteGapUs};
+    out.pace = pace;
     conn.pending.push_back(std::move(out));
 }
 
@@ -651,7 +646,7 @@ long long KyTestServer::nextDueUs() const
     long long due = nowUs() + kMaxWaitUs;
     for (const auto& conn : m_conns) {
         if (!conn->current.empty() && !conn->blocked)
-            due = std::min(due, conn->currentPiece ? conn->nextByteUs : 0);
+            due = std::min(due, conn->currentPace.piece ? conn->nextByteUs : 0);
         for (const auto& out : conn->pending)
             due = std::min(due, out.dueUs);
     }
@@ -670,19 +665,17 @@ bool KyTestServer::flush(KyTestConnection& conn, long long now)
             if (best == conn.pending.end())
                 return true;
             conn.current = std::move(best->data);
-            conn.currentWhole = best->whole;
-            conn.currentPiece = best->piece;
-            conn.currentGapUs = best->gapUs;
+            conn.currentPace = best->pace;
             conn.currentPos = 0;
             conn.pending.erase(best);
         }
-        const bool paced = conn.currentPiece > 0;
+        const KyTestPace& pace = conn.currentPace;
+        const bool paced = pace.piece > 0;
         if (conn.blocked || (paced && now < conn.nextByteUs))
             return true;
         size_t size = conn.current.size() - conn.currentPos;
         if (paced)
-            size = std::min(size, conn.currentPos < conn.currentWhole ? conn.currentWhole - conn.currentPos
-                                                                      : conn.currentPiece);
+            size = std::min(size, conn.currentPos < pace.whole ? pace.whole - conn.currentPos : pace.piece);
         ssize_t n = send(conn.fd, conn.current.data() + conn.currentPos, size, MSG_DONTWAIT | MSG_NOSIGNAL);
         if (n < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK) {
@@ -694,12 +687,12 @@ bool KyTestServer::flush(KyTestConnection& conn, long long now)
         conn.currentPos += static_cast<size_t>(n);
         if (conn.currentPos < conn.current.size()) {
             if (paced && static_cast<size_t>(n) == size)
-                conn.nextByteUs = now + conn.currentGapUs;
+                conn.nextByteUs = now + pace.gapUs;
             else
                 conn.blocked = true;
             return true;
         }
         conn.current.clear();
-        conn.nextByteUs = now + (paced ? conn.currentGapUs : 0);
+        conn.nextByteUs = now + (paced ? pace.gapUs : 0);
     }
 }

@@ -14,6 +14,14 @@
 
 class KyTestDatabase;
 struct KyTestConnection;
+
+// How a queued message is written: whole (piece 0), or its first `whole`
+// bytes and then `piece` bytes every gapUs.
+struct KyTestPace {
+    size_t whole = 0;
+    size_t piece = 0;
+    long long gapUs = 0;
+};
 struct KyDbpMessage;
 
 // Stand-in central server: speaks DBP on a loopback port from its own
@@ -131,16 +139,9 @@ private:
     void readFrom(KyTestConnection& conn);
     void handleMessage(KyTestConnection& conn, const KyDbpMessage& msg, const std::string& raw);
     void answer(KyTestConnection& conn, const KyDbpMessage& msg);
-    // How a queued message is written: whole, or its first `whole` bytes and
-    // then `piece` bytes every gapUs.
-    struct Pace {
-        size_t whole;
-        size_t piece;
-        long long gapUs;
-    };
     void reply(KyTestConnection& conn, const KyDbpMessage& req, int code, const std::string& body, int delayMs,
                const Knob* trickle = nullptr);
-    void queue(KyTestConnection& conn, std::string text, int delayMs, Pace pace = {});
+    void queue(KyTestConnection& conn, std::string text, int delayMs, KyTestPace pace = {});
     std::string pushText(KyTestConnection& conn, const std::string& packetType, const std::string& subtype,
                          const std::string& body);
     bool flush(KyTestConnection& conn, long long nowUs);
