@@ -268,8 +268,9 @@ bool kyParseRows(const std::string& body, std::vector<KyRow>& rows)
     size_t start = 0, end = 0;
     if (!rowMarkupShallow(xml, &start, &end))
         return false;
-    if (end != std::string::npos && skipBlanks(xml, end) < xml.size()) {
-        const std::string tail = kyUnmaskBytes(xml.substr(skipBlanks(xml, end)));
+    const size_t tailAt = end == std::string::npos ? xml.size() : skipBlanks(xml, end);
+    if (tailAt < xml.size()) {
+        const std::string tail = kyUnmaskBytes(xml.substr(tailAt));
         std::fprintf(stderr, "row set: %zu bytes after its end ignored: %.40s\n", tail.size(), tail.c_str());
         xml.resize(end);
     }
